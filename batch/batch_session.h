@@ -1,0 +1,35 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "app/model/database_side.h"
+#include "app/model/vivuve_rava.h"
+#include "common/scripted_platform.h"
+
+namespace tabulon::batch {
+
+// The main window model with scripted platform services, as tabulon-batch drives it: message
+// boxes go to `err` (the title on one line, then each text line after two blanks) and the
+// open-file dialog answers with the path given to Load.
+class BatchSession {
+ public:
+  explicit BatchSession(std::ostream& err);
+
+  VivuveRava& Window() { return window_; }
+  ScriptedPlatform& Platform() { return platform_; }
+
+  // Clicks CMD1 or CMD2 with the dialog answering `path`. True when the load succeeded; when
+  // it failed, a one-line reason has been written to `err`.
+  bool Load(Db db, const std::string& path);
+
+ private:
+  std::ostream& err_;
+  ScriptedPlatform platform_;
+  VivuveRava window_{platform_};
+};
+
+// Writes a message box as tabulon-batch shows it.
+void PrintMessage(std::ostream& out, const Message& message);
+
+}  // namespace tabulon::batch

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tabulon::batch {
+
+// Each command takes the arguments after its name and returns the exit status:
+// 0 success, 1 failure of the work, 2 wrong usage.
+int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tabulon::batch

@@ -1,0 +1,14 @@
+#include <ostream>
+
+#include "batch/commands.h"
+
+namespace tabulon::batch {
+
+int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  (void)args;
+  (void)out;
+  err << "tabulon-batch list: not built yet\n";
+  return 1;
+}
+
+}  // namespace tabulon::batch

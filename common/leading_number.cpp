@@ -1,0 +1,100 @@
+#include "common/leading_number.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "common/failure.h"
+
+namespace tabulon {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+
+// Scans a decimal number at the start of `s` and writes it in C syntax into `out` (sign,
+// mantissa, "e" and exponent). Returns the number of characters of `s` that belong to it;
+// 0 when `s` does not start with a number.
+std::size_t ScanDecimal(std::string_view s, std::string& out) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) out += s[i++];
+  std::size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) out += s[i++], ++digits;
+  if (i < s.size() && s[i] == '.') {
+    out += s[i++];
+    while (i < s.size() && IsDigit(s[i])) out += s[i++], ++digits;
+  }
+  if (digits == 0) return 0;
+  if (i < s.size() && IsExponentLetter(s[i])) {
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    if (j < s.size() && IsDigit(s[j])) {
+      out += 'e';
+      out.append(s.substr(i + 1, j - (i + 1)));
+      while (j < s.size() && IsDigit(s[j])) out += s[j++];
+      i = j;
+    }
+  }
+  return i;
+}
+
+// Converts a C-syntax decimal text; +-HUGE_VAL on overflow is reported to the caller as
+// nullopt. Underflow gives the (possibly subnormal or zero) value that strtod returns.
+std::optional<double> ConvertDecimal(const std::string& c_text) {
+  errno = 0;
+  double value = std::strtod(c_text.c_str(), nullptr);
+  if (std::isinf(value)) return std::nullopt;
+  return value;
+}
+
+double RadixNumber(std::string_view digits, int radix) {
+  double value = 0;
+  for (char c : digits) {
+    int d;
+    if (IsDigit(c)) {
+      d = c - '0';
+    } else if (radix == 16 && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))) {
+      d = (c | 0x20) - 'a' + 10;
+    } else {
+      break;
+    }
+    if (d >= radix) break;
+    value = value * radix + d;
+    if (std::isinf(value)) throw Failure(FailureKind::Overflow, "number beyond the double range");
+  }
+  return value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  std::string squeezed;
+  squeezed.reserve(text.size());
+  for (char c : text) {
+    if (!IsIgnored(c)) squeezed += c;
+  }
+  std::string_view s = squeezed;
+  if (s.size() >= 2 && s[0] == '&') {
+    if (s[1] == 'H' || s[1] == 'h') return RadixNumber(s.substr(2), 16);
+    if (s[1] == 'O' || s[1] == 'o') return RadixNumber(s.substr(2), 8);
+  }
+  std::string c_text;
+  if (ScanDecimal(s, c_text) == 0) return 0;
+  std::optional<double> value = ConvertDecimal(c_text);
+  if (!value) throw Failure(FailureKind::Overflow, "number beyond the double range");
+  return *value;
+}
+
+std::optional<double> StrictNumber(std::string_view text) {
+  std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return std::nullopt;
+  std::size_t last = text.find_last_not_of(' ');
+  std::string_view core = text.substr(first, last - first + 1);
+  std::string c_text;
+  if (ScanDecimal(core, c_text) != core.size()) return std::nullopt;
+  return ConvertDecimal(c_text);
+}
+
+}  // namespace tabulon

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace tabulon {
+
+// The number that a text begins with, read the way every temperature, limit and coefficient
+// text of the tool is read:
+//  - blanks, tabs and line feeds are ignored wherever they stand ("1 000" is 1000);
+//  - then an optional sign, digits with "." as the only decimal separator, and an optional
+//    exponent: E, e, D or d, an optional sign and at least one digit ("1.5D-05"; "300K" is 300,
+//    "1E" is 1, the exponent letter counting only when digits follow it);
+//  - at the start only, "&H" or "&O" read an unsigned hexadecimal or octal integer;
+//  - a text without a leading number gives 0.
+// A value beyond the double range throws Failure(Overflow).
+double LeadingNumber(std::string_view text);
+
+// The strict reading: the whole text, blanks around it allowed, must be one decimal number of
+// the syntax above (no "&H"/"&O", nothing ignored inside it). Empty when it is not; a value
+// beyond the double range is also empty here, since callers treat both the same way.
+std::optional<double> StrictNumber(std::string_view text);
+
+}  // namespace tabulon

@@ -1,0 +1,7 @@
+#include "compare/compare_databases.h"
+
+namespace tabulon {
+
+void CompareDatabases(VivuveRava& window) { (void)window; /* built next */ }
+
+}  // namespace tabulon

@@ -1,0 +1,120 @@
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "common/failure.h"
+#include "common/leading_number.h"
+#include "common/number_text.h"
+
+namespace tabulon {
+namespace {
+
+struct LeadingCase {
+  const char* text;
+  double value;
+};
+
+TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
+  const LeadingCase cases[] = {
+      {"", 0},
+      {"abc", 0},
+      {"300", 300},
+      {"300K", 300},
+      {"  1000.000", 1000},
+      {"1 0 0 0", 1000},         // blanks are ignored wherever they stand
+      {"\t-2.5\n", -2.5},        // so are tabs and line feeds
+      {"1000.00.5", 1000},       // the second point ends the number
+      {".5", 0.5},
+      {"-.0578", -0.0578},
+      {"+7", 7},
+      {"1.65326226E+00", 1.65326226},
+      {"-2.46617581E-02", -2.46617581e-02},
+      {"1.5D-05", 1.5e-05},      // Fortran exponent letter
+      {"1.5d+05", 1.5e+05},
+      {"2.5e 01", 25},           // "E 01" once the blank is gone
+      {"1E", 1},                 // an exponent letter needs digits after it
+      {"1E+", 1},
+      {"1Ex", 1},
+      {"-", 0},
+      {"--5", 0},
+      {".", 0},
+      {"&HFF", 255},
+      {"&hff", 255},
+      {"&O17", 15},
+      {"&H", 0},
+      {"&O8", 0},
+      {"x&H10", 0},              // the radix prefixes count at the start only
+      {"1e-400", 0},             // underflow reads as zero, not as a failure
+      {"\r5", 0},                // a carriage return is not ignored
+  };
+  for (const LeadingCase& c : cases) {
+    EXPECT_EQ(LeadingNumber(c.text), c.value) << '"' << c.text << '"';
+  }
+}
+
+TEST(LeadingNumber, ValuesBeyondTheDoubleRangeAreOverflowFailures) {
+  const std::string huge_hex = "&H" + std::string(300, 'F');
+  for (const std::string& text : {std::string("1e400"), std::string("-1e400"), std::string("9D999"), huge_hex}) {
+    try {
+      LeadingNumber(text);
+      ADD_FAILURE() << text << " did not fail";
+    } catch (const Failure& failure) {
+      EXPECT_EQ(failure.Kind(), FailureKind::Overflow) << text;
+    }
+  }
+}
+
+TEST(StrictNumber, AcceptsOnlyAWholeNumberWithBlanksAround) {
+  EXPECT_EQ(StrictNumber(" 29.13"), 29.13);
+  EXPECT_EQ(StrictNumber("-57.81 "), -57.81);
+  EXPECT_EQ(StrictNumber("1.5D-05"), 1.5e-05);
+  EXPECT_EQ(StrictNumber(" 0"), 0.0);
+  for (const char* text : {"", " ", "xxx", "30K", "1E", "1 0", "&H10", "1e400", "."}) {
+    EXPECT_FALSE(StrictNumber(text).has_value()) << '"' << text << '"';
+  }
+}
+
+struct TextCase {
+  double value;
+  const char* text;
+};
+
+TEST(NumberText, WritesShortestPlainDecimalWithASignColumn) {
+  const TextCase cases[] = {
+      {200, " 200"},
+      {298.15, " 298.15"},
+      {0.95, " .95"},
+      {-57.81, "-57.81"},
+      {0, " 0"},
+      {-0.0, " 0"},
+      {1, " 1"},
+      {12.5, " 12.5"},
+      {-0.0578, "-.0578"},
+      {0.0001, " .0001"},
+      {1e14, " 100000000000000"},
+      {0.1 + 0.2, " .30000000000000004"},  // shortest digits that read back the same double
+      {1.5e-5, " 1.5E-05"},
+      {1e15, " 1E+15"},
+      {-2.5e100, "-2.5E+100"},
+      {6e-300, " 6E-300"},
+  };
+  for (const TextCase& c : cases) {
+    EXPECT_EQ(NumberText(c.value), c.text) << c.value;
+  }
+}
+
+TEST(NumberText, ReadsBackToTheSameValue) {
+  for (double x : {298.15, -0.0578, 1.5e-5, 123456.789, 3.14159e20, -7e-12}) {
+    EXPECT_EQ(LeadingNumber(NumberText(x)), x) << x;
+  }
+}
+
+TEST(CountCaption, IsTheCountInParentheses) {
+  EXPECT_EQ(CountCaption(0), "(0)");
+  EXPECT_EQ(CountCaption(153), "(153)");
+}
+
+}  // namespace
+}  // namespace tabulon
