@@ -3,6 +3,7 @@
 #include "app/model/common_value.h"
 #include "common/controls.h"
 #include "common/platform_services.h"
+#include "thermodb/record_finder.h"
 
 namespace tabulon {
 
@@ -22,6 +23,8 @@ class VivuveRava {
 
   PlatformServices& platform;
   CommonValue common;
+  // Record lookups of both databases; holds positions only, never a parsed copy of a file.
+  RecordFinder records;
 
   // Frm1, the DB #1 frame.
   Label Frm1{"Frm1", "Thermodynamic Database # 1"};
