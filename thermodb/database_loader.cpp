@@ -1,12 +1,102 @@
 #include "thermodb/database_loader.h"
 
 #include "app/model/vivuve_rava.h"
+#include "common/failure.h"
+#include "common/number_text.h"
+#include "thermodb/path_caption.h"
+#include "thermodb/repeated_names.h"
+#include "thermodb/species_scan.h"
 
 namespace tabulon {
 
+namespace {
+
+constexpr int kCoefficientsPerSide = 14;
+
+OpenFileRequest DatabaseFileRequest() {
+  return OpenFileRequest{
+      .title = "Selection THERMO File...",
+      .filter = "DAT Files (*.dat)|*.dat|THE Files (*.the)|*.the|All Files |*.*|",
+      .filter_index = 1,
+      .initial_dir = "C:\\",
+  };
+}
+
+// Clears everything that depended on the earlier databases, before the dialog is shown.
+// Emptying a temperature field runs its change reaction, as when the user empties it.
+void ResetForLoad(VivuveRava& w, const DatabaseSide& side) {
+  w.THERMIMG.SetVisible(false);
+  for (ListBox* list : {&side.list, &w.LOS3, &w.LOS4, &w.LOS5}) list->Clear();
+  side.count = 0;
+  w.common.CommonCount = 0;
+  w.common.Only1Count = 0;
+  w.common.Only2Count = 0;
+  for (TextBox* box : {&w.TXT1K, &w.TXT1KH, &w.TXT1KS, &w.TXT1CP, &w.TXT1CPBis, &w.TXT1H,
+                       &w.TXT1HBis, &w.TXT1S, &w.TXT1SBis}) {
+    box->SetText("");
+  }
+  for (Label* label : {&w.Lbl8, &w.Lbl10, &w.Lbl11}) label->SetCaption("");
+  for (TextBox* box : {&w.TXT2K, &w.TXT2KH, &w.TXT2KS, &w.TXT2CP, &w.TXT2CPBis, &w.TXT2H,
+                       &w.TXT2HBis, &w.TXT2S, &w.TXT2SBis}) {
+    box->SetText("");
+  }
+  for (Label* label : {&w.Lbl9, &w.Lbl12, &w.Lbl13, &side.path_label}) label->SetCaption("");
+  // Removes the highlight of differing coefficients; those are always DB #1's boxes.
+  for (int i = 0; i < kCoefficientsPerSide; ++i) w.PropTxt[i].SetBackColour(Colour::Window);
+  w.msglbl1.SetCaption("");
+  w.msglbl2.SetCaption("");
+  w.Ktxt.SetVisible(false);
+  w.Ktxt2.SetVisible(false);
+  w.Ktxt3.SetVisible(false);
+  w.CMD4.SetVisible(false);
+  for (Label* label : {&w.List3Nbr, &w.List4Nbr, &w.List5Nbr}) label->SetCaption("(0)");
+}
+
+void AddSpeciesName(const DatabaseSide& side, std::string name) {
+  if (side.count == Count16::kMax) throw Failure(FailureKind::Overflow, "more than 32767 species");
+  ++side.count;
+  side.loaded = true;
+  side.list.AddItem(std::move(name));
+}
+
+void ChooseAndRead(VivuveRava& w, const DatabaseSide& side) {
+  std::optional<std::string> chosen = w.platform.ChooseOpenFile(DatabaseFileRequest());
+  if (!chosen) throw Failure(FailureKind::Cancelled, "no file was chosen");
+  side.path = std::move(*chosen);
+  side.dir = DirectoryOf(side.path);
+  side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
+
+  const ScanResult scan = ListSpeciesNames(
+      side.path, [&side](std::string name) { AddSpeciesName(side, std::move(name)); });
+  if (!scan.Succeeded()) throw Failure(FailureKind::FileFailure, scan.problem);
+
+  RemoveRepeatedNames(side.list, side.count);
+  side.count_label.SetCaption(CountCaption(side.count));
+  for (int i = 0; i < w.PropTxt.Size(); ++i) w.PropTxt[i].SetText("");
+  w.Ravuvatxt1.SetText("");
+  w.Ravuvatxt2.SetText("");
+}
+
+// What a failed load leaves: its own side's coefficient boxes, Hf/R box and path label empty and
+// its count label at "(0)"; the names already listed stay.
+void ClearAfterFailure(const DatabaseSide& side) {
+  for (int k = 0; k < kCoefficientsPerSide; ++k) side.Coefficient(k).SetText("");
+  side.hf_box.SetText("");
+  side.path_label.SetCaption("");
+  side.count_label.SetCaption("(0)");
+}
+
+}  // namespace
+
 void LoadDatabase(VivuveRava& window, Db db) {
-  (void)window;
-  (void)db;  // built next
+  const DatabaseSide side = SideOf(window, db);
+  ResetForLoad(window, side);
+  try {
+    ChooseAndRead(window, side);
+  } catch (const Failure& failure) {
+    ClearAfterFailure(side);
+    window.platform.NoteSilentFailure(db == Db::One ? "CMD1" : "CMD2", failure);
+  }
 }
 
 }  // namespace tabulon

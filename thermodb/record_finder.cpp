@@ -1,9 +1,69 @@
 #include "thermodb/record_finder.h"
 
+#include "common/ascii_text.h"
+#include "thermodb/thermo_format.h"
+
 namespace tabulon {
 
+namespace {
+// A session works on two databases; older indexes are dropped past this many files.
+constexpr std::size_t kMaxIndexedFiles = 8;
+}  // namespace
+
 LookupResult RecordFinder::Find(const std::string& path, std::string_view name) {
-  return FindSpeciesRecord(path, name);  // the index is built next
+  LineReader reader;
+  if (!reader.Open(path)) {
+    indexes_.erase(path);
+    return {LookupStatus::CannotOpen, {}};
+  }
+  if (name.empty()) return {LookupStatus::NotFound, {}};
+
+  auto known = indexes_.find(path);
+  const FileIndex* index = nullptr;
+  bool fresh = false;
+  if (known != indexes_.end() && known->second.stamp == reader.Stamp()) {
+    index = &known->second;
+  } else {
+    index = BuildIndex(path, reader);
+    if (index == nullptr) return {LookupStatus::CannotOpen, {}};
+    fresh = true;
+  }
+
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    auto hit = index->first_line_of.find(name);
+    if (hit == index->first_line_of.end()) return {LookupStatus::NotFound, {}};
+    LookupResult result = ReadAt(reader, hit->second, name);
+    if (result.status != LookupStatus::NotFound) return result;
+    // The file changed under an unchanged stamp: index it anew once, then trust the full
+    // search from the top.
+    if (fresh || !reader.SeekTo(0)) break;
+    index = BuildIndex(path, reader);
+    if (index == nullptr) return {LookupStatus::CannotOpen, {}};
+    fresh = true;
+  }
+  return FindSpeciesRecord(path, name);
+}
+
+const RecordFinder::FileIndex* RecordFinder::BuildIndex(const std::string& path,
+                                                        LineReader& reader) {
+  indexes_.erase(path);
+  if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
+  FileIndex index{reader.Stamp(), {}};
+  std::string line;
+  while (reader.Next(line)) {
+    std::string word = RecordWord(line);
+    if (!word.empty()) index.first_line_of.try_emplace(std::move(word), reader.LineStart());
+  }
+  if (reader.Failed()) return nullptr;
+  return &indexes_.emplace(path, std::move(index)).first->second;
+}
+
+LookupResult RecordFinder::ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name) {
+  std::string line;
+  if (!reader.SeekTo(offset) || !reader.Next(line) || RecordWord(line) != name) {
+    return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
+  }
+  return ReadRecordAfterLine1(reader, UpperAscii(line));
 }
 
 }  // namespace tabulon

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "thermodb/line_reader.h"
 #include "thermodb/record_lookup.h"
 
 namespace tabulon {
@@ -11,9 +14,34 @@ namespace tabulon {
 // every species of a database: a per-file index of record positions, trusted only while the
 // file's size and modification time are unchanged, so every lookup reflects the file as it is
 // on disk.
+//
+// The index of a file maps each first word to the offset of the first line that carries it; it
+// is built in one pass when the file is first asked about, and again whenever the file's stamp
+// (device, inode, size, modification time in nanoseconds) differs from the one it was built
+// from. Each hit is checked against the file (the line at the offset must still carry the
+// word) before it is used. Positions only: no record is kept in memory.
 class RecordFinder {
  public:
   LookupResult Find(const std::string& path, std::string_view name);
+
+ private:
+  struct WordHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view word) const {
+      return std::hash<std::string_view>{}(word);
+    }
+  };
+  struct FileIndex {
+    FileStamp stamp;
+    std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> first_line_of;
+  };
+
+  // Indexes the file open in `reader` under `path`; null after a read error.
+  const FileIndex* BuildIndex(const std::string& path, LineReader& reader);
+  // Reads the record whose line 1 should start at `offset`; NotFound when it no longer does.
+  static LookupResult ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name);
+
+  std::unordered_map<std::string, FileIndex> indexes_;  // by path
 };
 
 }  // namespace tabulon

@@ -1,11 +1,38 @@
 #include "thermodb/record_lookup.h"
 
+#include "common/ascii_text.h"
+#include "thermodb/line_reader.h"
+#include "thermodb/thermo_format.h"
+
 namespace tabulon {
 
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
-  (void)path;
-  (void)name;
-  return {};  // built next
+  LineReader reader;
+  if (!reader.Open(path)) return {LookupStatus::CannotOpen, {}};
+  // Every line without a first word has the empty word, which never matches.
+  if (name.empty()) return {LookupStatus::NotFound, {}};
+  std::string line;
+  while (reader.Next(line)) {
+    if (RecordWord(line) == name) return ReadRecordAfterLine1(reader, UpperAscii(line));
+  }
+  return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
+}
+
+LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {
+  LookupResult result{LookupStatus::Found, {}};
+  SpeciesRecord& record = result.record;
+  record.line1 = std::move(line1_upper);
+  for (std::string* target : {&record.line2, &record.line3, &record.line4}) {
+    std::string line;
+    do {
+      if (!reader.Next(line)) {
+        result.status = reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::Incomplete;
+        return result;
+      }
+    } while (IsCommentLine(line));
+    *target = std::move(line);
+  }
+  return result;
 }
 
 }  // namespace tabulon

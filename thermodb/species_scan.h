@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tabulon {
+
+// How a scan of a database ended.
+enum class ScanEnd {
+  EndLine,     // success: the end line was reached
+  CannotOpen,  // missing, unreadable, or not a regular file
+  CannotRead,  // a read error part-way
+  NoHeader,    // no header line in the whole file
+  NoEndLine,   // the file ended before its end line
+};
+
+struct ScanResult {
+  ScanEnd end = ScanEnd::EndLine;
+  std::string problem;  // for a failure, what went wrong in words ("no THERMO header line")
+
+  bool Succeeded() const { return end == ScanEnd::EndLine; }
+};
+
+// Reads the file from the top and hands the name of every species line of the body to
+// `on_name`, in file order, repeats and empty names included. A failure may come after some
+// names were handed over. An exception thrown by `on_name` ends the scan and propagates.
+ScanResult ListSpeciesNames(const std::string& path,
+                            const std::function<void(std::string name)>& on_name);
+
+}  // namespace tabulon

@@ -1,0 +1,65 @@
+#include "thermodb/thermo_format.h"
+
+#include <algorithm>
+
+#include "common/ascii_text.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr char kBlank = ' ';
+
+bool IsAsciiLetter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+bool EqualsUpperCased(std::string_view text, std::string_view upper_keyword) {
+  return text.size() == upper_keyword.size() &&
+         std::equal(text.begin(), text.end(), upper_keyword.begin(),
+                    [](char a, char b) { return UpperAscii(a) == b; });
+}
+
+}  // namespace
+
+bool IsHeaderLine(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(kBlank);
+  if (first == std::string_view::npos) return false;
+  line.remove_prefix(first);
+  return line.size() >= 6 && EqualsUpperCased(line.substr(0, 6), "THERMO");
+}
+
+bool IsEndLine(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(kBlank);
+  if (first == std::string_view::npos) return false;
+  const std::size_t last = line.find_last_not_of(kBlank);
+  return EqualsUpperCased(line.substr(first, last - first + 1), "END");
+}
+
+BodyLineKind ClassifyBodyLine(std::string_view line) {
+  if (IsEndLine(line)) return BodyLineKind::End;
+  if (line.empty() || line.starts_with("  ")) return BodyLineKind::Filler;
+  if (IsAsciiLetter(line.front())) return BodyLineKind::Species;
+  return BodyLineKind::Other;
+}
+
+std::string RecordWord(std::string_view line) {
+  const std::size_t blank = line.find(kBlank);
+  if (blank == std::string_view::npos) return {};
+  return UpperAscii(line.substr(0, blank));
+}
+
+bool IsCommentLine(std::string_view line) {
+  return line.starts_with('!') || line.starts_with(" !");
+}
+
+std::string CoefficientField(std::string_view line, int k) {
+  if (k < 1) return {};
+  const std::size_t start = static_cast<std::size_t>(15 * (k - 1));
+  if (start >= line.size()) return {};
+  std::string field(line.substr(start, 15));
+  std::erase(field, kBlank);
+  return field;
+}
+
+}  // namespace tabulon

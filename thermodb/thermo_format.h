@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tabulon {
+
+// The thermo database format as the tool reads it: a preamble, a header line beginning
+// "THERMO", a body of four-line species records and a line "END". A blank is the space
+// character only; tests upper-case a-z only (common/ascii_text.h), so other bytes compare as
+// they are.
+
+// The header line: its first six characters after any leading blanks, upper-cased, are
+// "THERMO" (" THERMO", "thermo", "THERMO ALL").
+bool IsHeaderLine(std::string_view line);
+
+// The end line: upper-cased and without blanks around it, exactly "END". "END OF DATA" and
+// "ENDOFDATA" are not end lines.
+bool IsEndLine(std::string_view line);
+
+// Kinds of body lines, tested in this order.
+enum class BodyLineKind {
+  End,      // IsEndLine
+  Filler,   // empty, or its first two characters are blanks
+  Species,  // first character is an ASCII letter: the first line of a record
+  Other,    // anything else: record lines 2 to 4, a single leading blank, "!", digits, signs
+};
+BodyLineKind ClassifyBodyLine(std::string_view line);
+
+// The first word of a line, upper-cased: the text before its first blank, or the empty text
+// when the line holds no blank. It is the name of a species line, and the word that the record
+// lookup compares with the wanted name.
+std::string RecordWord(std::string_view line);
+
+// A comment line: "!" first, or a blank then "!". The record lookup skips comment lines that
+// stand between the lines of a record. An empty line is not a comment line.
+bool IsCommentLine(std::string_view line);
+
+// Coefficient field k (1 to 5) of record lines 2 to 4: columns 15k-14 to 15k with every blank
+// removed. A short line gives an empty or partial field.
+std::string CoefficientField(std::string_view line, int k);
+
+}  // namespace tabulon
