@@ -7,7 +7,20 @@ namespace tabulon {
 class VivuveRava;
 
 // A click (or a selection by code) in LOS1 or LOS2: re-reads the selected species' record and
-// shows its limits, coefficients and Hf/R field in that database's detail view.
+// shows its limits, coefficients and Hf/R field in that database's detail view, then empties
+// the side's temperature fields and result boxes. It ends in one of three ways:
+//  - shown: labels, limits, coefficient boxes and (with Ck1/Ck2 checked) the Hf/R box show
+//    the species;
+//  - refused: a limit reads as 0; after the "Check temperature" message the labels and limits
+//    show the species, but its coefficient boxes and Hf/R box are emptied, so nothing is ever
+//    computed from another species' coefficients;
+//  - not shown: no record for the name (an empty name, a file changed or removed since
+//    loading, a record ending before its fourth line): labels, limits, coefficient boxes and
+//    Hf/R box are emptied, with no message.
 void ShowSpeciesDetail(VivuveRava& window, Db db);
+
+// True when the side's detail view shows a species' coefficients (the first outcome above):
+// its limits label is set and the limits pass the temperature check.
+bool SpeciesShown(const DatabaseSide& side);
 
 }  // namespace tabulon

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tabulon {
+
+// The three temperature limits of a record, as NumberText texts (" 200", " 3500", " 1000").
+struct TemperatureLimits {
+  std::string mid;   // T common, where the two coefficient sets meet
+  std::string high;  // T high
+  std::string low;   // T low
+};
+
+// Reads the limits from record line 1 (upper-cased, as the lookup returns it): the line is cut
+// into tokens at runs of blanks; a last token "1" or of two characters, a digit and "1", is the
+// line number and is dropped whole (with a lone "0" token before a "1", the empty element
+// count of "1000.00    0 1"); then the last three tokens are T common, T high and T low, from
+// the end, each read with LeadingNumber. The tokens before them (name, date, elements, phase)
+// are never read. A missing token reads as 0; a token whose number lies beyond the double range
+// gives the empty text. Either way the temperature check then refuses the species.
+TemperatureLimits ParseTemperatureLine(std::string_view line);
+
+// The temperature check of the detail view: every limit must read as a number other than 0.
+// The order of the limits is not checked.
+bool TemperaturesAccepted(const std::string& low, const std::string& mid, const std::string& high);
+
+}  // namespace tabulon

@@ -1,0 +1,97 @@
+#include <cstdlib>
+#include <string>
+
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include "detail_window.h"
+#include "test_support.h"
+
+namespace tabulon {
+namespace {
+
+using testing::TempDir;
+
+struct ShowRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+// Runs the built `tabulon-batch show` with `args` (already quoted for the shell).
+ShowRun RunShow(const TempDir& dir, const std::string& args) {
+  const std::string out = dir.File("stdout.txt");
+  const std::string err = dir.File("stderr.txt");
+  const std::string command =
+      std::string("'") + TABULON_BATCH_EXE + "' show " + args + " >'" + out + "' 2>'" + err + "'";
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(out), testing::ReadBytes(err)};
+}
+
+std::string Quoted(const std::string& path) {
+  return "'" + path + "'";
+}
+
+TEST(BatchShow, PrintsTheDetailViewThenThePropertiesAtEachTemperature) {
+  TempDir dir;
+  const ShowRun run = RunShow(
+      dir, Quoted(testing::CorpusFile("gri30_thermo.dat")) + " ch4 --hf 298.15 1000 5000 abc");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out,
+            " 200    3500    1000\n"
+            " 1000  <= T (high) <  3500\n"
+            " 200 < T (Low) <=  1000\n"
+            "7.48514950E-02\t1.33909467E-02\t-5.73285809E-06\t1.22292535E-09\t-1.01815230E-13\t"
+            "-9.46834459E+03\t1.84373180E+01\n"
+            "5.14987613E+00\t-1.36709788E-02\t4.91800599E-05\t-4.84743026E-08\t1.66693956E-11\t"
+            "-1.02466476E+04\t-4.64130376E+00\n"
+            "\n"  // the Hf/R field of these records is blank
+            "298.15\t 8.53\t-17.83\t 44.54\n"
+            "1000\t 17.59/ 17.59\t-8.592/-8.592\t 59.34/ 59.34\n"
+            "5000\txxx\txxx\txxx\n"
+            "abc\t\t\t\n");
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(BatchShow, MarksADisagreementAtTheCommonTemperature) {
+  TempDir dir;
+  const std::vector<std::string> fields = {"4", "0", "0", "0", "0",  "100", "1",       "3.5",
+                                           "0", "0", "0", "0", "50", "2",   "-8.9D+03"};
+  const std::string path = dir.Write(
+      "db.dat", "THERMO\r\n" + testing::RecordText("SPLIT", "200 3500 1000", fields) + "END\r\n");
+  const ShowRun run = RunShow(dir, Quoted(path) + " SPLIT 1000 --hf");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("\n-8.90000000E+03\n1000\t 7.949/ 6.955!\t"), std::string::npos)
+      << run.out;
+}
+
+TEST(BatchShow, ExitsWith1WhenTheSpeciesIsNotShown) {
+  TempDir dir;
+  const std::vector<std::string> fields(15, "1.0");
+  const std::string path = dir.Write(
+      "db.dat", "THERMO\r\n" + testing::RecordText("COLD", "0 3500 1000", fields) + "END\r\n");
+  const ShowRun refused = RunShow(dir, Quoted(path) + " COLD 300");
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("Check temperature  DB #1\n"), std::string::npos) << refused.err;
+  EXPECT_NE(refused.err.find("Please check the temperatures for this species."), std::string::npos);
+
+  for (const std::string& args :
+       {Quoted(path) + " WARM", Quoted(dir.File("missing.dat")) + " COLD"}) {
+    const ShowRun run = RunShow(dir, args);
+    EXPECT_EQ(run.status, 1) << args;
+    EXPECT_EQ(run.out, "") << args;
+    EXPECT_NE(run.err, "") << args;
+  }
+}
+
+TEST(BatchShow, WrongUsageExitsWith2) {
+  TempDir dir;
+  for (const char* args : {"", "db.dat", "db.dat CH4 --temps 300"}) {
+    EXPECT_EQ(RunShow(dir, args).status, 2) << args;
+  }
+}
+
+}  // namespace
+}  // namespace tabulon
