@@ -1,0 +1,19 @@
+#include <QApplication>
+
+#include "app/model/vivuve_rava.h"
+#include "app/qt/main_window.h"
+#include "app/qt/qt_platform.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+
+  // The model needs the platform, and the platform shows the view: platform, model, view.
+  tabulon::gui::QtPlatform platform;
+  tabulon::VivuveRava model(platform);
+  model.Load();
+  tabulon::gui::MainWindow window(model);
+  platform.AttachView(&window);
+
+  window.show();
+  return app.exec();
+}

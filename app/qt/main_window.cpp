@@ -1,0 +1,202 @@
+#include "app/qt/main_window.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "app/model/credits.h"
+#include "app/qt/frame_box.h"
+#include "app/qt/latin1.h"
+#include "app/qt/list_box_widget.h"
+#include "app/qt/thermometer.h"
+#include "app/qt/widget_state.h"
+#include "common/failure.h"
+
+namespace tabulon::gui {
+
+namespace {
+
+// The window was drawn in "MS Sans Serif"; where the desktop lacks it, the nearest sans serif of
+// similar width stands in.
+QFont SansSerifFont(qreal point_size, bool bold) {
+  QFont font;
+  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
+                    "Nimbus Sans", "Helvetica"});
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(point_size);
+  font.setBold(bold);
+  return font;
+}
+
+QFont WindowFont() {
+  return SansSerifFont(8.25, false);
+}
+QFont CommandButtonFont() {
+  return SansSerifFont(9.75, true);
+}
+
+QRect PixelRect(const TwipsRect& twips) {
+  return QRect(Pixels(twips.left), Pixels(twips.top), Pixels(twips.width), Pixels(twips.height));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), model_(model) {
+  setObjectName("VivuveRava");
+  setWindowTitle(Latin1(credits::MainWindowTitle()));
+  setWindowIcon(ThermometerIcon());
+  setFont(WindowFont());
+  resize(Pixels(kClientArea.width), Pixels(kClientArea.height));
+
+  std::map<const Label*, QWidget*> frames;
+  std::vector<std::pair<int, QWidget*>> tab_stops;
+  for (const ControlPlace& place : MainWindowLayout(model_)) {
+    QWidget* parent_widget = place.frame ? frames.at(place.frame) : this;
+    QWidget* widget = Build(place, parent_widget);
+    widget->setObjectName(QString::fromStdString(ControlOf(place.control).Name()));
+    widget->setGeometry(PixelRect(place.place));
+    if (const Frame* frame = std::get_if<Frame>(&place.control)) frames[frame->caption] = widget;
+    if (place.tab_index != kNoTabIndex && (widget->focusPolicy() & Qt::TabFocus)) {
+      tab_stops.emplace_back(place.tab_index, widget);
+    }
+  }
+  SetTabOrder(std::move(tab_stops));
+  Refresh();
+}
+
+void MainWindow::Refresh() {
+  for (Binding& binding : bindings_) {
+    const std::uint64_t revision = binding.control->Revision();
+    if (binding.shown_revision == revision) continue;
+    const QSignalBlocker quiet(binding.widget);
+    binding.show();
+    binding.shown_revision = revision;
+  }
+}
+
+void MainWindow::Forward(std::size_t source, const std::function<void()>& event) {
+  try {
+    event();
+  } catch (const Failure& failure) {
+    // A failure that escapes its reaction ends it silently, as every unreported failure does.
+    model_.platform.NoteSilentFailure(bindings_[source].control->Name(), failure);
+  }
+  bindings_[source].shown_revision.reset();
+  Refresh();
+}
+
+std::size_t MainWindow::Bind(const Control& control, QWidget* widget, std::function<void()> show) {
+  bindings_.push_back({&control, widget, std::move(show), std::nullopt});
+  return bindings_.size() - 1;
+}
+
+QWidget* MainWindow::Build(const ControlPlace& place, QWidget* parent) {
+  return std::visit(
+      [&](auto control) -> QWidget* {
+        using Kind = decltype(control);
+        if constexpr (std::is_same_v<Kind, Frame>) {
+          return BuildFrame(*control.caption, parent);
+        } else if constexpr (std::is_same_v<Kind, Label*>) {
+          return BuildLabel(*control, place.style, parent);
+        } else if constexpr (std::is_same_v<Kind, TextBox*>) {
+          return BuildTextBox(*control, place.style, parent);
+        } else if constexpr (std::is_same_v<Kind, ListBox*>) {
+          return BuildListBox(*control, parent);
+        } else if constexpr (std::is_same_v<Kind, Button*>) {
+          return BuildButton(*control, parent);
+        } else if constexpr (std::is_same_v<Kind, CheckBox*>) {
+          return BuildCheckBox(*control, parent);
+        } else {
+          static_assert(std::is_same_v<Kind, Image*>);
+          return BuildImage(*control, parent);
+        }
+      },
+      place.control);
+}
+
+QWidget* MainWindow::BuildFrame(Label& frame, QWidget* parent) {
+  auto* widget = new FrameBox(parent);
+  Bind(frame, widget, [widget, &frame] { ShowFrame(*widget, frame); });
+  return widget;
+}
+
+QWidget* MainWindow::BuildLabel(Label& label, const Style& style, QWidget* parent) {
+  auto* widget = new QLabel(parent);
+  // Captions are shown as they are: never as rich text, and "&" is no access key.
+  widget->setTextFormat(Qt::PlainText);
+  widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const bool symbol_font = style.symbol_font;
+  Bind(label, widget, [widget, &label, symbol_font] { ShowLabel(*widget, label, symbol_font); });
+  return widget;
+}
+
+QWidget* MainWindow::BuildTextBox(TextBox& box, const Style& style, QWidget* parent) {
+  auto* widget = new QLineEdit(parent);
+  widget->setAlignment(Qt::AlignCenter);
+  widget->setReadOnly(style.read_only);
+  widget->setEnabled(!style.disabled);
+  const std::size_t binding = Bind(box, widget, [widget, &box] { ShowTextBox(*widget, box); });
+  // textEdited fires for the user's edits only, never for the text the view sets.
+  connect(widget, &QLineEdit::textEdited, this, [this, binding, &box](const QString& text) {
+    Forward(binding, [&box, &text] { box.SetText(Bytes(text)); });
+  });
+  return widget;
+}
+
+QWidget* MainWindow::BuildListBox(ListBox& list, QWidget* parent) {
+  auto* widget = new ListBoxWidget(parent);
+  const std::size_t binding = Bind(list, widget, [widget, &list] { ShowListBox(*widget, list); });
+  connect(widget, &ListBoxWidget::rowChosen, this, [this, binding, &list](int row) {
+    Forward(binding, [&list, row] { list.ClickAt(row); });
+  });
+  return widget;
+}
+
+QWidget* MainWindow::BuildButton(Button& button, QWidget* parent) {
+  auto* widget = new QPushButton(parent);
+  widget->setFont(CommandButtonFont());
+  const std::size_t binding =
+      Bind(button, widget, [widget, &button] { ShowButton(*widget, button); });
+  connect(widget, &QPushButton::clicked, this,
+          [this, binding, &button] { Forward(binding, [&button] { button.Click(); }); });
+  return widget;
+}
+
+QWidget* MainWindow::BuildCheckBox(CheckBox& check, QWidget* parent) {
+  auto* widget = new QCheckBox(parent);
+  const std::size_t binding =
+      Bind(check, widget, [widget, &check] { ShowCheckBox(*widget, check); });
+  // clicked fires for the user's toggles only.
+  connect(widget, &QCheckBox::clicked, this, [this, binding, &check](bool checked) {
+    Forward(binding, [&check, checked] { check.SetChecked(checked); });
+  });
+  return widget;
+}
+
+QWidget* MainWindow::BuildImage(Image& image, QWidget* parent) {
+  auto* widget = new QLabel(parent);
+  widget->setPixmap(ThermometerPicture(qApp->devicePixelRatio()));
+  widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Bind(image, widget, [widget, &image] { ShowVisibility(*widget, image); });
+  return widget;
+}
+
+void MainWindow::SetTabOrder(std::vector<std::pair<int, QWidget*>> widgets_by_tab_index) {
+  std::sort(widgets_by_tab_index.begin(), widgets_by_tab_index.end(),
+            [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < widgets_by_tab_index.size(); ++i) {
+    setTabOrder(widgets_by_tab_index[i - 1].second, widgets_by_tab_index[i].second);
+  }
+  // As at the window's start, the first control in tab order has the focus.
+  if (!widgets_by_tab_index.empty()) widgets_by_tab_index.front().second->setFocus();
+}
+
+}  // namespace tabulon::gui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QWidget>
+
+#include "app/model/vivuve_rava.h"
+#include "app/qt/main_window_layout.h"
+
+namespace tabulon::gui {
+
+// The main window as a view of the window model. Each widget shows one model control and is
+// found by that control's name (its object name). The user's input goes into the model; after
+// each such event the view shows every control whose revision changed. The view computes
+// nothing and keeps nothing but the revision it last showed of each control.
+class MainWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(VivuveRava& model, QWidget* parent = nullptr);
+
+  // Shows every model control whose revision changed since it was last shown.
+  void Refresh();
+
+ private:
+  struct Binding {
+    const Control* control;
+    QWidget* widget;
+    std::function<void()> show;  // copies the control's state onto the widget
+    std::optional<std::uint64_t> shown_revision;
+  };
+
+  QWidget* Build(const ControlPlace& place, QWidget* parent);
+  QWidget* BuildFrame(Label& frame, QWidget* parent);
+  QWidget* BuildLabel(Label& label, const Style& style, QWidget* parent);
+  QWidget* BuildTextBox(TextBox& box, const Style& style, QWidget* parent);
+  QWidget* BuildListBox(ListBox& list, QWidget* parent);
+  QWidget* BuildButton(Button& button, QWidget* parent);
+  QWidget* BuildCheckBox(CheckBox& check, QWidget* parent);
+  QWidget* BuildImage(Image& image, QWidget* parent);
+
+  // Registers the widget as the view of the control; returns the binding's index.
+  std::size_t Bind(const Control& control, QWidget* widget, std::function<void()> show);
+  // Runs a user's event in the model, then refreshes. The widget the event came from is shown
+  // again even when its control did not change, so it cannot drift from the model.
+  void Forward(std::size_t source, const std::function<void()>& event);
+  void SetTabOrder(std::vector<std::pair<int, QWidget*>> widgets_by_tab_index);
+
+  VivuveRava& model_;
+  std::vector<Binding> bindings_;
+};
+
+}  // namespace tabulon::gui

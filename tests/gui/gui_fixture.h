@@ -1,0 +1,62 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "app/model/vivuve_rava.h"
+#include "app/qt/main_window.h"
+#include "common/scripted_platform.h"
+
+// Readable texts in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace tabulon::gui::testing {
+
+// The window model on a scripted platform, with its Qt view shown.
+class WindowTest : public ::testing::Test {
+ protected:
+  WindowTest() {
+    model.Load();
+    view = std::make_unique<MainWindow>(model);
+    view->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(view.get()));
+  }
+
+  // The widget that shows the model control of this name.
+  template <typename WidgetType = QWidget>
+  WidgetType* Find(const std::string& name) {
+    auto* widget = view->findChild<WidgetType*>(QString::fromStdString(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  ScriptedPlatform platform;
+  VivuveRava model{platform};
+  std::unique_ptr<MainWindow> view;
+};
+
+// Calls `act` with the modal window (message box, dialog) as soon as one is shown; for tests of
+// code that waits in a modal window.
+inline void WhenModalShows(std::function<void(QWidget*)> act) {
+  auto* poll = new QTimer(qApp);
+  QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      poll->stop();
+      poll->deleteLater();
+      act(modal);
+    }
+  });
+  poll->start(10);
+}
+
+}  // namespace tabulon::gui::testing
