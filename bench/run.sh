@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Speed benchmarks of Tabulon on synthetic databases.
+#
+#   bench/run.sh            build in Release (build-bench/), generate the databases, time them
+#   BENCH_RUNS=9 bench/run.sh
+#
+# Each benchmark runs once to warm the file cache, then BENCH_RUNS times (default 7); the median
+# wall time is compared with its target and reported on one PASS or FAIL line. The exit status
+# is 1 when any benchmark fails.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${BENCH_BUILD_DIR:-$ROOT/build-bench}"
+RUNS="${BENCH_RUNS:-7}"
+JOBS="$(nproc)"
+
+echo "== Building in Release ($BUILD)"
+if [[ ! -f "$BUILD/CMakeCache.txt" ]]; then
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTABULON_BUILD_TESTS=OFF \
+    >/dev/null
+fi
+cmake --build "$BUILD" -j "$JOBS" --target tabulon-batch make_thermo_db >/dev/null
+BATCH="$BUILD/tabulon-batch"
+
+DATA="$(mktemp -d "${TMPDIR:-/tmp}/tabulon-bench.XXXXXX")"
+trap 'rm -rf "$DATA"' EXIT
+
+echo "== Generating databases in $DATA"
+"$BUILD/bench/make_thermo_db" one 30000 "$DATA/big30k.dat"
+"$BUILD/bench/make_thermo_db" pair 10000 8000 800 "$DATA/pair1.dat" "$DATA/pair2.dat"
+
+FAILED=0
+
+# Median wall time in seconds of RUNS runs of the command (after one warm-up run), printed with
+# millisecond precision. Returns 1 (with the command's stderr shown) when a run fails.
+median_seconds() {
+  local times=() i start end
+  if ! "$@" >/dev/null 2>"$DATA/stderr"; then
+    echo "command failed: $*" >&2
+    cat "$DATA/stderr" >&2
+    return 1
+  fi
+  for ((i = 0; i < RUNS; i++)); do
+    start=$(date +%s%N)
+    "$@" >/dev/null 2>&1 || return 1
+    end=$(date +%s%N)
+    times+=($(((end - start) / 1000)))
+  done
+  local sorted
+  sorted=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((RUNS + 1) / 2))p")
+  awk -v us="$sorted" 'BEGIN { printf "%.3f", us / 1e6 }'
+}
+
+# report NAME TARGET_SECONDS COMMAND...: times the command and prints its PASS or FAIL line.
+report() {
+  local name="$1" target="$2" median
+  shift 2
+  if ! median=$(median_seconds "$@"); then
+    echo "FAIL  $name: the command failed (target ${target} s)"
+    FAILED=1
+    return
+  fi
+  if awk -v m="$median" -v t="$target" 'BEGIN { exit !(m < t) }'; then
+    echo "PASS  $name: median ${median} s of $RUNS runs (target < ${target} s)"
+  else
+    echo "FAIL  $name: median ${median} s of $RUNS runs (target < ${target} s)"
+    FAILED=1
+  fi
+}
+
+bench_list() {
+  report "tabulon-batch list, 30,000 species" 0.3 "$BATCH" list "$DATA/big30k.dat"
+}
+
+# ---------------------------------------------------------------------------------------------
+# COMPARE BENCHMARKS: to be filled in.
+#   - `tabulon-batch compare` of the 10,000/8,000 pair, target 1 s:
+#       report "tabulon-batch compare, 10,000 + 10,000 species, 8,000 common" 1 \
+#         "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat"
+#   - the same comparison through the Qt window (QT_QPA_PLATFORM=offscreen), target 3 s;
+#     build the `tabulon` target above when it is added.
+# The pair is already generated: $DATA/pair1.dat and $DATA/pair2.dat (800 common species have
+# slightly different coefficients). Reports are written next to pair1.dat, inside $DATA.
+# ---------------------------------------------------------------------------------------------
+bench_compare() {
+  # Exit status 0 means both reports were written in full (Comp.txt, Comp2.txt at three
+  # temperatures): every one of the 8,000 common species is shown in both detail views four
+  # times and evaluated at three temperatures.
+  report "tabulon-batch compare, 10,000 + 10,000 species, 8,000 common" 1 \
+    "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat"
+}
+
+echo "== Benchmarks ($(nproc) cores)"
+bench_list
+bench_compare
+exit "$FAILED"
