@@ -1,7 +1,81 @@
 #include "compare/compare_databases.h"
 
+#include "app/model/vivuve_rava.h"
+#include "common/message_text.h"
+#include "compare/clear_detail_views.h"
+#include "compare/comp_report.h"
+#include "compare/compare_sets.h"
+
 namespace tabulon {
 
-void CompareDatabases(VivuveRava& window) { (void)window; /* built next */ }
+namespace {
+
+constexpr std::string_view kRepeatedNameTitle = "Two (or more) species have the same name!";
+
+void ResetComparison(VivuveRava& window) {
+  window.LOS3.Clear();
+  window.LOS4.Clear();
+  window.LOS5.Clear();
+  CommonValue& common = window.common;
+  common.CommonReady = common.Only1Ready = common.Only2Ready = false;
+  common.CommonCount = 0;
+  common.NewLine = "\r\n";
+}
+
+void ShowRemovalFailure(VivuveRava& window, const RepeatedNameFailure& failure) {
+  window.platform.ShowMessage({ErrorMessageText(failure.Description(),
+                                                {"Two (or more) species have the same name...",
+                                                 "You need to rename the following species: ",
+                                                 failure.Name(), "Please, Close Tabulon first."},
+                                                window.common.NewLine),
+                               std::string(kRepeatedNameTitle), MessageIcon::Error});
+}
+
+void ShowCountCheckFailure(VivuveRava& window, std::string_view db) {
+  const std::string line =
+      "Two (or more) species have the same name in DB #" + std::string(db) + "...";
+  window.platform.ShowMessage(
+      {ErrorMessageText("", {line, "You need to identify and rename those species."},
+                        window.common.NewLine),
+       std::string(kRepeatedNameTitle), MessageIcon::Error});
+}
+
+// A name repeated in one database and present in the other leaves a list short or long: the
+// one-sided and common counts no longer add up to the database's count.
+void CheckCounts(VivuveRava& window) {
+  const CommonValue& common = window.common;
+  const Count16 sum1 = common.Only1Count + common.CommonCount;
+  const Count16 sum2 = common.Only2Count + common.CommonCount;
+  if (common.DB1Count != sum1) ShowCountCheckFailure(window, "1");
+  if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2");
+}
+
+}  // namespace
+
+void CompareDatabases(VivuveRava& window) {
+  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return;
+  try {
+    window.THERMIMG.SetVisible(false);
+    window.msglbl1.SetCaption("");
+    ClearDetailViews(window);
+    ResetComparison(window);
+    CompareSets(window);
+    WriteCompReport(window);
+    if (window.common.CommonCount != 0) {
+      for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
+                                                              &window.Ktxt2, &window.Ktxt3}) {
+        control->SetVisible(true);
+      }
+    }
+    ClearCoefficientBoxes(window);
+    ClearLimitLabels(window);
+    window.msglbl1.SetCaption(kCompReportDone);
+    CheckCounts(window);
+  } catch (const RepeatedNameFailure& failure) {
+    ShowRemovalFailure(window, failure);
+  } catch (const Failure& failure) {
+    window.platform.NoteSilentFailure(kCompareCommand, failure);
+  }
+}
 
 }  // namespace tabulon

@@ -1,9 +1,54 @@
 #include "compare/list_selection.h"
 
+#include "app/model/vivuve_rava.h"
+#include "compare/clear_detail_views.h"
+
 namespace tabulon {
 
-void SelectCommon(VivuveRava& window) { (void)window; /* built next */ }
-void SelectOnly1(VivuveRava& window) { (void)window; /* built next */ }
-void SelectOnly2(VivuveRava& window) { (void)window; /* built next */ }
+namespace {
+
+constexpr int kCoefficientsPerSide = 14;
+
+void ResetDb1Backgrounds(VivuveRava& window) {
+  for (int i = 0; i < kCoefficientsPerSide; ++i) window.PropTxt[i].SetBackColour(Colour::Window);
+}
+
+// Marks each DB #1 coefficient box whose text differs from the DB #2 box of that coefficient.
+void HighlightDifferences(VivuveRava& window) {
+  for (int i = 0; i < kCoefficientsPerSide; ++i) {
+    if (window.PropTxt[i + kCoefficientsPerSide].Text() != window.PropTxt[i].Text()) {
+      window.PropTxt[i].SetBackColour(Colour::Yellow);
+    }
+  }
+}
+
+}  // namespace
+
+void SelectCommon(VivuveRava& window) {
+  window.THERMIMG.SetVisible(false);
+  ClearDetailViews(window);
+  if (!window.common.CommonReady) return;
+  const std::string name = window.LOS3.SelectedText();
+  if (!name.empty()) {
+    window.LOS1.SelectByName(name);
+    window.LOS2.SelectByName(name);
+  }
+  HighlightDifferences(window);
+}
+
+void SelectOnly1(VivuveRava& window) {
+  window.THERMIMG.SetVisible(false);
+  if (!window.common.Only1Ready) return;
+  ResetDb1Backgrounds(window);
+  const std::string name = window.LOS4.SelectedText();
+  if (!name.empty()) window.LOS1.SelectByName(name);
+}
+
+void SelectOnly2(VivuveRava& window) {
+  window.THERMIMG.SetVisible(false);
+  if (!window.common.Only2Ready) return;
+  ResetDb1Backgrounds(window);
+  window.LOS2.SelectByName(window.LOS5.SelectedText());
+}
 
 }  // namespace tabulon

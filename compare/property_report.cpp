@@ -1,7 +1,107 @@
 #include "compare/property_report.h"
 
+#include "app/model/vivuve_rava.h"
+#include "common/failure.h"
+#include "common/leading_number.h"
+#include "common/message_text.h"
+#include "common/number_text.h"
+#include "compare/ratio_text.h"
+#include "compare/report_file.h"
+
 namespace tabulon {
 
-void WritePropertyReport(VivuveRava& window) { (void)window; /* built next */ }
+namespace {
+
+constexpr int kTemperatureLineTabs = 9;
+
+void WriteHeading(const std::string& path, const CommonValue& common) {
+  ReportFile file(path, ReportFile::Mode::Replace);
+  file.WriteLine("DB #1: " + common.DB1Path);
+  file.WriteLine("DB #2: " + common.DB2Path);
+  file.WriteLine("Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)");
+  file.WriteLine("");
+  file.Close();
+}
+
+// The species line: the name, then Cp, H and S of both databases, each pair with its ratio.
+std::string SpeciesLine(const VivuveRava& w, const std::string& name) {
+  std::string line = name;
+  for (const auto& [one, two] : {std::pair{&w.TXT1CP, &w.TXT2CP}, std::pair{&w.TXT1H, &w.TXT2H},
+                                 std::pair{&w.TXT1S, &w.TXT2S}}) {
+    const std::string ratio = RatioText(one->Text(), two->Text());
+    line += '\t' + one->Text() + '\t' + two->Text() + '\t' + ratio;
+  }
+  return line;
+}
+
+// One block: the temperature line, the column line and a line per common species. The file
+// is opened for this block alone, so a failure leaves every line written before it on disk.
+void WriteBlock(const std::string& path, VivuveRava& window, double t) {
+  ReportFile file(path, ReportFile::Mode::Append);
+  file.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
+  file.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
+  const std::string field_text = TemperatureFieldText(t);
+  const int common_count = window.common.CommonCount;
+  for (int i = 0; i < common_count; ++i) {
+    const std::string name = window.LOS3.Item(i);
+    window.LOS1.SelectByName(name);
+    window.LOS2.SelectByName(name);
+    window.TXT1K.SetText(field_text);
+    window.TXT2K.SetText(field_text);
+    file.WriteLine(SpeciesLine(window, name));
+  }
+  file.Close();
+}
+
+void WriteBlockSeparator(const std::string& path) {
+  ReportFile file(path, ReportFile::Mode::Append);
+  file.WriteLine(" ");
+  file.WriteLine(" ");
+  file.Close();
+}
+
+void ShowMissingInformation(VivuveRava& window, const Failure& failure) {
+  window.platform.ShowMessage(
+      {ErrorMessageText(failure.Description(),
+                        {"Some information is missing in your database.",
+                         "Please check your database content (see temperatures etc.)",
+                         "Please, Close Tabulon first."},
+                        window.common.NewLine),
+       "Missing information...", MessageIcon::Error});
+}
+
+}  // namespace
+
+std::string TemperatureFieldText(double t) {
+  std::string text = NumberText(t);
+  if (text.starts_with(' ')) text.erase(0, 1);
+  return text;
+}
+
+void WritePropertyReport(VivuveRava& window) {
+  if (window.common.CommonCount == 0) return;
+  try {
+    window.THERMIMG.SetVisible(false);
+    window.msglbl2.SetCaption("");
+    const std::string path = window.common.DB1Dir + "Comp2.txt";
+    const double t1 = LeadingNumber(window.Ktxt.Text());
+    WriteHeading(path, window.common);
+    WriteBlock(path, window, t1);
+    WriteBlockSeparator(path);
+    const double t2 = LeadingNumber(window.Ktxt2.Text());
+    WriteBlock(path, window, t2);
+    WriteBlockSeparator(path);
+    const double t3 = LeadingNumber(window.Ktxt3.Text());
+    WriteBlock(path, window, t3);
+    window.msglbl2.SetCaption(kPropertyReportDone);
+  } catch (const Failure& failure) {
+    window.THERMIMG.SetVisible(true);
+    if (failure.Kind() == FailureKind::DivisionByZero) {
+      ShowMissingInformation(window, failure);
+    } else {
+      window.platform.NoteSilentFailure(kPropertyReportCommand, failure);
+    }
+  }
+}
 
 }  // namespace tabulon

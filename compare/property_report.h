@@ -1,10 +1,24 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace tabulon {
 
 class VivuveRava;
 
+// The name under which the property report reports a silent failure.
+inline constexpr std::string_view kPropertyReportCommand = "WritePropertyReport";
+// msglbl2 once Comp2.txt has been written in full.
+inline constexpr std::string_view kPropertyReportDone = "Output copied to: comp2.txt";
+
 // CMD4: writes Comp2.txt with Cp, H and S of every common species at the three temperatures.
+// For each temperature and species it selects the species in LOS1 and LOS2, sets TXT1K and
+// TXT2K to the temperature and reads the six result boxes, exactly as the user would.
 void WritePropertyReport(VivuveRava& window);
+
+// The text put into TXT1K and TXT2K for a report temperature: NumberText without its leading
+// blank ("300", "298.15", "-5").
+std::string TemperatureFieldText(double t);
 
 }  // namespace tabulon

@@ -1,8 +1,7 @@
 #include "properties/value_text.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 #include "common/failure.h"
 #include "common/number_text.h"
@@ -10,10 +9,12 @@
 namespace tabulon {
 
 std::string ValueText(double x) {
+  // The picture "0.000E+00" (C's "%.3E", whatever the locale), read back.
   char picture[32];
-  std::snprintf(picture, sizeof picture, "%.3E", x);
-  const double rounded = std::strtod(picture, nullptr);
-  if (!std::isfinite(rounded)) {
+  const std::to_chars_result end =
+      std::to_chars(picture, picture + sizeof picture, x, std::chars_format::scientific, 3);
+  double rounded = 0;
+  if (std::from_chars(picture, end.ptr, rounded).ec != std::errc() || !std::isfinite(rounded)) {
     throw Failure(FailureKind::Overflow, "rounded value beyond the double range");
   }
   return NumberText(rounded);

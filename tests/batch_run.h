@@ -1,0 +1,35 @@
+#pragma once
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace tabulon::testing {
+
+// What a run of tabulon-batch printed and returned.
+struct BatchRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs tabulon-batch with `args`, its output caught in files of `scratch`.
+inline BatchRun RunBatch(const std::vector<std::string>& args, const TempDir& scratch) {
+  auto quoted = [](const std::string& text) {
+    std::string q = "'";
+    for (char c : text) q += (c == '\'' ? std::string("'\\''") : std::string(1, c));
+    return q + "'";
+  };
+  std::string command = quoted(TABULON_BATCH_EXE);
+  for (const std::string& arg : args) command += " " + quoted(arg);
+  const std::string out = scratch.File("batch.out"), err = scratch.File("batch.err");
+  command += " >" + quoted(out) + " 2>" + quoted(err);
+  const int raw = std::system(command.c_str());
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(out), ReadBytes(err)};
+}
+
+}  // namespace tabulon::testing
