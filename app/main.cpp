@@ -1,3 +1,5 @@
+#include <clocale>
+
 #include <QApplication>
 
 #include "app/model/vivuve_rava.h"
@@ -6,6 +8,11 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // QApplication adopts the user's locale; numbers are read and written with a decimal point
+  // whatever it is.
+  std::setlocale(LC_NUMERIC, "C");
+  // Ties the windows to the installed tabulon.desktop, whose icon desktops show for them.
+  QGuiApplication::setDesktopFileName(QStringLiteral("tabulon"));
 
   // The model needs the platform, and the platform shows the view: platform, model, view.
   tabulon::gui::QtPlatform platform;

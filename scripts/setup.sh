@@ -13,6 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev         # GoogleTest
   xvfb xauth                        # a virtual display for running the window without a screen
   fonts-dejavu-core                 # a font for the window on machines that have none
+  fonts-liberation                  # Liberation Sans: the widths the window's captions need
 )
 
 missing=()

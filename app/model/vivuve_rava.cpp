@@ -47,7 +47,10 @@ void VivuveRava::WireEvents() {
   LOS3.OnClick([this] { SelectCommon(*this); });
   LOS4.OnClick([this] { SelectOnly1(*this); });
   LOS5.OnClick([this] { SelectOnly2(*this); });
-  AboutCmd.OnClick([this] { platform.ShowAboutWindow(); });
+  AboutCmd.OnClick([this] {
+    about.Load();
+    platform.ShowAboutWindow();
+  });
   QuitCMD.OnClick([this] { platform.EndProgram(); });
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/model/about_window.h"
 #include "app/model/common_value.h"
 #include "common/controls.h"
 #include "common/platform_services.h"
@@ -110,6 +111,9 @@ class VivuveRava {
   Label msglbl2{"msglbl2"};
   Button AboutCmd{"AboutCmd", "&About"};
   Button QuitCMD{"QuitCMD", "&Quit"};
+
+  // The About window, shown modally by AboutCmd.
+  Aboutfrm about{*this};
 
  private:
   void WireEvents();

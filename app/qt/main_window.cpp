@@ -6,13 +6,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 #include "app/model/credits.h"
+#include "app/qt/fonts.h"
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
 #include "app/qt/list_box_widget.h"
@@ -23,25 +23,6 @@
 namespace tabulon::gui {
 
 namespace {
-
-// The window was drawn in "MS Sans Serif"; where the desktop lacks it, the nearest sans serif of
-// similar width stands in.
-QFont SansSerifFont(qreal point_size, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Liberation Sans",
-                    "Nimbus Sans", "Helvetica"});
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(point_size);
-  font.setBold(bold);
-  return font;
-}
-
-QFont WindowFont() {
-  return SansSerifFont(8.25, false);
-}
-QFont CommandButtonFont() {
-  return SansSerifFont(9.75, true);
-}
 
 QRect PixelRect(const TwipsRect& twips) {
   return QRect(Pixels(twips.left), Pixels(twips.top), Pixels(twips.width), Pixels(twips.height));

@@ -26,6 +26,8 @@ class MainWindow : public QWidget {
   // Shows every model control whose revision changed since it was last shown.
   void Refresh();
 
+  VivuveRava& Model() const { return model_; }
+
  private:
   struct Binding {
     const Control* control;

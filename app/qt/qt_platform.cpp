@@ -2,13 +2,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDialog>
 #include <QMessageBox>
 #include <QUrl>
 
+#include "app/qt/about_dialog.h"
 #include "app/qt/latin1.h"
 #include "app/qt/open_file_dialog.h"
-#include "app/qt/thermometer.h"
 
 namespace tabulon::gui {
 
@@ -49,11 +48,7 @@ void QtPlatform::OpenLink(const std::string& link) {
 
 void QtPlatform::ShowAboutWindow() {
   RefreshView();
-  // A plain placeholder until the About window proper takes its place.
-  QDialog about(view_);
-  about.setWindowTitle(QStringLiteral("About Tabulon"));
-  about.setWindowIcon(ThermometerIcon());
-  about.exec();
+  if (view_) ShowAboutDialog(view_->Model().about, view_);
 }
 
 void QtPlatform::EndProgram() {

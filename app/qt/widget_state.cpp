@@ -1,6 +1,7 @@
 #include "app/qt/widget_state.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -48,8 +49,25 @@ void ShowFrame(QGroupBox& widget, const Label& frame) {
 
 void ShowLabel(QLabel& widget, const Label& label, bool symbol_font) {
   const QString text = symbol_font ? SymbolFontText(label.Caption()) : Latin1(label.Caption());
-  if (widget.text() != text) widget.setText(text);
+  if (widget.text() != text) {
+    widget.setText(text);
+    FitCaption(widget);
+  }
   ShowVisibility(widget, label);
+}
+
+void FitCaption(QLabel& widget) {
+  constexpr int kMostCondensed = 90;  // percent of the normal width
+  QFont font = widget.font();
+  font.setStretch(QFont::Unstretched);
+  QString visible = widget.text();
+  while (visible.endsWith(QLatin1Char(' '))) visible.chop(1);  // trailing blanks may be cut
+  const int needed = QFontMetrics(font).horizontalAdvance(visible);
+  const int room = widget.contentsRect().width();
+  if (needed > room && room * 100 >= needed * kMostCondensed) {
+    font.setStretch(room * 100 / needed);
+  }
+  if (font.stretch() != widget.font().stretch()) widget.setFont(font);
 }
 
 void ShowTextBox(QLineEdit& widget, const TextBox& box) {

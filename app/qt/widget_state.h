@@ -23,6 +23,10 @@ namespace tabulon::gui {
 void ShowVisibility(QWidget& widget, const Control& control);
 void ShowFrame(QGroupBox& widget, const Label& frame);
 void ShowLabel(QLabel& widget, const Label& label, bool symbol_font);
+// The captions were laid out for "MS Sans Serif"; in a slightly wider stand-in font a caption
+// may overrun its box by a few pixels. Such a caption is drawn a little condensed (down to 90%)
+// rather than cut off; a much longer one (a long path) is cut off as before.
+void FitCaption(QLabel& widget);
 void ShowTextBox(QLineEdit& widget, const TextBox& box);
 void ShowListBox(QListWidget& widget, const ListBox& list);
 void ShowCheckBox(QCheckBox& widget, const CheckBox& check);
