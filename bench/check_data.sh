@@ -44,11 +44,19 @@ case "$mode" in
       "$(joined ' 200    5000    1000' $'298.15\t 8.559\t-17.9\t 44.51' \
         $'1000\t 17.18/ 17.18\t-8.758/-8.758\t 59.18/ 59.18')" \
       "$({ "$batch" show "$a" CH4 298.15 1000 | sed -n '1p;6,7p'; } 2>&1)"
+    # H2O of therm_b.dat was fitted range by range: its Cp jumps at 1000 K, so the second Cp
+    # box turns red ("!"), while H and S join. The continuous fit of therm_a.dat stays black.
+    expect "H2O of therm_b.dat at its common temperature" \
+      $'1000\t 9.843/ 9.864!\t-51.58/-51.58\t 55.63/ 55.63' \
+      "$({ "$batch" show "$b" H2O 1000 | sed -n 6p; } 2>&1)"
+    expect "H2O of therm_a.dat at its common temperature" \
+      $'1000\t 9.856/ 9.856\t-51.59/-51.59\t 55.62/ 55.62' \
+      "$({ "$batch" show "$a" H2O 1000 | sed -n 6p; } 2>&1)"
     expect "comparison of the examples" \
       "$(joined 'DB1 (15)' 'DB2 (15)' 'common (12)' 'only1 (3)' 'only2 (3)' \
         'msglbl1: Output copied to: comp.txt' 'msglbl2: Output copied to: comp2.txt')" \
       "$("$batch" compare "$a" "$b" 2>&1)"
-    expect "species with differing coefficients" "$(joined CH4 CO2 N2 OH)" \
+    expect "species with differing coefficients" "$(joined CH4 CO2 H2O N2 OH)" \
       "$(tr -d '\r' <"$work/Comp.txt" | grep -B1 '^a1 //' | grep -v -e '^a1 //' -e '^--$' || true)"
     # Species lines whose Cp, H or S ratio is not 1: name and the three ratios.
     expect "ratios other than 1 in Comp2.txt" \

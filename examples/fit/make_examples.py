@@ -85,11 +85,11 @@ def elements(name):
 class Entry:
     """One record of an example database and the table it was fitted to."""
 
-    def __init__(self, name, janaf_dir, ranges=WIDE, dfh298=None, digits=None):
+    def __init__(self, name, janaf_dir, ranges=WIDE, dfh298=None, digits=None, fit=nasa7.fit):
         table, self.tag = source_table(name, janaf_dir)
         if dfh298 is not None:
             table = dataclasses.replace(table, dfh298=dfh298)
-        p = nasa7.fit(table, *ranges)
+        p = fit(table, *ranges)
         if digits is not None:
             p = nasa7.rounded(p, digits)
         self.name, self.table = name, table
@@ -109,7 +109,8 @@ def database_b(janaf_dir):
         Entry("O", janaf_dir),
         # A later evaluation of the heat of formation of OH, and a narrower fit.
         Entry("OH", janaf_dir, NARROW, dfh298=37.49),
-        Entry("H2O", janaf_dir),
+        # An older fit: the two ranges fitted one after the other, so Cp jumps at 1000 K.
+        Entry("H2O", janaf_dir, fit=nasa7.fit_separately),
         Entry("CO", janaf_dir),
         Entry("CO2", janaf_dir, NARROW),
         Entry("CH4", janaf_dir, NARROW),
@@ -155,13 +156,29 @@ def value_text(x):
     return float(f"{x:.3E}")
 
 
+# The gas constant as the tool holds it: 1.9872 cal/mol/K in single precision.
+R_CAL = struct.unpack("f", struct.pack("f", 1.9872))[0]
+
+
+def shown(a, t):
+    """Cp, H and S of one coefficient set at t as the tool shows them (cal/mol/K, kcal/mol)."""
+    cp = nasa7.cp_r(a, t) * R_CAL
+    h = nasa7.h_rt(a, t) * t * R_CAL / 1000.0
+    s = nasa7.s_r(a, t) * R_CAL
+    return tuple(value_text(x) for x in (cp, h, s))
+
+
 def check_ch4(entry):
-    """Cp and H of CH4 at 298.15 K as the tool computes them (R = 1.9872 in single precision)."""
-    r_cal = struct.unpack("f", struct.pack("f", 1.9872))[0]
+    """Cp and H of CH4 at 298.15 K as the tool computes them."""
     _, _, _, _, low = nasa7.parse_record(entry.lines)
-    cp = nasa7.cp_r(low, 298.15) * r_cal
-    h = nasa7.h_rt(low, 298.15) * 298.15 * r_cal / 1000.0
-    return value_text(cp), value_text(h)
+    return shown(low, 298.15)[:2]
+
+
+def check_common_temperature(entry):
+    """Cp, H and S at the common temperature from the high and from the low set: the tool's
+    main and second boxes, red where they differ."""
+    _, _, t_mid, high, low = nasa7.parse_record(entry.lines)
+    return t_mid, shown(high, t_mid), shown(low, t_mid)
 
 
 def main():
@@ -175,6 +192,7 @@ def main():
     b_comments = [
         "! Tabulon example database B: fitted to NIST-JANAF tables and to molecular constants.",
         "! CH4, CO2 and OH refitted over 300-3500 K; N2 written with six significant digits.",
+        "! H2O from an older fit whose two ranges were fitted separately: Cp jumps at 1000 K.",
     ]
     co2_old = Entry("CO2", args.janaf, (300.0, 1000.0, 3000.0))
     b_tail = ["! An older CO2 fit (300-3000 K), kept for reference; readers use the first CO2."]
@@ -192,6 +210,10 @@ def main():
             print(f"{file:<12}{e.name:<8}{e.tag:<8}{dcp:10.4f}{dh:10.4f}{ds:10.4f}{jump:10.1e}")
     cp, h = check_ch4(next(e for e in a if e.name == "CH4"))
     print(f"CH4 at 298.15 K in therm_a.dat: Cp = {cp} cal/mol/K, H = {h} kcal/mol")
+    for file, entries in (("therm_a.dat", a), ("therm_b.dat", b)):
+        t_mid, high, low = check_common_temperature(next(e for e in entries if e.name == "H2O"))
+        pairs = ", ".join(f"{q} = {x}/{y}" for q, x, y in zip(("Cp", "H", "S"), high, low))
+        print(f"H2O at {t_mid:g} K in {file}, high/low set: {pairs}")
 
 
 if __name__ == "__main__":

@@ -89,30 +89,24 @@ def _solve(matrix, rhs):
     return [float(v) for v in x]
 
 
-def fit(table, t_low, t_mid, t_high):
-    """Least squares on Cp/R, H/RT and S/R at every table temperature of each range, with exact
-    constraints: H(298.15) = dfH(298.15) and S(298.15) = S(298.15) of the table, and Cp, dCp/dT,
-    H and S continuous at t_mid. Solved as one KKT system in the 14 coefficients."""
-    if max(r.cp for r in table.rows) - min(r.cp for r in table.rows) < 1e-9:
-        return _constant_cp(table, t_low, t_mid, t_high)
-    zero = [0.0] * 7
+def _table_rows(table, t_from, t_to):
+    """The model rows and targets of Cp/R, H/RT and S/R at every table temperature from t_from
+    to t_to, for one set of 7 unknowns."""
     rows, targets = [], []
     for row in table.rows:
+        if not t_from <= row.t <= t_to:
+            continue
         h_target = (table.dfh298 + row.h_minus_h298) * 1000.0 / (R * row.t)
-        for lo, in_range in ((True, t_low <= row.t <= t_mid), (False, t_mid <= row.t <= t_high)):
-            if not in_range:
-                continue
-            for model, target in ((_cp_row, row.cp / R), (_h_row, h_target), (_s_row, row.s / R)):
-                r = model(row.t)
-                rows.append(r + zero if lo else zero + r)
-                targets.append(target)
-    neg = lambda r: [-v for v in r]
-    constraints = [
-        (_h_row(T298) + zero, table.dfh298 * 1000.0 / (R * T298)),
-        (_s_row(T298) + zero, table.s298 / R),
-    ] + [(f(t_mid) + neg(f(t_mid)), 0.0) for f in (_cp_row, _dcp_row, _h_row, _s_row)]
+        for model, target in ((_cp_row, row.cp / R), (_h_row, h_target), (_s_row, row.s / R)):
+            rows.append(model(row.t))
+            targets.append(target)
+    return rows, targets
 
-    n, k = 14, len(constraints)
+
+def _constrained_least_squares(rows, targets, constraints):
+    """The unknowns that minimise the squared residuals of rows against targets while every
+    (row, value) constraint holds exactly: one KKT system with a Lagrange multiplier each."""
+    n, k = len(rows[0]), len(constraints)
     kkt = [[0.0] * (n + k) for _ in range(n + k)]
     rhs = [0.0] * (n + k)
     for i in range(n):
@@ -123,8 +117,43 @@ def fit(table, t_low, t_mid, t_high):
         for j in range(n):
             kkt[n + c][j] = kkt[j][n + c] = row[j]
         rhs[n + c] = value
-    b = _solve(kkt, rhs)
+    return _solve(kkt, rhs)[:n]
+
+
+def _reference_state(table):
+    """H(298.15) = dfH(298.15) and S(298.15) = S(298.15) of the table, on the low set."""
+    return [
+        (_h_row(T298), table.dfh298 * 1000.0 / (R * T298)),
+        (_s_row(T298), table.s298 / R),
+    ]
+
+
+def fit(table, t_low, t_mid, t_high):
+    """Least squares on Cp/R, H/RT and S/R at every table temperature of each range, with exact
+    constraints: H(298.15) = dfH(298.15) and S(298.15) = S(298.15) of the table, and Cp, dCp/dT,
+    H and S continuous at t_mid. Solved as one KKT system in the 14 coefficients."""
+    if max(r.cp for r in table.rows) - min(r.cp for r in table.rows) < 1e-9:
+        return _constant_cp(table, t_low, t_mid, t_high)
+    zero = [0.0] * 7
+    low_rows, low_targets = _table_rows(table, t_low, t_mid)
+    high_rows, high_targets = _table_rows(table, t_mid, t_high)
+    rows = [r + zero for r in low_rows] + [zero + r for r in high_rows]
+    neg = lambda r: [-v for v in r]
+    constraints = [(row + zero, value) for row, value in _reference_state(table)]
+    constraints += [(f(t_mid) + neg(f(t_mid)), 0.0) for f in (_cp_row, _dcp_row, _h_row, _s_row)]
+    b = _constrained_least_squares(rows, low_targets + high_targets, constraints)
     return Polynomials(t_low, t_mid, t_high, _unscale(b[7:14]), _unscale(b[0:7]), table.dfh298)
+
+
+def fit_separately(table, t_low, t_mid, t_high):
+    """The way many older records were made: the low set fitted on its own (with the reference
+    state held), then the high set on its own, held only to the low set's H and S at t_mid. Cp
+    and its slope are left free there, so the two sets meet with a small jump in Cp."""
+    low = _constrained_least_squares(*_table_rows(table, t_low, t_mid), _reference_state(table))
+    at_mid = lambda f: sum(x * y for x, y in zip(f(t_mid), low))
+    joins = [(_h_row(t_mid), at_mid(_h_row)), (_s_row(t_mid), at_mid(_s_row))]
+    high = _constrained_least_squares(*_table_rows(table, t_mid, t_high), joins)
+    return Polynomials(t_low, t_mid, t_high, _unscale(high), _unscale(low), table.dfh298)
 
 
 def _constant_cp(table, t_low, t_mid, t_high):
