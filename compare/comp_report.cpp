@@ -5,6 +5,7 @@
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/report_file.h"
+#include "properties/species_detail.h"
 
 namespace tabulon {
 
@@ -41,25 +42,34 @@ void WriteEmptyLines(ReportFile& file, int lines) {
   for (int i = 0; i < lines; ++i) file.WriteLine("");
 }
 
-// The record of `name` as the database file holds it now; nothing when it holds no such record.
-void WriteRecordBlock(ReportFile& file, RecordFinder& records, const std::string& path,
-                      const std::string& name) {
-  const LookupResult found = records.Find(path, name);
+// The record of `name` as the database file holds it now. A file that cannot be read, or a
+// record that ends before its fourth line, ends the run: the report would otherwise look
+// complete without that species' data.
+LookupResult ReadableRecord(RecordFinder& records, const std::string& path,
+                            const std::string& name) {
+  LookupResult found = records.Find(path, name);
   switch (found.status) {
     case LookupStatus::Found:
-      file.WriteLine(found.record.line1);
-      file.WriteLine(found.record.line2);
-      file.WriteLine(found.record.line3);
-      file.WriteLine(found.record.line4);
-      return;
     case LookupStatus::NotFound:
-      return;
+      return found;
     case LookupStatus::Incomplete:
       throw Failure(FailureKind::FileFailure,
                     "the record of " + name + " in " + path + " ends before its fourth line");
     case LookupStatus::CannotOpen:
-      throw Failure(FailureKind::FileFailure, "cannot read " + path);
+      break;
   }
+  throw Failure(FailureKind::FileFailure, "cannot read " + path);
+}
+
+// The record block of `name`; nothing when the file holds no such record.
+void WriteRecordBlock(ReportFile& file, RecordFinder& records, const std::string& path,
+                      const std::string& name) {
+  const LookupResult found = ReadableRecord(records, path, name);
+  if (found.status != LookupStatus::Found) return;
+  file.WriteLine(found.record.line1);
+  file.WriteLine(found.record.line2);
+  file.WriteLine(found.record.line3);
+  file.WriteLine(found.record.line4);
 }
 
 // The species of one database only: heading, tildes, their records, then the closing rule.
@@ -78,6 +88,12 @@ void WriteCommonSpecies(ReportFile& file, VivuveRava& window, const std::string&
   file.WriteLine(name);
   window.LOS1.SelectByName(name);
   window.LOS2.SelectByName(name);
+  // A view that shows nothing has found no record, refused the species, or could not read its
+  // file; only the last ends the run, as for a one-sided record.
+  for (Db db : {Db::One, Db::Two}) {
+    const DatabaseSide side = SideOf(window, db);
+    if (!SpeciesShown(side)) ReadableRecord(window.records, side.path, name);
+  }
   for (int j = 0; j < 14; ++j) {
     TextBox& box1 = window.PropTxt[j];
     TextBox& box2 = window.PropTxt[j + 14];
@@ -108,7 +124,8 @@ std::string CoefficientInRow(std::string_view text) {
 
 void WriteCompReport(VivuveRava& window) {
   const CommonValue& common = window.common;
-  ReportFile file(common.DB1Dir + "Comp.txt", ReportFile::Mode::Replace);
+  ReportFile file(common.DB1Dir + "Comp.txt", ReportFile::Mode::Replace,
+                  {common.DB1Path, common.DB2Path});
   file.WriteLine(DatabaseLine("1", common.DB1Path, common.DB1Count));
   file.WriteLine(DatabaseLine("2", common.DB2Path, common.DB2Count));
   WriteEmptyLines(file, 1);

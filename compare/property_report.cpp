@@ -15,7 +15,7 @@ namespace {
 constexpr int kTemperatureLineTabs = 9;
 
 void WriteHeading(const std::string& path, const CommonValue& common) {
-  ReportFile file(path, ReportFile::Mode::Replace);
+  ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
   file.WriteLine("DB #1: " + common.DB1Path);
   file.WriteLine("DB #2: " + common.DB2Path);
   file.WriteLine("Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)");
@@ -37,7 +37,7 @@ std::string SpeciesLine(const VivuveRava& w, const std::string& name) {
 // One block: the temperature line, the column line and a line per common species. The file
 // is opened for this block alone, so a failure leaves every line written before it on disk.
 void WriteBlock(const std::string& path, VivuveRava& window, double t) {
-  ReportFile file(path, ReportFile::Mode::Append);
+  ReportFile file(path, ReportFile::Mode::Append, {window.common.DB1Path, window.common.DB2Path});
   file.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
   file.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
   const std::string field_text = TemperatureFieldText(t);
@@ -53,8 +53,8 @@ void WriteBlock(const std::string& path, VivuveRava& window, double t) {
   file.Close();
 }
 
-void WriteBlockSeparator(const std::string& path) {
-  ReportFile file(path, ReportFile::Mode::Append);
+void WriteBlockSeparator(const std::string& path, const CommonValue& common) {
+  ReportFile file(path, ReportFile::Mode::Append, {common.DB1Path, common.DB2Path});
   file.WriteLine(" ");
   file.WriteLine(" ");
   file.Close();
@@ -87,10 +87,10 @@ void WritePropertyReport(VivuveRava& window) {
     const double t1 = LeadingNumber(window.Ktxt.Text());
     WriteHeading(path, window.common);
     WriteBlock(path, window, t1);
-    WriteBlockSeparator(path);
+    WriteBlockSeparator(path, window.common);
     const double t2 = LeadingNumber(window.Ktxt2.Text());
     WriteBlock(path, window, t2);
-    WriteBlockSeparator(path);
+    WriteBlockSeparator(path, window.common);
     const double t3 = LeadingNumber(window.Ktxt3.Text());
     WriteBlock(path, window, t3);
     window.msglbl2.SetCaption(kPropertyReportDone);

@@ -1,31 +1,98 @@
 #include "compare/report_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <system_error>
+
 #include "common/failure.h"
 
 namespace tabulon {
 
-ReportFile::ReportFile(const std::string& path, Mode mode) : path_(path) {
-  const std::ios::openmode how =
-      std::ios::binary | (mode == Mode::Replace ? std::ios::trunc : std::ios::app);
-  out_.open(path, std::ios::out | how);
-  Check("cannot open");
+namespace {
+
+constexpr std::size_t kFlushSize = 64 * 1024;
+
+std::string ErrorText(int error_number) {
+  return std::generic_category().message(error_number);
+}
+
+bool IsSameFile(const struct stat& report, std::string_view database) {
+  struct stat status {};
+  return !database.empty() && ::stat(std::string(database).c_str(), &status) == 0 &&
+         status.st_dev == report.st_dev && status.st_ino == report.st_ino;
+}
+
+}  // namespace
+
+ReportFile::ReportFile(const std::string& path, Mode mode,
+                       std::initializer_list<std::string_view> databases)
+    : path_(path) {
+  // Opened without truncation, so that nothing changes before the file has been checked.
+  // O_NOFOLLOW: a symbolic link named Comp.txt (say, one that came in an archive with the
+  // database) could point anywhere, so the report is never written through one.
+  // O_NONBLOCK keeps a FIFO without a reader from blocking the open; it is refused below.
+  const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK |
+                    (mode == Mode::Append ? O_APPEND : 0);
+  fd_ = ::open(path.c_str(), flags, 0666);
+  if (fd_ < 0) {
+    Fail("cannot create", errno == ELOOP ? "it is a symbolic link" : ErrorText(errno));
+  }
+  struct stat status {};
+  if (::fstat(fd_, &status) != 0) Fail("cannot create", ErrorText(errno));
+  if (!S_ISREG(status.st_mode)) Fail("cannot create", "it is not a regular file");
+  for (std::string_view database : databases) {
+    if (IsSameFile(status, database)) {
+      Fail("cannot create", "it is the database " + std::string(database));
+    }
+  }
+  if (mode == Mode::Replace && ::ftruncate(fd_, 0) != 0) Fail("cannot create", ErrorText(errno));
+}
+
+ReportFile::~ReportFile() {
+  if (fd_ < 0) return;
+  Flush();
+  ::close(fd_);
 }
 
 void ReportFile::WriteLine(std::string_view text) {
-  out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out_.write("\r\n", 2);
-  Check("cannot write");
+  pending_.append(text);
+  pending_.append("\r\n");
+  if (pending_.size() >= kFlushSize && !Flush()) Fail("cannot write", ErrorText(errno));
 }
 
 void ReportFile::Close() {
-  out_.close();
-  Check("cannot write");
+  if (fd_ < 0) return;
+  const bool flushed = Flush();
+  const int flush_error = errno;
+  const int closed = ::close(fd_);
+  fd_ = -1;
+  if (!flushed) Fail("cannot write", ErrorText(flush_error));
+  if (closed != 0) Fail("cannot write", ErrorText(errno));
 }
 
-void ReportFile::Check(const char* what) {
-  if (!out_) {
-    throw Failure(FailureKind::FileFailure, std::string(what) + " " + path_);
+bool ReportFile::Flush() {
+  std::size_t done = 0;
+  while (done < pending_.size()) {
+    const ssize_t wrote = ::write(fd_, pending_.data() + done, pending_.size() - done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote <= 0) {
+      if (wrote == 0) errno = EIO;
+      pending_.erase(0, done);
+      return false;
+    }
+    done += static_cast<std::size_t>(wrote);
   }
+  pending_.clear();
+  return true;
+}
+
+void ReportFile::Fail(std::string_view what, const std::string& reason) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  throw Failure(FailureKind::FileFailure, std::string(what) + " " + path_ + ": " + reason);
 }
 
 }  // namespace tabulon

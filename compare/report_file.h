@@ -1,6 +1,6 @@
 #pragma once
 
-#include <fstream>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -8,12 +8,18 @@ namespace tabulon {
 
 // A report being written (Comp.txt, Comp2.txt): single-byte text, every line ending in CR LF.
 // Any failure to create, write or close the file throws Failure(FileFailure). The lines written
-// before a failure stay in the file: the destructor closes whatever was written.
+// before a failure stay in the file: the destructor writes out and closes whatever was written.
+//
+// A report is only ever a regular file of its own. The file is refused, before a byte of it
+// changes, when it exists as anything else (a directory, a FIFO, a device, a symbolic link) or
+// when it is one of `databases` under another name (a hard link, or the database itself named
+// Comp.txt): a database is never written.
 class ReportFile {
  public:
   enum class Mode { Replace, Append };
 
-  ReportFile(const std::string& path, Mode mode);
+  ReportFile(const std::string& path, Mode mode, std::initializer_list<std::string_view> databases);
+  ~ReportFile();
   ReportFile(const ReportFile&) = delete;
   ReportFile& operator=(const ReportFile&) = delete;
 
@@ -23,10 +29,14 @@ class ReportFile {
   void Close();
 
  private:
-  void Check(const char* what);
+  // Writes the buffered lines to the file; false when the file refused them.
+  bool Flush();
+  // Closes the file and throws Failure(FileFailure) with "<what> <path>: <reason>".
+  [[noreturn]] void Fail(std::string_view what, const std::string& reason);
 
   std::string path_;
-  std::ofstream out_;
+  int fd_ = -1;
+  std::string pending_;  // lines not yet written to the file
 };
 
 }  // namespace tabulon

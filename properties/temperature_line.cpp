@@ -1,5 +1,6 @@
 #include "properties/temperature_line.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "common/failure.h"
@@ -9,17 +10,21 @@
 namespace tabulon {
 namespace {
 
-// The blank-separated tokens of a line; only the blank (code 32) separates, a tab is an
-// ordinary character.
-std::vector<std::string_view> Tokens(std::string_view line) {
+// The last `most` blank-separated tokens of a line, in line order; only the blank (code 32)
+// separates, a tab is an ordinary character. Taken from the end, so a line of millions of
+// tokens costs no more than its length.
+std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most) {
   std::vector<std::string_view> tokens;
-  std::size_t start = 0;
-  while (start < line.size()) {
-    std::size_t end = line.find(' ', start);
-    if (end == std::string_view::npos) end = line.size();
-    if (end > start) tokens.push_back(line.substr(start, end - start));
-    start = end + 1;
+  std::size_t stop = line.size();  // the tokens still to take lie before this position
+  while (tokens.size() < most && stop > 0) {
+    const std::size_t last = line.find_last_not_of(' ', stop - 1);
+    if (last == std::string_view::npos) break;
+    const std::size_t blank = line.find_last_of(' ', last);
+    const std::size_t first = blank == std::string_view::npos ? 0 : blank + 1;
+    tokens.push_back(line.substr(first, last + 1 - first));
+    stop = first;
   }
+  std::reverse(tokens.begin(), tokens.end());
   return tokens;
 }
 
@@ -44,7 +49,8 @@ std::string LimitText(std::string_view token) {
 }  // namespace
 
 TemperatureLimits ParseTemperatureLine(std::string_view line) {
-  std::vector<std::string_view> tokens = Tokens(line);
+  // At most: T low, T high, T common, the lone "0" and the line number.
+  std::vector<std::string_view> tokens = LastTokens(line, 5);
   if (tokens.size() >= 2 && IsLineNumber(tokens.back())) {
     const bool one = tokens.back() == "1";
     tokens.pop_back();

@@ -17,14 +17,20 @@ struct BatchRun {
   std::string err;
 };
 
-// Runs tabulon-batch with `args`, its output caught in files of `scratch`.
-inline BatchRun RunBatch(const std::vector<std::string>& args, const TempDir& scratch) {
+// Exit status of a run that was stopped because it took longer than its time limit.
+inline constexpr int kBatchTimedOut = 124;
+
+// Runs tabulon-batch with `args`, its output caught in files of `scratch`. A run that takes
+// longer than `time_limit_seconds` is stopped and returns kBatchTimedOut, so no test can hang.
+inline BatchRun RunBatch(const std::vector<std::string>& args, const TempDir& scratch,
+                         int time_limit_seconds = 120) {
   auto quoted = [](const std::string& text) {
     std::string q = "'";
     for (char c : text) q += (c == '\'' ? std::string("'\\''") : std::string(1, c));
     return q + "'";
   };
-  std::string command = quoted(TABULON_BATCH_EXE);
+  std::string command =
+      "timeout -k 5 " + std::to_string(time_limit_seconds) + " " + quoted(TABULON_BATCH_EXE);
   for (const std::string& arg : args) command += " " + quoted(arg);
   const std::string out = scratch.File("batch.out"), err = scratch.File("batch.err");
   command += " >" + quoted(out) + " 2>" + quoted(err);

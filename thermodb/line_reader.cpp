@@ -40,6 +40,11 @@ bool LineReader::Open(const std::string& path) {
     ::close(fd);
     return false;
   }
+  if (status.st_size > kMostFileBytes) {
+    error_text_ = "larger than 1 GiB, too large for a thermo database";
+    ::close(fd);
+    return false;
+  }
   fd_ = fd;
   stamp_ = FileStamp{
       .device = static_cast<std::uint64_t>(status.st_dev),

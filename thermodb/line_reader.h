@@ -18,12 +18,17 @@ struct FileStamp {
 
 // Reads a database file line by line. Only a regular file is opened, and only for reading: a
 // directory, a FIFO or a device given as a database is refused at once, so nothing can block.
+// So is a file larger than kMostFileBytes: the largest thermo databases in use hold a few
+// megabytes, and reading a disk image chosen by mistake would take minutes and could exhaust
+// the memory.
 //
 // A line ends at CR LF (one line end), at a lone CR or at a lone LF; the line's text excludes
 // its line end. The last line may lack a line end, and a final line end does not make an extra
 // empty line. Bytes are kept as they are.
 class LineReader {
  public:
+  static constexpr std::int64_t kMostFileBytes = std::int64_t{1} << 30;  // 1 GiB
+
   LineReader() = default;
   ~LineReader();
   LineReader(const LineReader&) = delete;

@@ -17,14 +17,28 @@ namespace tabulon::gui {
 
 namespace {
 
+// A name is as long as its line in the file, which may be megabytes. A list row shows at most
+// this many characters of it, then an ellipsis: laying out a row of megabytes would stall the
+// window for seconds, and no one reads past the first screenful anyway.
+constexpr std::size_t kMostShownCharacters = 1000;
+
+QString ShownItem(std::string_view item) {
+  if (item.size() <= kMostShownCharacters) return Latin1(item);
+  return Latin1(item.substr(0, kMostShownCharacters)) + QChar(0x2026);
+}
+
+// True when a row shows the item as ShownItem gives it; a usual short name is compared
+// without building a QString.
+bool RowShows(const QString& shown, const std::string& item) {
+  if (item.size() > kMostShownCharacters) return shown == ShownItem(item);
+  return shown == QLatin1String(item.data(), static_cast<qsizetype>(item.size()));
+}
+
 // True when the widget lists exactly these items, in this order.
 bool ShowsItems(const QListWidget& widget, const std::vector<std::string>& items) {
   if (widget.count() != static_cast<int>(items.size())) return false;
   for (int i = 0; i < widget.count(); ++i) {
-    const std::string& item = items[static_cast<std::size_t>(i)];
-    if (widget.item(i)->text() != QLatin1String(item.data(), static_cast<qsizetype>(item.size()))) {
-      return false;
-    }
+    if (!RowShows(widget.item(i)->text(), items[static_cast<std::size_t>(i)])) return false;
   }
   return true;
 }
@@ -89,7 +103,7 @@ void ShowListBox(QListWidget& widget, const ListBox& list) {
   if (!ShowsItems(widget, items)) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(items.size()));
-    for (const std::string& item : items) texts.append(Latin1(item));
+    for (const std::string& item : items) texts.append(ShownItem(item));
     widget.clear();
     widget.addItems(texts);
   }

@@ -1,0 +1,223 @@
+// Hostile files and texts through the window model: files that change or vanish after loading,
+// records cut short, and texts of ten megabytes. Nothing crashes, no stale data is shown under
+// a new name, and database files keep their bytes.
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "common/failure.h"
+#include "compare/compare_databases.h"
+#include "compare_fixture.h"
+#include "hostile_support.h"
+
+namespace tabulon {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::DatabaseText;
+using testing::GasFields;
+using testing::GasRecord;
+using testing::kTenMegabytes;
+using testing::LoadDatabaseFile;
+using testing::NumberedSpecies;
+using testing::ReadBytes;
+using testing::TempDir;
+using testing::TestWindow;
+using testing::UnchangedFiles;
+
+const std::string kShownA1 = "2.50000000E+00";
+
+bool DetailViewEmpty(const TestWindow& t) {
+  const VivuveRava& w = t.window;
+  return w.Lbl8.Caption().empty() && w.common.T1Low.empty() && w.PropTxt[0].Text().empty() &&
+         w.PropTxt[13].Text().empty() && w.TXT1CP.Text().empty();
+}
+
+// What can become of a database file between its load and a click in its list.
+struct FileChange {
+  const char* what;
+  void (*change)(const TempDir& dir, const std::string& db);
+  std::string a1;     // what PropTxt(0) then shows for AR; empty: the view shows nothing
+  bool report_whole;  // whether Comp.txt is then written in full
+};
+
+const FileChange kChanges[] = {
+    {"deleted", [](const TempDir&, const std::string& db) { fs::remove(db); }, "", false},
+    {"replaced by a directory",
+     [](const TempDir&, const std::string& db) {
+       fs::remove(db);
+       fs::create_directory(db);
+     },
+     "", false},
+    {"rewritten without AR",
+     [](const TempDir& dir, const std::string&) {
+       dir.Write("db.dat", DatabaseText({GasRecord("NE"), GasRecord("XE")}));
+     },
+     "", true},
+    {"rewritten with other coefficients",
+     [](const TempDir& dir, const std::string&) {
+       dir.Write("db.dat", DatabaseText({GasRecord("NE"), GasRecord("AR", GasFields("3.5"))}));
+     },
+     "3.50000000E+00", true},
+    {"cut inside AR's record",
+     [](const TempDir& dir, const std::string& db) {
+       const std::string bytes = ReadBytes(db);
+       dir.Write("db.dat", bytes.substr(0, bytes.find("AR ") + 200));
+     },
+     "", false},
+    {"grown past 1 GiB",
+     [](const TempDir&, const std::string& db) {
+       fs::resize_file(db, (std::uintmax_t{1} << 30) + 1);
+     },
+     "", false},
+    {"emptied", [](const TempDir& dir, const std::string&) { dir.Write("db.dat", ""); }, "", true},
+};
+
+TEST(HostileWindow, ASelectionShowsTheFileAsItIsNowOrNothing) {
+  for (const FileChange& c : kChanges) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const std::string db = dir.Write("db.dat", DatabaseText({GasRecord("NE"), GasRecord("AR")}));
+    TestWindow t;
+    LoadDatabaseFile(t, Db::One, db);
+    t.window.LOS1.SelectByName("NE");  // the finder has indexed the file as it was
+    ASSERT_EQ(t.window.PropTxt[0].Text(), kShownA1);
+    t.window.TXT1K.SetText("300");
+
+    c.change(dir, db);
+    t.window.LOS1.SelectByName("AR");
+    EXPECT_TRUE(t.platform.messages.empty());
+    if (c.a1.empty()) {
+      EXPECT_TRUE(DetailViewEmpty(t));
+    } else {
+      EXPECT_EQ(t.window.PropTxt[0].Text(), c.a1);
+      EXPECT_EQ(t.window.Lbl8.Caption(), " 200    5000    1000");
+    }
+    // The temperature field computes from what is shown, or from nothing.
+    t.window.TXT1K.SetText("300");
+    EXPECT_EQ(t.window.TXT1CP.Text().empty(), c.a1.empty());
+  }
+}
+
+TEST(HostileWindow, AComparisonOfFilesThatChangedEndsOrReportsTheFilesAsTheyAreNow) {
+  for (const FileChange& c : kChanges) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    const std::string db = dir.Write("db.dat", DatabaseText({GasRecord("NE"), GasRecord("AR")}));
+    const std::string db2 = dir.Write("db2.dat", DatabaseText({GasRecord("NE"), GasRecord("AR")}));
+    TestWindow t;
+    LoadDatabaseFile(t, Db::One, db);
+    LoadDatabaseFile(t, Db::Two, db2);
+    c.change(dir, db);
+    const UnchangedFiles second({db2});
+    t.window.CMD3.Click();
+    EXPECT_TRUE(t.platform.messages.empty());
+    EXPECT_TRUE(second.Unchanged());
+    if (c.report_whole) {
+      // A file that reads in full gives a whole report of what it holds now (a species it no
+      // longer holds is compared with empty boxes).
+      EXPECT_EQ(t.window.msglbl1.Caption(), kCompReportDone);
+      EXPECT_TRUE(t.platform.silent_failures.empty());
+    } else {
+      // One that cannot be read, or ends inside a record, gives no report that looks whole.
+      EXPECT_NE(t.window.msglbl1.Caption(), kCompReportDone);
+      ASSERT_EQ(t.platform.silent_failures.size(), 1u);
+      EXPECT_EQ(t.platform.silent_failures[0].kind, FailureKind::FileFailure);
+      EXPECT_FALSE(t.window.CMD4.Visible());
+    }
+  }
+}
+
+TEST(HostileWindow, ARecordCutAtTheEndOfTheFileIsListedButNeverShown) {
+  const std::string ar = GasRecord("AR");
+  for (int lines = 1; lines <= 3; ++lines) {
+    SCOPED_TRACE(std::to_string(lines) + " line(s) of AR, then the end of the file");
+    std::string cut = "THERMO\r\n" + GasRecord("NE");
+    std::size_t end = 0;
+    for (int i = 0; i < lines; ++i) end = ar.find("\r\n", end) + 2;
+    cut += ar.substr(0, end);
+    TempDir dir;
+    const std::string db = dir.Write("cut.dat", cut);
+    const UnchangedFiles files({db});
+    TestWindow t;
+    LoadDatabaseFile(t, Db::One, db);
+    // No end line: the load fails, the names read so far stay listed.
+    EXPECT_EQ(t.window.List1Nbr.Caption(), "(0)");
+    ASSERT_EQ(t.window.LOS1.Items(), (std::vector<std::string>{"AR", "NE"}));
+    t.window.LOS1.SelectByName("NE");
+    EXPECT_EQ(t.window.PropTxt[0].Text(), kShownA1);
+    t.window.LOS1.SelectByName("AR");
+    EXPECT_TRUE(DetailViewEmpty(t));
+    EXPECT_TRUE(t.platform.messages.empty());
+    EXPECT_TRUE(files.Unchanged());
+  }
+}
+
+TEST(HostileWindow, TenMegabyteTextsAreReadLikeShortOnes) {
+  TempDir dir;
+  // A record line 1 of 10 MB: a long run of blanks between the name and the temperatures.
+  const std::string record = GasRecord("AR");
+  const std::string wide =
+      "AR" + std::string(kTenMegabytes, ' ') + record.substr(record.find("200.000"));
+  const std::string db = dir.Write("wide.dat", DatabaseText({wide}));
+  const UnchangedFiles files({db});
+  TestWindow t;
+  LoadDatabaseFile(t, Db::One, db);
+  t.window.LOS1.SelectByName("AR");
+  EXPECT_EQ(t.window.Lbl8.Caption(), " 200    5000    1000");
+  EXPECT_EQ(t.window.PropTxt[0].Text(), kShownA1);
+
+  struct Typed {
+    std::string text;
+    std::string cp;  // TXT1CP afterwards
+  };
+  const Typed typed[] = {
+      {std::string(kTenMegabytes, ' ') + "300", " 4.968"},
+      {"300" + std::string(kTenMegabytes, 'K'), " 4.968"},
+      {"0." + std::string(kTenMegabytes, '0') + "3", ""},  // 3E-10485761 reads as 0
+      // Beyond the double range: the reaction fails silently and the box keeps its text.
+      {"3" + std::string(kTenMegabytes, '0'), "earlier"},
+      {std::string(kTenMegabytes, '9'), "earlier"},
+  };
+  for (const Typed& c : typed) {
+    SCOPED_TRACE(c.text.substr(0, 8) + "... gives " + c.cp);
+    t.window.TXT1CP.SetText("earlier");
+    t.window.TXT1K.SetText(c.text);
+    EXPECT_EQ(t.window.TXT1CP.Text(), c.cp);
+    if (c.cp != "earlier") {
+      EXPECT_EQ(t.window.TXT1KS.Text(), c.text);  // passed on to S
+    }
+  }
+  EXPECT_TRUE(files.Unchanged());
+}
+
+TEST(HostileWindow, AListOf32767SpeciesIsSelectedAndComparedAsAShortOne) {
+  TempDir dir;
+  const std::string full = dir.Write("full.dat", testing::NumberedRecords(32767));
+  const std::string one = dir.Write("one.dat", DatabaseText({GasRecord("S32766")}));
+  const UnchangedFiles files({full, one});
+  TestWindow t;
+  LoadDatabaseFile(t, Db::One, full);
+  LoadDatabaseFile(t, Db::Two, one);
+  ASSERT_EQ(t.window.List1Nbr.Caption(), "(32767)");
+  t.window.LOS1.SelectByName("S32765");
+  EXPECT_EQ(t.window.LOS1.SelectedIndex(), 32765);
+  EXPECT_EQ(t.window.PropTxt[0].Text(), kShownA1);
+
+  t.window.CMD3.Click();
+  EXPECT_EQ(t.window.List3Nbr.Caption(), "(1)");
+  EXPECT_EQ(t.window.List4Nbr.Caption(), "(32766)");
+  EXPECT_EQ(t.window.msglbl1.Caption(), kCompReportDone);
+  const std::string comp = ReadBytes(dir.File("Comp.txt"));
+  EXPECT_EQ(std::count(comp.begin(), comp.end(), '\n'), 4 * 32766 + 23);
+  t.window.CMD4.Click();
+  EXPECT_EQ(t.window.msglbl2.Caption(), "Output copied to: comp2.txt");
+  EXPECT_TRUE(t.platform.messages.empty());
+  EXPECT_TRUE(files.Unchanged());
+}
+
+}  // namespace
+}  // namespace tabulon

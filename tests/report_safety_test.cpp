@@ -1,0 +1,199 @@
+// The reports are written only as regular files of their own: never over a database, never
+// through a link, never into something that is not a file. A report that cannot be created
+// ends its command silently in the window (tabulon-batch prints the reason), and every
+// database keeps its bytes.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "batch_run.h"
+#include "common/failure.h"
+#include "compare/compare_databases.h"
+#include "compare/property_report.h"
+#include "compare_fixture.h"
+#include "hostile_support.h"
+
+namespace tabulon {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::BatchRun;
+using testing::DatabaseText;
+using testing::GasRecord;
+using testing::LoadDatabaseFile;
+using testing::ReadBytes;
+using testing::RunBatch;
+using testing::TempDir;
+using testing::TestWindow;
+using testing::UnchangedFiles;
+
+// Permission bits do not stop root (the CI runs as root): such cases are skipped there, and
+// the cases of a folder that cannot hold a file stand in for them.
+bool PermissionsBindUs() {
+  return ::geteuid() != 0;
+}
+
+// Two databases with AR in common, in `dir` (DB #2 perhaps in its subfolder "other/").
+struct ReportSetup {
+  TempDir dir;
+  std::string db1, db2;
+
+  ReportSetup(const std::string& db1_name, const std::string& db2_name) {
+    fs::create_directory(dir.File("other"));
+    db1 = dir.Write(db1_name, DatabaseText({GasRecord("AR"), GasRecord("NE")}));
+    db2 = dir.Write(db2_name, DatabaseText({GasRecord("AR"), GasRecord("HE")}));
+  }
+  void Load(TestWindow& t) const {
+    LoadDatabaseFile(t, Db::One, db1);
+    LoadDatabaseFile(t, Db::Two, db2);
+  }
+};
+
+struct SpoiledReport {
+  const char* what;
+  const char* db1_name;
+  const char* db2_name;
+  // Prepares the report's place after the databases are loaded; `report` is its path.
+  void (*spoil)(const ReportSetup& s, const std::string& report);
+  const char* reason;  // part of the failure's detail
+  bool needs_permissions = false;
+};
+
+const SpoiledReport kSpoiled[] = {
+    {"DB #2 is the file the report would be", "db1.dat", "Comp.txt", nullptr, "it is the database"},
+    {"DB #1 is the file the report would be", "Comp.txt", "other/db2.dat", nullptr,
+     "it is the database"},
+    {"a symbolic link to DB #1", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string& report) { fs::create_symlink(s.db1, report); },
+     "it is a symbolic link"},
+    {"a symbolic link to DB #2", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string& report) { fs::create_symlink(s.db2, report); },
+     "it is a symbolic link"},
+    {"a symbolic link to a new file elsewhere", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string& report) {
+       fs::create_symlink(s.dir.File("other/elsewhere.txt"), report);
+     },
+     "it is a symbolic link"},
+    {"a hard link to DB #2", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string& report) { fs::create_hard_link(s.db2, report); },
+     "it is the database"},
+    {"a directory", "db1.dat", "other/db2.dat",
+     [](const ReportSetup&, const std::string& report) { fs::create_directory(report); },
+     "Is a directory"},
+    {"a FIFO", "db1.dat", "other/db2.dat",
+     [](const ReportSetup&, const std::string& report) { ::mkfifo(report.c_str(), 0600); },
+     "cannot create"},
+    {"a read-only file", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string& report) {
+       s.dir.Write(fs::path(report).filename().string(), "an earlier report\r\n");
+       fs::permissions(report, fs::perms::owner_read);
+     },
+     "Permission denied", true},
+    {"in a read-only folder", "db1.dat", "other/db2.dat",
+     [](const ReportSetup& s, const std::string&) {
+       fs::permissions(s.dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
+     },
+     "Permission denied", true},
+};
+
+TEST(ReportSafety, ACompReportThatCannotBeItsOwnFileEndsTheComparisonSilently) {
+  for (const SpoiledReport& c : kSpoiled) {
+    SCOPED_TRACE(c.what);
+    if (c.needs_permissions && !PermissionsBindUs()) continue;
+    ReportSetup s(c.db1_name, c.db2_name);
+    TestWindow t;
+    s.Load(t);
+    const std::string report = s.dir.File("Comp.txt");
+    if (c.spoil) c.spoil(s, report);
+    const UnchangedFiles databases({s.db1, s.db2});
+
+    t.window.CMD3.Click();
+    ASSERT_EQ(t.platform.silent_failures.size(), 1u);
+    EXPECT_EQ(t.platform.silent_failures[0].command, kCompareCommand);
+    EXPECT_EQ(t.platform.silent_failures[0].kind, FailureKind::FileFailure);
+    EXPECT_NE(t.platform.silent_failures[0].detail.find(c.reason), std::string::npos)
+        << t.platform.silent_failures[0].detail;
+    EXPECT_TRUE(t.platform.messages.empty());
+    EXPECT_NE(t.window.msglbl1.Caption(), kCompReportDone);
+    EXPECT_FALSE(t.window.CMD4.Visible());
+    EXPECT_TRUE(databases.Unchanged());
+    EXPECT_FALSE(fs::exists(s.dir.File("other/elsewhere.txt")));
+  }
+}
+
+TEST(ReportSafety, AComp2ReportThatCannotBeItsOwnFileEndsThePropertyReportSilently) {
+  for (const SpoiledReport& c : kSpoiled) {
+    SCOPED_TRACE(c.what);
+    if (c.needs_permissions && !PermissionsBindUs()) continue;
+    // The same places, with the databases named Comp2.txt where they were named Comp.txt.
+    auto renamed = [](std::string name) { return name == "Comp.txt" ? "Comp2.txt" : name; };
+    ReportSetup s(renamed(c.db1_name), renamed(c.db2_name));
+    TestWindow t;
+    s.Load(t);
+    t.window.CMD3.Click();
+    ASSERT_TRUE(t.window.CMD4.Visible());
+    if (c.spoil) c.spoil(s, s.dir.File("Comp2.txt"));
+    const UnchangedFiles databases({s.db1, s.db2});
+
+    t.window.CMD4.Click();
+    ASSERT_EQ(t.platform.silent_failures.size(), 1u);
+    EXPECT_EQ(t.platform.silent_failures[0].command, kPropertyReportCommand);
+    EXPECT_EQ(t.platform.silent_failures[0].kind, FailureKind::FileFailure);
+    EXPECT_NE(t.platform.silent_failures[0].detail.find(c.reason), std::string::npos)
+        << t.platform.silent_failures[0].detail;
+    EXPECT_TRUE(t.platform.messages.empty());
+    EXPECT_TRUE(t.window.THERMIMG.Visible());
+    EXPECT_EQ(t.window.msglbl2.Caption(), "");
+    EXPECT_TRUE(databases.Unchanged());
+  }
+}
+
+// A folder where no file can be created, even by root: a "folder" that is a regular file.
+TEST(ReportSafety, AReportFolderThatCannotHoldAFileEndsTheCommandSilently) {
+  ReportSetup s("db1.dat", "other/db2.dat");
+  TestWindow t;
+  s.Load(t);
+  t.window.common.DB1Dir = s.db2 + "/";
+  const UnchangedFiles databases({s.db1, s.db2});
+  t.window.CMD3.Click();
+  ASSERT_EQ(t.platform.silent_failures.size(), 1u);
+  EXPECT_NE(t.platform.silent_failures[0].detail.find("Not a directory"), std::string::npos);
+  EXPECT_NE(t.window.msglbl1.Caption(), kCompReportDone);
+  EXPECT_TRUE(databases.Unchanged());
+}
+
+TEST(ReportSafety, TabulonBatchPrintsWhyAReportWasNotWritten) {
+  TempDir dir;
+  const std::string db1 = dir.Write("db1.dat", DatabaseText({GasRecord("AR")}));
+  const std::string db2 = dir.Write("Comp.txt", DatabaseText({GasRecord("AR")}));
+  {
+    const UnchangedFiles databases({db1, db2});
+    const BatchRun run = RunBatch({"compare", db1, db2}, dir, 60);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("cannot create " + dir.File("Comp.txt") + ": it is the database " + db2),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(databases.Unchanged());
+  }
+  {
+    TempDir other;
+    const std::string db = other.Write("db.dat", DatabaseText({GasRecord("AR")}));
+    fs::create_symlink(db, other.File("Comp2.txt"));
+    const UnchangedFiles databases({db});
+    const BatchRun run = RunBatch({"compare", db, db}, other, 60);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("WritePropertyReport stopped: File failure: cannot create " +
+                           other.File("Comp2.txt") + ": it is a symbolic link"),
+              std::string::npos)
+        << run.err;
+    EXPECT_TRUE(databases.Unchanged());
+  }
+}
+
+}  // namespace
+}  // namespace tabulon
