@@ -1,8 +1,11 @@
 #include "app/qt/qt_platform.h"
 
+#include <string_view>
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
+#include <QStringList>
 #include <QUrl>
 
 #include "app/qt/about_dialog.h"
@@ -17,8 +20,16 @@ void QtPlatform::RefreshView() {
 
 void QtPlatform::ShowMessage(const Message& message) {
   RefreshView();
-  QString text = Latin1(message.text);
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // Lines are joined by CR LF; a line may carry a species name of any length.
+  QStringList lines;
+  std::string_view rest = message.text;
+  while (true) {
+    const std::size_t end = rest.find("\r\n");
+    lines.append(ShownLatin1(rest.substr(0, end)));
+    if (end == std::string_view::npos) break;
+    rest.remove_prefix(end + 2);
+  }
+  const QString text = lines.join(QChar('\n'));
   QMessageBox box(
       message.icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
       Latin1(message.title), text, QMessageBox::Ok, view_);

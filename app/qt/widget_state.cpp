@@ -17,15 +17,10 @@ namespace tabulon::gui {
 
 namespace {
 
-// A name is as long as its line in the file, which may be megabytes. A list row shows at most
-// this many characters of it, then an ellipsis: laying out a row of megabytes would stall the
-// window for seconds, and no one reads past the first screenful anyway.
+// The number of characters of a name that a list row shows.
 constexpr std::size_t kMostShownCharacters = 1000;
 
-QString ShownItem(std::string_view item) {
-  if (item.size() <= kMostShownCharacters) return Latin1(item);
-  return Latin1(item.substr(0, kMostShownCharacters)) + QChar(0x2026);
-}
+QString ShownItem(std::string_view item) { return ShownLatin1(item, kMostShownCharacters); }
 
 // True when a row shows the item as ShownItem gives it; a usual short name is compared
 // without building a QString.

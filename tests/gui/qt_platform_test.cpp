@@ -145,6 +145,22 @@ TEST_F(QtPlatformTest, AMessageBoxShowsTheCurrentWindowBehindItsLines) {
   EXPECT_EQ(icon, QMessageBox::Information);
 }
 
+TEST_F(QtPlatformTest, AMessageLineOfMegabytesIsShownShortened) {
+  // A repeated-name message carries the species name, which is as long as its line in the file.
+  const std::string name(10'000'000, 'A');
+  QString text;
+  WhenModalShows([&](QWidget* modal) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) text = box->text();
+    modal->close();
+  });
+  platform.ShowMessage({"first\r\n" + name + "\r\nlast", "Error", MessageIcon::Error});
+  const QStringList lines = text.split('\n');
+  ASSERT_EQ(lines.size(), 3);
+  EXPECT_EQ(lines[0], "first");
+  EXPECT_EQ(lines[1], QString(1000, 'A') + QChar(0x2026));
+  EXPECT_EQ(lines[2], "last");
+}
+
 TEST_F(QtPlatformTest, TheRepaintPointShowsTheModelsState) {
   model.msglbl1.SetCaption("Job in progress...");
   platform.LetWindowRepaint();
