@@ -5,7 +5,7 @@
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/report_file.h"
-#include "properties/species_detail.h"
+#include "properties/detail_view.h"
 
 namespace tabulon {
 

@@ -15,7 +15,7 @@ BUILD="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 SECONDS_EACH="${1:-60}"
 shift || true
 JOBS="${FUZZ_JOBS:-1}"
-ALL_TARGETS=(numbers temperature_line coefficient_text line_reader species_scan record_lookup)
+ALL_TARGETS=(numbers temperature_line coefficient_text line_reader name_scan record_lookup)
 TARGETS=("$@")
 ((${#TARGETS[@]})) || TARGETS=("${ALL_TARGETS[@]}")
 
@@ -36,7 +36,7 @@ cmake --build "$BUILD" -j "$(nproc)" >/dev/null
 # Longer inputs for the file readers, so that lines cross the reader's 4 KiB and 64 KiB reads.
 max_len() {
   case "$1" in
-    line_reader | species_scan | record_lookup) echo 70000 ;;
+    line_reader | name_scan | record_lookup) echo 70000 ;;
     *) echo 4096 ;;
   esac
 }

@@ -27,7 +27,7 @@ const Target kTargets[] = {
     {"temperature_line", fuzz::CheckTemperatureLine},
     {"coefficient_text", fuzz::CheckCoefficientText},
     {"line_reader", fuzz::CheckLineReader},
-    {"species_scan", fuzz::CheckSpeciesScan},
+    {"name_scan", fuzz::CheckNameScan},
     {"record_lookup", fuzz::CheckRecordLookup},
 };
 

@@ -12,7 +12,7 @@
 #include "thermodb/line_reader.h"
 #include "thermodb/record_finder.h"
 #include "thermodb/record_lookup.h"
-#include "thermodb/species_scan.h"
+#include "thermodb/name_scan.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {

@@ -5,7 +5,7 @@
 #include "common/number_text.h"
 #include "thermodb/path_caption.h"
 #include "thermodb/repeated_names.h"
-#include "thermodb/species_scan.h"
+#include "thermodb/name_scan.h"
 
 namespace tabulon {
 

@@ -4,7 +4,7 @@
 #include "compare/compare_databases.h"
 #include "compare/list_selection.h"
 #include "compare/property_report.h"
-#include "properties/species_detail.h"
+#include "properties/detail_view.h"
 #include "properties/temperature_field.h"
 #include "thermodb/database_loader.h"
 

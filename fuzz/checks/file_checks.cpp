@@ -8,7 +8,7 @@
 #include "thermodb/line_reader.h"
 #include "thermodb/record_finder.h"
 #include "thermodb/record_lookup.h"
-#include "thermodb/species_scan.h"
+#include "thermodb/name_scan.h"
 
 namespace tabulon::fuzz {
 namespace {
@@ -158,7 +158,7 @@ std::string CheckLineReader(std::string_view data) {
   return CheckSeeks(reader, expected, starts);
 }
 
-std::string CheckSpeciesScan(std::string_view data) {
+std::string CheckNameScan(std::string_view data) {
   Scratch().Write(data);
   std::vector<std::string> names;
   const ScanResult scan =

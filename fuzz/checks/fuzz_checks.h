@@ -30,7 +30,7 @@ std::string CheckLineReader(std::string_view data);
 
 // ListSpeciesNames on the input as a file, against a reference scan written from the format's
 // rules in the plainest way.
-std::string CheckSpeciesScan(std::string_view data);
+std::string CheckNameScan(std::string_view data);
 
 // FindSpeciesRecord against RecordFinder::Find for every first word of the file (and a few
 // other names). An input holding the separator "@@@@" is two versions of the file: the finder

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
-#include "thermodb/species_scan.h"
+#include "thermodb/name_scan.h"
 
 namespace tabulon {
 namespace {

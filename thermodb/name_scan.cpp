@@ -1,4 +1,4 @@
-#include "thermodb/species_scan.h"
+#include "thermodb/name_scan.h"
 
 #include "thermodb/line_reader.h"
 #include "thermodb/thermo_format.h"
