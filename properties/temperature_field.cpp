@@ -87,9 +87,11 @@ void Recompute(const DatabaseSide& side, Property property, const FieldBoxes& bo
         ValueText(Eval(property, ReadSet(side, main_set, property), t, common.RGas)));
   }
   if (pick.second_from_low) {
-    const double second = Eval(property, ReadSet(side, kLowSet, property), t, common.RGas);
+    // The text first: a value that cannot be written must not show the box with an earlier text.
+    const std::string second =
+        ValueText(Eval(property, ReadSet(side, kLowSet, property), t, common.RGas));
     boxes.second.SetVisible(true);
-    boxes.second.SetText(ValueText(second));
+    boxes.second.SetText(second);
     if (boxes.second.Text() != boxes.result.Text()) boxes.second.SetForeColour(Colour::Red);
   }
   if (pick.out_of_range) {

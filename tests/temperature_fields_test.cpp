@@ -32,6 +32,8 @@ std::string Database() {
          RecordText("ODD", "   200.000  3500.000  1000.000",
                     {"4", "0", "0", "0", "0", "100", "1E999", "4", "0", "0", "0", "0", "100",
                      "1E999", ""}) +
+         RecordText("EDGE", "   200.000  3500.000  1000.000",
+                    Sets("4", "100", "1", "9.0462E+307", "100", "1")) +
          "END\r\n";
 }
 
@@ -39,7 +41,7 @@ class TemperatureFields : public ::testing::TestWithParam<Db> {
  protected:
   TemperatureFields() {
     w_.UseDatabase(GetParam(), dir_.Write("therm.dat", Database()),
-                   {"SPLIT", "SMOOTH", "WARM", "HUGE", "ODD"});
+                   {"SPLIT", "SMOOTH", "WARM", "HUGE", "ODD", "EDGE"});
   }
   DatabaseSide Side() { return SideOf(w_.window, GetParam()); }
   DatabaseSide Other() { return SideOf(w_.window, GetParam() == Db::One ? Db::Two : Db::One); }
@@ -190,6 +192,22 @@ TEST_P(TemperatureFields, EachPropertyReadsOnlyItsOwnCoefficients) {
   EXPECT_EQ(Results(), (std::vector<std::string>{" 7.949", " 2.583", ""}));
   ASSERT_EQ(w_.platform.silent_failures.size(), 1u);
   EXPECT_EQ(w_.platform.silent_failures[0].command, Side().s_field.Name());
+  EXPECT_EQ(w_.platform.silent_failures[0].kind, FailureKind::Overflow);
+}
+
+// EDGE's low set gives a Cp at its common temperature just below the largest double, which
+// rounds to four digits beyond it: the second value cannot be written, and the second box must
+// not show the text of an earlier species instead.
+TEST_P(TemperatureFields, ASecondValueThatCannotBeWrittenLeavesTheSecondBoxHidden) {
+  Show("SPLIT");
+  Side().cp_field.SetText("1000");
+  ASSERT_EQ(Side().cp_second.Text(), " 6.955");
+  Show("EDGE");
+  Side().cp_field.SetText("1000");
+  EXPECT_EQ(Side().cp_result.Text(), " 7.949");
+  EXPECT_FALSE(Side().cp_second.Visible());
+  ASSERT_EQ(w_.platform.silent_failures.size(), 1u);
+  EXPECT_EQ(w_.platform.silent_failures[0].command, Side().cp_field.Name());
   EXPECT_EQ(w_.platform.silent_failures[0].kind, FailureKind::Overflow);
 }
 
