@@ -1,5 +1,6 @@
 #include "batch/batch_session.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string_view>
 
@@ -25,12 +26,18 @@ BatchSession::BatchSession(std::ostream& err) : err_(err) {
 }
 
 bool BatchSession::Load(Db db, const std::string& path) {
-  std::size_t failures_before = platform_.silent_failures.size();
+  Button& load = db == Db::One ? window_.CMD1 : window_.CMD2;
+  const std::size_t failures_before = platform_.silent_failures.size();
   platform_.file_answers.clear();
   platform_.file_answers.push_back(path);
-  (db == Db::One ? window_.CMD1 : window_.CMD2).Click();
-  if (platform_.silent_failures.size() == failures_before) return true;
-  const ScriptedPlatform::SilentFailure& failure = platform_.silent_failures.back();
+  load.Click();
+  // Only the load's own failure counts; the reactions it runs may note theirs too.
+  const auto& failures = platform_.silent_failures;
+  const auto own =
+      std::find_if(failures.rbegin(), failures.rend() - failures_before,
+                   [&](const auto& failure) { return failure.command == load.Name(); });
+  if (own == failures.rend() - failures_before) return true;
+  const ScriptedPlatform::SilentFailure& failure = *own;
   err_ << "cannot load " << path << ": "
        << (failure.detail.empty() ? std::string(FailureDescription(failure.kind)) : failure.detail)
        << '\n';

@@ -145,6 +145,9 @@ TEST(RecordFinder, FollowsTheFileWhenItIsRewritten) {
   RewriteKeepingStamp(path, "THERMO\nCH4 cc\n7\n8\n9\nO2 cc\n7\n8\n9\nEND\n");
   ExpectSame(finder.Find(path, "O2"), Found("O2 CC", "7", "8", "9"), "same stamp");
   ExpectSame(finder.Find(path, "CH4"), Found("CH4 CC", "7", "8", "9"), "same stamp");
+  // ... and a name that the stale index never held is found too.
+  RewriteKeepingStamp(path, "THERMO\nCH4 cc\n7\n8\n9\nN2 cc\n7\n8\n9\nEND\n");
+  ExpectSame(finder.Find(path, "N2"), Found("N2 CC", "7", "8", "9"), "new name, same stamp");
 
   // Replaced by another file of the same size and time: a new inode.
   const std::string other = dir.Write("other.dat", "THERMO\nO2 dd\n1\n2\n3\nH2 dd\n1\n2\n3\nEND\n");

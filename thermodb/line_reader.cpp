@@ -52,6 +52,8 @@ bool LineReader::Open(const std::string& path) {
       .size = static_cast<std::int64_t>(status.st_size),
       .modified_ns = static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 +
                      static_cast<std::int64_t>(status.st_mtim.tv_nsec),
+      .changed_ns = static_cast<std::int64_t>(status.st_ctim.tv_sec) * 1'000'000'000 +
+                    static_cast<std::int64_t>(status.st_ctim.tv_nsec),
   };
   read_size_ = kFirstReadSize;
   return true;

@@ -12,6 +12,9 @@ struct FileStamp {
   std::uint64_t inode = 0;
   std::int64_t size = 0;
   std::int64_t modified_ns = 0;  // modification time in nanoseconds since the epoch
+  // Status-change time: unlike the modification time, no tool can set it back, so a rewrite
+  // that restores the size and the modification time (touch -r) still shows.
+  std::int64_t changed_ns = 0;
 
   friend bool operator==(const FileStamp&, const FileStamp&) = default;
 };
