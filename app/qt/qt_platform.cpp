@@ -49,8 +49,9 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(const OpenFileRequest& req
 
 void QtPlatform::LetWindowRepaint() {
   RefreshView();
-  // Paints what changed; the user's input waits until the running reaction has ended.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  // Paints the window now and handles nothing else: user input, a close request and every
+  // other event wait until the running reaction has ended, so no reaction starts inside it.
+  if (view_ && view_->isVisible()) view_->repaint();
 }
 
 void QtPlatform::OpenLink(const std::string& link) {
