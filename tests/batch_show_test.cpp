@@ -1,10 +1,9 @@
-#include <cstdlib>
 #include <string>
-
-#include <sys/wait.h>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "batch_run.h"
 #include "detail_window.h"
 #include "test_support.h"
 
@@ -13,30 +12,16 @@ namespace {
 
 using testing::TempDir;
 
-struct ShowRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-// Runs the built `tabulon-batch show` with `args` (already quoted for the shell).
-ShowRun RunShow(const TempDir& dir, const std::string& args) {
-  const std::string out = dir.File("stdout.txt");
-  const std::string err = dir.File("stderr.txt");
-  const std::string command =
-      std::string("'") + TABULON_BATCH_EXE + "' show " + args + " >'" + out + "' 2>'" + err + "'";
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::ReadBytes(out), testing::ReadBytes(err)};
-}
-
-std::string Quoted(const std::string& path) {
-  return "'" + path + "'";
+// Runs `tabulon-batch show` with `args`.
+testing::BatchRun RunShow(const TempDir& dir, std::vector<std::string> args) {
+  args.insert(args.begin(), "show");
+  return testing::RunBatch(args, dir);
 }
 
 TEST(BatchShow, PrintsTheDetailViewThenThePropertiesAtEachTemperature) {
   TempDir dir;
-  const ShowRun run = RunShow(
-      dir, Quoted(testing::CorpusFile("gri30_thermo.dat")) + " ch4 --hf 298.15 1000 5000 abc");
+  const testing::BatchRun run = RunShow(dir, {testing::CorpusFile("gri30_thermo.dat"), "ch4",
+                                              "--hf", "298.15", "1000", "5000", "abc"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out,
             " 200    3500    1000\n"
@@ -60,7 +45,7 @@ TEST(BatchShow, MarksADisagreementAtTheCommonTemperature) {
                                            "0", "0", "0", "0", "50", "2",   "-8.9D+03"};
   const std::string path = dir.Write(
       "db.dat", "THERMO\r\n" + testing::RecordText("SPLIT", "200 3500 1000", fields) + "END\r\n");
-  const ShowRun run = RunShow(dir, Quoted(path) + " SPLIT 1000 --hf");
+  const testing::BatchRun run = RunShow(dir, {path, "SPLIT", "1000", "--hf"});
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("\n-8.90000000E+03\n1000\t 7.949/ 6.955!\t"), std::string::npos)
       << run.out;
@@ -71,25 +56,28 @@ TEST(BatchShow, ExitsWith1WhenTheSpeciesIsNotShown) {
   const std::vector<std::string> fields(15, "1.0");
   const std::string path = dir.Write(
       "db.dat", "THERMO\r\n" + testing::RecordText("COLD", "0 3500 1000", fields) + "END\r\n");
-  const ShowRun refused = RunShow(dir, Quoted(path) + " COLD 300");
+  const testing::BatchRun refused = RunShow(dir, {path, "COLD", "300"});
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.out, "");
   EXPECT_NE(refused.err.find("Check temperature  DB #1\n"), std::string::npos) << refused.err;
   EXPECT_NE(refused.err.find("Please check the temperatures for this species."), std::string::npos);
 
-  for (const std::string& args :
-       {Quoted(path) + " WARM", Quoted(dir.File("missing.dat")) + " COLD"}) {
-    const ShowRun run = RunShow(dir, args);
-    EXPECT_EQ(run.status, 1) << args;
-    EXPECT_EQ(run.out, "") << args;
-    EXPECT_NE(run.err, "") << args;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{path, "WARM"},
+        std::vector<std::string>{dir.File("missing.dat"), "COLD"}}) {
+    const testing::BatchRun run = RunShow(dir, args);
+    EXPECT_EQ(run.status, 1) << args[0] << ' ' << args[1];
+    EXPECT_EQ(run.out, "") << args[1];
+    EXPECT_NE(run.err, "") << args[1];
   }
 }
 
 TEST(BatchShow, WrongUsageExitsWith2) {
   TempDir dir;
-  for (const char* args : {"", "db.dat", "db.dat CH4 --temps 300"}) {
-    EXPECT_EQ(RunShow(dir, args).status, 2) << args;
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{}, std::vector<std::string>{"db.dat"},
+        std::vector<std::string>{"db.dat", "CH4", "--temps", "300"}}) {
+    EXPECT_EQ(RunShow(dir, args).status, 2) << args.size();
   }
 }
 
