@@ -5,6 +5,7 @@
 #include "compare/list_selection.h"
 #include "compare/property_report.h"
 #include "properties/detail_view.h"
+#include "properties/evaluation.h"
 #include "properties/temperature_field.h"
 #include "thermodb/database_loader.h"
 
@@ -24,7 +25,7 @@ void VivuveRava::Load() {
   common.CommonReady = common.Only1Ready = common.Only2Ready = false;
   common.DB1Count = common.DB2Count = common.CommonCount = 0;
   common.Only1Count = common.Only2Count = 0;
-  common.RGas = 1.9872f;
+  common.RGas = kRGas;
   Ktxt.SetText("300");
   Ktxt2.SetText("1000");
   Ktxt3.SetText("2000");
