@@ -14,6 +14,7 @@
 # command fails or misses its target. Under the sanitizers expect several times the Release
 # times: read the numbers there, not the verdicts.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh"
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BENCH_BUILD_DIR:-$ROOT/build-bench}"
@@ -73,7 +74,7 @@ FAILED=0
 # Median wall time in seconds of RUNS runs after one warm-up run. A command must exit with the
 # given status, or the benchmark measures something else.
 median_seconds() {
-  local status="$1" times=() i start end
+  local status="$1"
   shift
   set +e
   "$@" >/dev/null 2>stderr.txt
@@ -83,15 +84,7 @@ median_seconds() {
     echo "exit status $got, expected $status: $(head -c 300 stderr.txt)" >&2
     return 1
   fi
-  for ((i = 0; i < RUNS; i++)); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || true
-    end=$(date +%s%N)
-    times+=($(((end - start) / 1000)))
-  done
-  local sorted
-  sorted=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((RUNS + 1) / 2))p")
-  awk -v us="$sorted" 'BEGIN { printf "%.3f", us / 1e6 }'
+  median_of_runs "$@"
 }
 
 # report NAME TARGET_SECONDS STATUS COMMAND...

@@ -8,6 +8,7 @@
 # wall time is compared with its target and reported on one PASS or FAIL line. The exit status
 # is 1 when any benchmark fails.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/timing.sh"
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BENCH_BUILD_DIR:-$ROOT/build-bench}"
@@ -32,23 +33,14 @@ echo "== Generating databases in $DATA"
 FAILED=0
 
 # Median wall time in seconds of RUNS runs of the command (after one warm-up run), printed with
-# millisecond precision. Returns 1 (with the command's stderr shown) when a run fails.
+# millisecond precision. Returns 1 (with the command's stderr shown) when the warm-up run fails.
 median_seconds() {
-  local times=() i start end
   if ! "$@" >/dev/null 2>"$DATA/stderr"; then
     echo "command failed: $*" >&2
     cat "$DATA/stderr" >&2
     return 1
   fi
-  for ((i = 0; i < RUNS; i++)); do
-    start=$(date +%s%N)
-    "$@" >/dev/null 2>&1 || return 1
-    end=$(date +%s%N)
-    times+=($(((end - start) / 1000)))
-  done
-  local sorted
-  sorted=$(printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((RUNS + 1) / 2))p")
-  awk -v us="$sorted" 'BEGIN { printf "%.3f", us / 1e6 }'
+  median_of_runs "$@"
 }
 
 # report NAME TARGET_SECONDS COMMAND...: times the command and prints its PASS or FAIL line.

@@ -59,4 +59,14 @@ inline void WhenModalShows(std::function<void(QWidget*)> act) {
   poll->start(10);
 }
 
+// Runs the application's event loop and returns its exit code: 0 when the code under test
+// ended the program, 1 when it was still running after ten seconds.
+inline int RunUntilTheProgramEnds() {
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  guard.start(10000);
+  return QApplication::exec();
+}
+
 }  // namespace tabulon::gui::testing
