@@ -55,6 +55,8 @@ void CheckCounts(VivuveRava& window) {
 void CompareDatabases(VivuveRava& window) {
   if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return;
   try {
+    // Every record lookup of the comparison is answered from one read of each file.
+    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
     window.THERMIMG.SetVisible(false);
     window.msglbl1.SetCaption("");
     ClearDetailViews(window);

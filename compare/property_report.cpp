@@ -81,6 +81,8 @@ std::string TemperatureFieldText(double t) {
 void WritePropertyReport(VivuveRava& window) {
   if (window.common.CommonCount == 0) return;
   try {
+    // Every record lookup of the report is answered from one read of each file.
+    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
     window.THERMIMG.SetVisible(false);
     window.msglbl2.SetCaption("");
     const std::string path = window.common.DB1Dir + "Comp2.txt";

@@ -10,7 +10,26 @@ namespace {
 constexpr std::size_t kMaxIndexedFiles = 8;
 }  // namespace
 
+RecordFinder::Pin::Pin(RecordFinder& finder, std::initializer_list<std::string> paths)
+    : finder_(finder) {
+  for (const std::string& path : paths) {
+    if (!finder_.pinned_.contains(path)) {
+      finder_.pinned_.emplace(path, std::make_unique<ThermoText>(FileSnapshot::Take(path)));
+    }
+  }
+}
+
+RecordFinder::Pin::~Pin() {
+  finder_.pinned_.clear();
+}
+
+const ThermoText* RecordFinder::Pinned(const std::string& path) const {
+  const auto pinned = pinned_.find(path);
+  return pinned == pinned_.end() ? nullptr : pinned->second.get();
+}
+
 LookupResult RecordFinder::Find(const std::string& path, std::string_view name) {
+  if (const ThermoText* pinned = Pinned(path)) return pinned->Find(name);
   LineReader reader;
   if (!reader.Open(path)) {
     indexes_.erase(path);
