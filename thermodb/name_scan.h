@@ -16,7 +16,9 @@ enum class ScanEnd {
 
 struct ScanResult {
   ScanEnd end = ScanEnd::EndLine;
-  std::string problem;  // for a failure, what went wrong in words ("no THERMO header line")
+  // For a failure, what went wrong in words, as the user is told: "it has no THERMO header
+  // line", "it ends at line 120 without an END line", "the file cannot be opened: <reason>".
+  std::string problem;
 
   bool Succeeded() const { return end == ScanEnd::EndLine; }
 };
