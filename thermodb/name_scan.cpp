@@ -11,17 +11,28 @@ namespace tabulon {
 namespace {
 
 ScanResult EndOfFile(const LineReader& reader, ScanEnd end, std::string problem) {
-  if (reader.Failed()) return {ScanEnd::CannotRead, "the file cannot be read: " + reader.ErrorText()};
+  if (reader.Failed()) return {ScanEnd::CannotRead, CannotReadProblem(reader.ErrorText())};
   return {end, std::move(problem)};
 }
 
 }  // namespace
 
+std::string CannotOpenProblem(const std::string& reason) {
+  return "the file cannot be opened: " + reason;
+}
+std::string CannotReadProblem(const std::string& reason) {
+  return "the file cannot be read: " + reason;
+}
+std::string NoHeaderProblem() { return "it has no THERMO header line"; }
+std::string NoEndLineProblem(std::uint64_t lines_read) {
+  return "it ends at line " + std::to_string(lines_read) + " without an END line";
+}
+
 ScanResult ListSpeciesNames(const std::string& path,
                             const std::function<void(std::string name)>& on_name) {
   LineReader reader;
   if (!reader.Open(path)) {
-    return {ScanEnd::CannotOpen, "the file cannot be opened: " + reader.ErrorText()};
+    return {ScanEnd::CannotOpen, CannotOpenProblem(reader.ErrorText())};
   }
   std::string line;
   std::uint64_t lines = 0;  // lines read so far, for the place where the file ends
@@ -30,7 +41,7 @@ ScanResult ListSpeciesNames(const std::string& path,
     ++lines;
     header_found = IsHeaderLine(line);
   }
-  if (!header_found) return EndOfFile(reader, ScanEnd::NoHeader, "it has no THERMO header line");
+  if (!header_found) return EndOfFile(reader, ScanEnd::NoHeader, NoHeaderProblem());
 
   while (reader.Next(line)) {
     ++lines;
@@ -45,8 +56,7 @@ ScanResult ListSpeciesNames(const std::string& path,
         break;
     }
   }
-  return EndOfFile(reader, ScanEnd::NoEndLine,
-                   "it ends at line " + std::to_string(lines) + " without an END line");
+  return EndOfFile(reader, ScanEnd::NoEndLine, NoEndLineProblem(lines));
 }
 
 }  // namespace tabulon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -22,6 +23,12 @@ struct ScanResult {
 
   bool Succeeded() const { return end == ScanEnd::EndLine; }
 };
+
+// The words of each failed scan, as the user is told them when a load fails.
+std::string CannotOpenProblem(const std::string& reason);
+std::string CannotReadProblem(const std::string& reason);
+std::string NoHeaderProblem();
+std::string NoEndLineProblem(std::uint64_t lines_read);
 
 // Reads the file from the top and hands the name of every species line of the body to
 // `on_name`, in file order, repeats and empty names included. A failure may come after some
