@@ -151,11 +151,11 @@ TEST(CorpusCompare, RealDatabasePairsGiveWellFormedReports) {
     for (int i = 0; i < 5; ++i) {
       counts[lines[i].substr(0, lines[i].find(' '))] = CaptionCount(lines[i]);
     }
-    if (lines[5] != "msglbl1: Output copied to: comp.txt") continue;  // a load or a pruning failed
+    if (lines[5] != "msglbl1: Output copied to: Comp.txt") continue;  // a load or a pruning failed
 
     CheckCompReport(ReportLines(ReadBytes(dir.File("Comp.txt"))), db1, db2, counts);
     if (counts["common"] == 0) continue;
-    const bool complete = lines[6] == "msglbl2: Output copied to: comp2.txt";
+    const bool complete = lines[6] == "msglbl2: Output copied to: Comp2.txt";
     EXPECT_EQ(run.status, complete ? 0 : 1);
     CheckPropertyReport(ReportLines(ReadBytes(dir.File("Comp2.txt"))), counts["common"], complete);
     ++property_reports;
@@ -176,7 +176,7 @@ TEST(CorpusCompare, ReportRowsMatchTheHighlightedCoefficients) {
     LoadDatabaseFile(t, Db::One, db1);
     LoadDatabaseFile(t, Db::Two, CorpusFile(pair.db2));
     w.CMD3.Click();
-    ASSERT_EQ(w.msglbl1.Caption(), "Output copied to: comp.txt");
+    ASSERT_EQ(w.msglbl1.Caption(), "Output copied to: Comp.txt");
 
     const std::map<std::string, int> counts = {{"DB1", w.common.DB1Count},
                                                {"DB2", w.common.DB2Count},

@@ -161,7 +161,7 @@ TEST(ThermoFile, FilesThatCannotBeReadSayWhyAndFindNothing) {
     const ThermoFile file = ThermoFile::Read(path);
     EXPECT_FALSE(file.Readable()) << path;
     EXPECT_EQ(file.Outcome().end, ScanEnd::CannotOpen) << path;
-    EXPECT_TRUE(file.Outcome().problem.starts_with("cannot open the file: ")) << path;
+    EXPECT_TRUE(file.Outcome().problem.starts_with("the file cannot be opened: ")) << path;
     EXPECT_TRUE(file.Records().empty());
     EXPECT_EQ(file.Find("CH4"), nullptr);
     EXPECT_FALSE(file.Snapshot().StillCurrent());
