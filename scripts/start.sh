@@ -8,7 +8,10 @@ bash "$ROOT/scripts/setup.sh"
 echo "== Building the window"
 cmake --build "$ROOT/build" --target tabulon -j "$(nproc)"
 
-if [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
+# --help and --version need no screen.
+informational=false
+for arg in "$@"; do [[ "$arg" == --help || "$arg" == -h || "$arg" == --version ]] && informational=true; done
+if ! $informational && [[ -z "${DISPLAY:-}" && -z "${WAYLAND_DISPLAY:-}" && -z "${QT_QPA_PLATFORM:-}" ]]; then
   echo "start.sh: no display found; without a screen run: xvfb-run ./scripts/start.sh" >&2
   exit 1
 fi
