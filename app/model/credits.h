@@ -29,8 +29,8 @@ inline constexpr const char* kPlatformLine = "for Windows 98, 2000, NT and XP";
 
 // "Tabulon v 1.20 ; created by <author 1> & <author 2>, <institution>, May 2005."
 inline std::string MainWindowTitle() {
-  return std::string("Tabulon v ") + kVersion + " ; created by " + kAuthor1 + " & " + kAuthor2 + ", " +
-         kInstitution + ", May 2005.";
+  return std::string("Tabulon v ") + kVersion + " ; created by " + kAuthor1 + " & " + kAuthor2 +
+         ", " + kInstitution + ", May 2005.";
 }
 
 // "Authors: " and both names with their academic titles.
