@@ -19,6 +19,7 @@ testing::BatchRun RunShow(const TempDir& dir, std::vector<std::string> args) {
 }
 
 TEST(BatchShow, PrintsTheDetailViewThenThePropertiesAtEachTemperature) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat");
   TempDir dir;
   const testing::BatchRun run = RunShow(dir, {testing::CorpusFile("gri30_thermo.dat"), "ch4",
                                               "--hf", "298.15", "1000", "5000", "abc"});

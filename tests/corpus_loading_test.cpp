@@ -22,6 +22,7 @@ struct CorpusCase {
 // Every database of the corpus, loaded as DB #1. The numbers were checked against an
 // independent scan of each file (a text-tool reading of the same rules).
 TEST(CorpusLoading, EveryFileLoadsOrFailsAsTheRulesSay) {
+  TABULON_REQUIRE_CORPUS();
   const CorpusCase cases[] = {
       {"backslash_lines_therm.dat", false, "(0)", 0},  // no THERMO line
       {"cantera_bad_nasa7_formatting.dat", true, "(6)", 6},
@@ -70,6 +71,7 @@ TEST(CorpusLoading, EveryFileLoadsOrFailsAsTheRulesSay) {
 }
 
 TEST(CorpusLoading, LineEndsDoNotChangeTheList) {
+  TABULON_REQUIRE_CORPUS("llnl_prf_v3_therm.txt", "llnl_prf_v3_therm_crlf_pele.dat");
   ScriptedPlatform platform;
   VivuveRava window{platform};
   window.Load();
@@ -77,6 +79,9 @@ TEST(CorpusLoading, LineEndsDoNotChangeTheList) {
                            CorpusFile("llnl_prf_v3_therm_crlf_pele.dat")};
   window.CMD1.Click();
   window.CMD2.Click();
+  ASSERT_TRUE(platform.silent_failures.empty());
+  ASSERT_EQ(window.List1Nbr.Caption(), "(1406)");
+  ASSERT_EQ(window.List2Nbr.Caption(), "(1406)");
   EXPECT_EQ(window.LOS1.Items(), window.LOS2.Items());
 }
 

@@ -52,6 +52,7 @@ TEST(ParseTemperatureLine, ReadsTheLastThreeTokensBeforeTheLineNumber) {
 // This database writes an empty fifth-element count, "0", before the line number of some
 // records.
 TEST(ParseTemperatureLine, ReadsTheCommonTemperatureBeforeAnEmptyElementCount) {
+  TABULON_REQUIRE_CORPUS("hp_dme_therm.dat");
   const LookupResult found = FindSpeciesRecord(testing::CorpusFile("hp_dme_therm.dat"), "C3H2SING");
   ASSERT_EQ(found.status, LookupStatus::Found);
   EXPECT_EQ(ParseTemperatureLine(found.record.line1).mid, " 900");

@@ -139,10 +139,8 @@ TEST(ThermoFile, AgreesOnTheExamplesAndTheFuzzSeeds) {
 }
 
 TEST(ThermoFile, AgreesOnTheCorpus) {
+  TABULON_REQUIRE_CORPUS();
   const std::filesystem::path corpus(CorpusFile(""));
-  if (!std::filesystem::is_directory(corpus)) {
-    GTEST_SKIP() << "corpus of real databases not found at " << corpus;
-  }
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
