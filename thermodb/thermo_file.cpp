@@ -35,8 +35,8 @@ ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
     // The same words as the name scan, which reports these two failures the same way.
     file.outcome_ =
         read.Opened()
-            ? ScanResult{ScanEnd::CannotRead, "cannot read the file: " + read.ErrorText()}
-            : ScanResult{ScanEnd::CannotOpen, "cannot open the file: " + read.ErrorText()};
+            ? ScanResult{ScanEnd::CannotRead, CannotReadProblem(read.ErrorText())}
+            : ScanResult{ScanEnd::CannotOpen, CannotOpenProblem(read.ErrorText())};
     return file;
   }
   file.Scan();
@@ -48,7 +48,7 @@ void ThermoFile::Scan() {
   std::size_t i = 0;
   while (i < count && !IsHeaderLine(text_.Line(i))) ++i;
   if (i == count) {
-    outcome_ = {ScanEnd::NoHeader, "no THERMO header line"};
+    outcome_ = {ScanEnd::NoHeader, NoHeaderProblem()};
     return;
   }
   for (++i; i < count; ++i) {
@@ -64,7 +64,7 @@ void ThermoFile::Scan() {
         break;
     }
   }
-  outcome_ = {ScanEnd::NoEndLine, "the file ends before its END line"};
+  outcome_ = {ScanEnd::NoEndLine, NoEndLineProblem(count)};
 }
 
 ThermoRecord ThermoFile::RecordAt(std::size_t index) const {

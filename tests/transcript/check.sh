@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one transcript script and compares its transcript with the recorded one.
 # Usage: check.sh TOOL SCRIPT GOLDEN SOURCE_DIR CORPUS_DIR   (exit 77: corpus absent, skipped)
-tool=$1 script=$2 golden=$3 source=$4 corpus=$5
+tool=$1 script=$2 golden=$3 source=$4 corpus=${TABULON_CORPUS_DIR:-$5}
 tmp=$(mktemp -d) || exit 1
 trap 'rm -rf "$tmp"' EXIT
 "$tool" --work "$tmp/work" --source "$source" --corpus "$corpus" "$script" >"$tmp/transcript"
