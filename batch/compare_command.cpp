@@ -6,8 +6,8 @@
 
 #include "batch/batch_session.h"
 #include "batch/commands.h"
-#include "compare/compare_databases.h"
-#include "compare/property_report.h"
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 
 namespace tabulon::batch {
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "properties/field_evaluation.h"
 
+#include <cmath>
+
 #include "common/leading_number.h"
 #include "properties/evaluation.h"
 #include "properties/value_text.h"
@@ -26,6 +28,15 @@ bool Reads(Property property, int k) {
 }
 
 CoefficientSet ReadSet(const FieldSpecies& species, int first, Property property) {
+  if (species.high != nullptr && species.low != nullptr) {
+    const CoefficientSet& numbers = first == kHighSet ? *species.high : *species.low;
+    for (int k = 0; k < kCoefficientsPerSet; ++k) {
+      if (Reads(property, k) && std::isnan(numbers[static_cast<std::size_t>(k)])) {
+        throw Failure(FailureKind::Overflow, "number beyond the double range");
+      }
+    }
+    return numbers;
+  }
   CoefficientSet set{};
   for (int k = 0; k < kCoefficientsPerSet; ++k) {
     if (Reads(property, k)) {

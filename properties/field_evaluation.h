@@ -37,6 +37,10 @@ struct FieldSpecies {
   double t_low = 0, t_high = 0, t_mid = 0;  // the limit texts read with LeadingNumber
   const std::array<std::string, kCoefficientsPerRecord>* texts = nullptr;
   float r_gas = kRGas;  // the window's gas constant (CommonValue::RGas)
+  // The texts already read as numbers (ThermoRecord::high and low: NaN for a text beyond the
+  // double range), used in place of `texts` when given.
+  const CoefficientSet* high = nullptr;
+  const CoefficientSet* low = nullptr;
 };
 
 // Never throws: a failure is part of the outcome.

@@ -1,13 +1,13 @@
-#include "compare/compare_databases.h"
+#include "app/model/compare_databases.h"
 
 #include "app/model/vivuve_rava.h"
 #include "common/message_text.h"
-#include "compare/clear_detail_views.h"
-#include "compare/comp_report.h"
-#include "compare/compare_sets.h"
+#include "app/model/clear_detail_views.h"
+#include "app/model/comp_report.h"
+#include "app/model/compare_sets.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
-#include "compare/report_not_written.h"
+#include "app/model/report_not_written.h"
 
 namespace tabulon {
 

@@ -1,4 +1,4 @@
-#include "properties/temperature_field.h"
+#include "app/model/temperature_field.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "properties/detail_view.h"
+#include "app/model/detail_view.h"
 
 #include "app/model/vivuve_rava.h"
 #include "common/message_text.h"
