@@ -61,8 +61,8 @@ void CheckCounts(VivuveRava& window) {
 
 }  // namespace
 
-void CompareDatabases(VivuveRava& window) {
-  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return;
+ReportRun CompareDatabases(VivuveRava& window) {
+  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
   try {
     // Every record lookup of the comparison is answered from one read of each file.
     const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
@@ -82,6 +82,7 @@ void CompareDatabases(VivuveRava& window) {
     ClearLimitLabels(window);
     window.msglbl1.SetCaption(kCompReportDone);
     CheckCounts(window);
+    return ReportRun::Complete;
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
   } catch (const ReportFailure& failure) {
@@ -89,6 +90,7 @@ void CompareDatabases(VivuveRava& window) {
   } catch (const Failure& failure) {
     window.platform.NoteSilentFailure(kCompareCommand, failure);
   }
+  return ReportRun::Stopped;
 }
 
 }  // namespace tabulon

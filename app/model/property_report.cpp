@@ -239,8 +239,8 @@ std::string TemperatureFieldText(double t) {
   return text;
 }
 
-void WritePropertyReport(VivuveRava& window) {
-  if (window.common.CommonCount == 0) return;
+ReportRun WritePropertyReport(VivuveRava& window) {
+  if (window.common.CommonCount == 0) return ReportRun::NotRun;
   try {
     // Every record lookup of the report is answered from one read of each file.
     const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
@@ -265,6 +265,7 @@ void WritePropertyReport(VivuveRava& window) {
       throw;
     }
     window.msglbl2.SetCaption(kPropertyReportDone);
+    return ReportRun::Complete;
   } catch (const ReportFailure& failure) {
     window.THERMIMG.SetVisible(true);
     ShowReportNotWritten(window, "Compare Common Species", "Comp2.txt", failure);
@@ -280,6 +281,7 @@ void WritePropertyReport(VivuveRava& window) {
     window.THERMIMG.SetVisible(true);
     window.platform.NoteSilentFailure(kPropertyReportCommand, failure);
   }
+  return ReportRun::Stopped;
 }
 
 }  // namespace tabulon
