@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "thermodb/line_reader.h"
 #include "thermodb/record_lookup.h"
@@ -42,6 +43,12 @@ class RecordFinder {
    private:
     RecordFinder& finder_;
   };
+  // Takes the record positions of `names` in a file just read whole (by the loader), so that
+  // the first lookup of a listed name need not read it again; they are trusted, like any
+  // index, only while the file's stamp is the one of those bytes. Other names are searched in
+  // the file from the top.
+  void Adopt(const ThermoText& text, const std::vector<std::string>& names);
+
   // The bytes pinned for `path`; null when it is not pinned.
   const ThermoText* Pinned(const std::string& path) const;
 
@@ -54,6 +61,7 @@ class RecordFinder {
   };
   struct FileIndex {
     FileStamp stamp;
+    bool partial = false;  // holds only some words: a miss is searched in the file
     std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> first_line_of;
   };
 
@@ -62,7 +70,7 @@ class RecordFinder {
   // Reads the record whose line 1 should start at `offset`; NotFound when it no longer does.
   static LookupResult ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name);
 
-  std::unordered_map<std::string, FileIndex> indexes_;  // by path
+  std::unordered_map<std::string, FileIndex> indexes_;                   // by path
   std::unordered_map<std::string, std::unique_ptr<ThermoText>> pinned_;  // by path
 };
 

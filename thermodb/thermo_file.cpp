@@ -27,44 +27,39 @@ ThermoFile ThermoFile::Read(const std::string& path) {
   return Of(FileSnapshot::Take(path));
 }
 
-ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
-  ThermoFile file;
-  file.text_ = ThermoText(std::move(snapshot));
-  const FileSnapshot& read = file.text_.Snapshot();
+ScanResult ScanSpeciesLines(const ThermoText& text,
+                            const std::function<void(std::size_t index)>& on_species_line) {
+  const FileSnapshot& read = text.Snapshot();
   if (!read.Readable()) {
     // The same words as the name scan, which reports these two failures the same way.
-    file.outcome_ =
-        read.Opened()
-            ? ScanResult{ScanEnd::CannotRead, CannotReadProblem(read.ErrorText())}
-            : ScanResult{ScanEnd::CannotOpen, CannotOpenProblem(read.ErrorText())};
-    return file;
+    return read.Opened() ? ScanResult{ScanEnd::CannotRead, CannotReadProblem(read.ErrorText())}
+                         : ScanResult{ScanEnd::CannotOpen, CannotOpenProblem(read.ErrorText())};
   }
-  file.Scan();
-  return file;
-}
-
-void ThermoFile::Scan() {
-  const std::size_t count = text_.LineCount();
+  const std::size_t count = text.LineCount();
   std::size_t i = 0;
-  while (i < count && !IsHeaderLine(text_.Line(i))) ++i;
-  if (i == count) {
-    outcome_ = {ScanEnd::NoHeader, NoHeaderProblem()};
-    return;
-  }
+  while (i < count && !IsHeaderLine(text.Line(i))) ++i;
+  if (i == count) return {ScanEnd::NoHeader, NoHeaderProblem()};
   for (++i; i < count; ++i) {
-    switch (ClassifyBodyLine(text_.Line(i))) {
+    switch (ClassifyBodyLine(text.Line(i))) {
       case BodyLineKind::End:
-        outcome_ = {};
-        return;
+        return {};
       case BodyLineKind::Species:
-        records_.push_back(RecordAt(i));
+        on_species_line(i);
         break;
       case BodyLineKind::Filler:
       case BodyLineKind::Other:
         break;
     }
   }
-  outcome_ = {ScanEnd::NoEndLine, NoEndLineProblem(count)};
+  return {ScanEnd::NoEndLine, NoEndLineProblem(count)};
+}
+
+ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
+  ThermoFile file;
+  file.text_ = ThermoText(std::move(snapshot));
+  file.outcome_ = ScanSpeciesLines(
+      file.text_, [&file](std::size_t index) { file.records_.push_back(file.RecordAt(index)); });
+  return file;
 }
 
 ThermoRecord ThermoFile::RecordAt(std::size_t index) const {

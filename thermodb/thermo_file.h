@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -13,6 +14,12 @@
 #include "thermodb/thermo_text.h"
 
 namespace tabulon {
+
+// The name scan of ListSpeciesNames over lines held in memory: hands the index of every species
+// line of the body to `on_species_line`, in file order, and ends as the scan ends (the same
+// outcome and words). An exception thrown by `on_species_line` ends the scan and propagates.
+ScanResult ScanSpeciesLines(const ThermoText& text,
+                            const std::function<void(std::size_t index)>& on_species_line);
 
 // A whole database read once (one read of the bytes, validated by size, modification and
 // status-change time: FileSnapshot), with its records parsed. It answers what the name scan
@@ -60,7 +67,6 @@ class ThermoFile {
  private:
   struct ExtraRecords;
 
-  void Scan();
   // The record whose line 1 is line `index` (from 0) of the file.
   ThermoRecord RecordAt(std::size_t index) const;
 

@@ -1,5 +1,8 @@
 #include "app/model/database_loader.h"
 
+#include <string>
+#include <vector>
+
 #include "app/model/repeated_names.h"
 #include "app/model/vivuve_rava.h"
 #include "common/ascii_text.h"
@@ -8,6 +11,8 @@
 #include "common/number_text.h"
 #include "thermodb/name_scan.h"
 #include "thermodb/path_caption.h"
+#include "thermodb/thermo_file.h"
+#include "thermodb/thermo_format.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -67,8 +72,15 @@ void Read(VivuveRava& w, const DatabaseSide& side, std::string chosen) {
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
 
-  const ScanResult scan = ListSpeciesNames(
-      side.path, [&side](std::string name) { AddSpeciesName(side, std::move(name)); });
+  // One read of the file: the names come from it, and so do the record positions the first
+  // click then uses.
+  const ThermoText text(FileSnapshot::Take(side.path));
+  std::vector<std::string> names;
+  const ScanResult scan = ScanSpeciesLines(text, [&](std::size_t index) {
+    names.push_back(RecordWord(text.Line(index)));
+    AddSpeciesName(side, names.back());
+  });
+  w.records.Adopt(text, names);
   if (!scan.Succeeded()) throw Failure(FailureKind::FileFailure, scan.problem);
 
   RemoveRepeatedNames(side.list, side.count);
