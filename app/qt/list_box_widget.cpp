@@ -10,8 +10,51 @@ ListBoxWidget::ListBoxWidget(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   // A press on another row, or a key that moves the current row, changes the current row.
   connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (row >= 0) emit rowChosen(row);
+    if (row >= 0 && !quiet_) emit rowChosen(row);
   });
+  connect(model(), &QAbstractItemModel::rowsInserted, this,
+          [this](const QModelIndex&, int first, int last) { FilterRows(first, last); });
+  // A list emptied at once forgets which rows were hidden.
+  connect(model(), &QAbstractItemModel::modelReset, this, [this] {
+    hidden_ = 0;
+    emit shownCountChanged(ShownCount());
+  });
+  connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] {
+    hidden_ = 0;
+    for (int row = 0; row < count(); ++row) hidden_ += isRowHidden(row) ? 1 : 0;
+    emit shownCountChanged(ShownCount());
+  });
+}
+
+void ListBoxWidget::SetFilter(const QString& text) {
+  if (text == filter_) return;
+  filter_ = text;
+  FilterRows(0, count() - 1);
+  // Back to the full list, the chosen row is brought into sight again.
+  if (filter_.isEmpty() && currentItem() != nullptr) scrollToItem(currentItem());
+}
+
+int ListBoxWidget::FirstShownRow() const {
+  for (int row = 0; row < count(); ++row) {
+    if (!isRowHidden(row)) return row;
+  }
+  return -1;
+}
+
+void ListBoxWidget::FilterRows(int first, int last) {
+  if (filter_.isEmpty() && hidden_ == 0) {
+    emit shownCountChanged(ShownCount());
+    return;
+  }
+  for (int row = first; row <= last; ++row) {
+    const bool hide =
+        !filter_.isEmpty() && !item(row)->text().contains(filter_, Qt::CaseInsensitive);
+    if (hide != isRowHidden(row)) {
+      setRowHidden(row, hide);
+      hidden_ += hide ? 1 : -1;
+    }
+  }
+  emit shownCountChanged(ShownCount());
 }
 
 void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
@@ -23,6 +66,15 @@ void ListBoxWidget::mousePressEvent(QMouseEvent* event) {
       currentRow() == current) {
     emit rowChosen(pressed);
   }
+}
+
+void ListBoxWidget::focusInEvent(QFocusEvent* event) {
+  const QModelIndex before = currentIndex();
+  quiet_ = true;
+  QListWidget::focusInEvent(event);
+  if (currentIndex() != before)
+    selectionModel()->setCurrentIndex(before, QItemSelectionModel::NoUpdate);
+  quiet_ = false;
 }
 
 }  // namespace tabulon::gui
