@@ -20,13 +20,15 @@ namespace tabulon::gui {
 namespace {
 
 // The dialog of this desktop also offers the other names thermo databases go by, after the
-// three entries asked for, and opens in the folder used last when there is one.
+// three entries asked for. When the requested folder does not exist (the "C:\\" of the program's
+// first home), it opens in the folder used last, and only without one in the home folder.
 OpenFileRequest WithThisDesktopsHabits(OpenFileRequest request) {
   request.filter +=
       "THERM Files (*.therm)|*.therm|THERMO Files (*.thermo)|*.thermo|Text Files (*.txt)|*.txt|"
       "INP Files (*.inp)|*.inp|";
   const QString last = file_history::LastFolder();
-  if (!last.isEmpty() && QFileInfo(last).isDir()) {
+  const QString requested = QFile::decodeName(QByteArray::fromStdString(request.initial_dir));
+  if (!QFileInfo(requested).isDir() && !last.isEmpty() && QFileInfo(last).isDir()) {
     request.initial_dir = QFile::encodeName(last).toStdString();
   }
   return request;
@@ -73,7 +75,9 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(const OpenFileRequest& req
   return chosen;
 }
 
-void QtPlatform::AnswerNextFileChoice(std::string path) { next_answer_ = std::move(path); }
+void QtPlatform::AnswerNextFileChoice(std::string path) {
+  next_answer_ = std::move(path);
+}
 
 void QtPlatform::LetWindowRepaint() {
   RefreshView();
