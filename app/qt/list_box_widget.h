@@ -4,13 +4,17 @@
 
 namespace tabulon::gui {
 
+class FilteredListView;
+class FilteredRows;
+
 // A list widget that reports each choice of a row by the user: a click, also on the row that is
 // already chosen (the model runs its click reaction every time), and a move of the current row
 // with the keyboard. Selections made by the view itself happen with signals blocked.
 //
-// A filter hides the rows that do not contain its text (whatever the case) and nothing else:
-// row i is still item i of the model's list, so a choice in a filtered list is the very choice
-// it would be in the full list. Rows added later are filtered as they come.
+// A filter shows, in the list's place, only the rows that contain its text (whatever the case);
+// a choice there is reported as the choice of that row of the full list, so it reaches the
+// model exactly as the same choice in the full list would. The list's own rows stay as the
+// model's items; rows added while a filter is set are filtered as they come.
 class ListBoxWidget : public QListWidget {
   Q_OBJECT
 
@@ -19,10 +23,9 @@ class ListBoxWidget : public QListWidget {
 
   void SetFilter(const QString& text);
   const QString& Filter() const { return filter_; }
-  // The number of rows the filter lets through (all rows without a filter).
-  int ShownCount() const { return count() - hidden_; }
-  // The first row the filter lets through; -1 when there is none.
-  int FirstShownRow() const;
+  // The rows the filter lets through (all rows without a filter), as rows of the full list.
+  int ShownCount() const;
+  int FirstShownRow() const;  // -1 when none is shown
   // Chooses the row as a click on it does.
   void ChooseRow(int row) { emit rowChosen(row); }
 
@@ -35,12 +38,14 @@ class ListBoxWidget : public QListWidget {
   // Tabbing into the list keeps its selection: Qt would make the first row current, which
   // would choose it.
   void focusInEvent(QFocusEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void FilterRows(int first, int last);
+  void Refilter();
 
   QString filter_;
-  int hidden_ = 0;
+  FilteredRows* filtered_rows_;
+  FilteredListView* filtered_view_;
   bool quiet_ = false;  // the current row moves without it being the user's choice
 };
 

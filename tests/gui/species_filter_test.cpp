@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,18 +44,30 @@ class SpeciesFilterTest : public WindowTest {
     filter = Find<QLineEdit>("LOS1Filter");
   }
 
+  // The list the user sees: the filtered rows while a filter is set, else the full list.
+  QAbstractItemView* Shown() const {
+    auto* filtered = list->findChild<QListView*>("LOS1Filtered");
+    return filtered != nullptr && filtered->isVisible() ? filtered : list;
+  }
+
+  // The rows shown, as positions in the model's list.
   std::vector<int> ShownRows() const {
     std::vector<int> rows;
-    for (int row = 0; row < list->count(); ++row) {
-      if (!list->isRowHidden(row)) rows.push_back(row);
+    const QAbstractItemModel* shown = Shown()->model();
+    for (int r = 0; r < shown->rowCount(); ++r) {
+      const std::string name = shown->index(r, 0).data().toString().toStdString();
+      const auto& items = model.LOS1.Items();
+      rows.push_back(static_cast<int>(std::find(items.begin(), items.end(), name) - items.begin()));
     }
     return rows;
   }
 
-  void ClickRow(int row) {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(row)).center());
+  // Clicks the n-th row shown.
+  void ClickShown(int n) {
+    QAbstractItemView* shown = Shown();
+    const QModelIndex index = shown->model()->index(n, 0);
+    shown->scrollTo(index);
+    QTest::mouseClick(shown->viewport(), Qt::LeftButton, {}, shown->visualRect(index).center());
   }
 
   // What the detail view of DB #1 shows.
@@ -105,30 +118,43 @@ TEST_F(SpeciesFilterTest, ChoosingInTheFilteredListIsChoosingInTheFullList) {
   ASSERT_GE(shown.size(), 4u);
 
   // A click on the third shown row.
-  ClickRow(shown[2]);
+  ClickShown(2);
   const std::vector<std::string> filtered_click = Detail();
   EXPECT_EQ(filtered_click[0], model.LOS1.Item(shown[2]));
 
   // The same name clicked in the full list shows the same, coefficients included.
   filter->clear();
-  model.LOS1.SelectByName("AR");  // anything else in between
+  model.LOS1.SelectByName("H2O-1");  // anything else in between
   view->Refresh();
-  ClickRow(shown[2]);
+  ClickShown(shown[2]);
+  EXPECT_EQ(Detail(), filtered_click);
+  ClickShown(shown[2]);  // a click on the chosen row is a click all the same
   EXPECT_EQ(Detail(), filtered_click);
 
   // Down in a filtered list goes to the next shown row and chooses it.
   QTest::keyClicks(filter, "c6h6-69");
+  EXPECT_EQ(Shown()->currentIndex().row(), 2) << "the chosen row is shown chosen";
   list->setFocus();
-  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(Shown(), Qt::Key_Down);
   EXPECT_EQ(model.LOS1.SelectedText(), model.LOS1.Item(shown[3]));
   EXPECT_EQ(list->currentRow(), shown[3]);
+  EXPECT_EQ(Shown()->currentIndex().row(), 3);
+  // Tab goes on from the list to the control after it.
+  QTest::keyClick(Shown(), Qt::Key_Tab);
+  EXPECT_TRUE(Find("CMD1")->hasFocus());
+
+  // A species chosen by code that the filter hides is chosen, but no shown row is.
+  model.LOS1.SelectByName("H2O-1");
+  view->Refresh();
+  EXPECT_FALSE(Shown()->currentIndex().isValid());
+  EXPECT_TRUE(Shown()->selectionModel()->selectedIndexes().isEmpty());
 
   // Enter in the field chooses the first shown row; Down moves into the list.
   filter->setFocus();
   QTest::keyClick(filter, Qt::Key_Return);
   EXPECT_EQ(model.LOS1.SelectedText(), model.LOS1.Item(shown[0]));
   QTest::keyClick(filter, Qt::Key_Down);
-  EXPECT_TRUE(list->hasFocus());
+  EXPECT_TRUE(Shown()->hasFocus());
   EXPECT_EQ(model.LOS1.SelectedText(), model.LOS1.Item(shown[0]));
 }
 
@@ -142,6 +168,7 @@ TEST_F(SpeciesFilterTest, ALoadWithAFilterSetFiltersTheNewList) {
   EXPECT_EQ(Find<QLabel>("LOS1Shown")->text(), QString("%1 shown").arg(before.size()));
 
   filter->clear();
+  EXPECT_EQ(Shown(), list);
   EXPECT_EQ(ShownRows().size(), 7000u);
 }
 
