@@ -1,5 +1,5 @@
 #include <clocale>
-#include <cstdio>
+#include <iostream>
 
 #include <QApplication>
 
@@ -7,8 +7,13 @@
 #include "app/qt/database_file_loader.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
+#include "app/qt/window_command_line.h"
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer without opening a window, so they work without a display too.
+  if (const auto status = tabulon::gui::AnswerInformationOption(argc, argv, std::cout)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   // QApplication adopts the user's locale; numbers are read and written with a decimal point
   // whatever it is.
@@ -26,7 +31,7 @@ int main(int argc, char* argv[]) {
   window.show();
   // Database files named on the command line load as DB #1 and DB #2, as through the dialog.
   if (!tabulon::gui::LoadDatabaseFiles(window, QApplication::arguments().mid(1))) {
-    std::fprintf(stderr, "tabulon: at most two database files, DB #1 and DB #2\n");
+    std::cerr << "tabulon: at most two database files, DB #1 and DB #2\n";
     return 2;
   }
   return app.exec();
