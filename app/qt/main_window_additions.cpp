@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "app/qt/copy_actions.h"
 #include "app/qt/enter_clicks_buttons.h"
 #include "app/qt/file_drop_target.h"
 #include "app/qt/growing_layout.h"
@@ -13,6 +14,7 @@
 #include "app/qt/main_window_growth.h"
 #include "app/qt/main_window_layout.h"
 #include "app/qt/recent_files_menu.h"
+#include "app/qt/report_link.h"
 #include "app/qt/species_filter_bar.h"
 
 namespace tabulon::gui {
@@ -74,8 +76,12 @@ void AddWindowAdditions(MainWindow& window, GrowingLayout& layout) {
   AddFilter(window, layout, "Frm2", "LOS2", {4200, 180, 4575, 300});
   AddRecentFiles(window, layout, Db::One, {8775, 960, 300, 375});
   AddRecentFiles(window, layout, Db::Two, {8775, 960, 300, 375});
+  // Beside the status line of Compare, where the hidden thermometer leaves room.
+  auto* link = new ReportLink(window, &Named(window, "Frm3"));
+  layout.Add(link, PixelRect({8160, 1620, 1800, 300}), kFollowsBottom);
   new FileDropTarget(window);
   new EnterClicksButtons(window);
+  new CopyActions(window);
 }
 
 }  // namespace tabulon::gui
