@@ -66,6 +66,10 @@ void ListBoxWidget::SetFilter(const QString& text) {
       const bool had_focus = hasFocus();
       filtered_view_->setGeometry(rect());
       filtered_view_->show();
+      // The list's own scroll bars would stand over the filtered rows.
+      setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      filtered_view_->raise();
       // Tab leaves the filtered rows for the control after the list.
       QWidget::setTabOrder(this, filtered_view_);
       setFocusProxy(filtered_view_);
