@@ -10,6 +10,7 @@ BUILD="$ROOT/build"
 PACKAGES=(
   build-essential cmake ninja-build # compiler and build tools
   qt6-base-dev qt6-qpa-plugins      # Qt 6 Widgets; offscreen platform for the window tests
+  qt6-charts-dev qt6-svg-dev        # the property plots and their SVG export
   libgtest-dev libgmock-dev         # GoogleTest
   xvfb xauth                        # a virtual display for running the window without a screen
   fonts-dejavu-core                 # a font for the window on machines that have none
