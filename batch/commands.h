@@ -12,7 +12,7 @@ int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// Built only with the window (it draws with Qt); see TABULON_BATCH_PLOT.
+// Built only with the window (it draws with Qt): TABULON_BATCH_PLOT is defined then.
 int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulon::batch

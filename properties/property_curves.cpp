@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "common/failure.h"
-
 namespace tabulon {
 namespace {
 
@@ -21,15 +19,12 @@ CurvePiece Sample(CurvePart part, const CoefficientSet& set, double from, double
   piece.values.reserve(count);
   for (int i = 0; i < count; ++i) {
     const double t = i == count - 1 ? to : from + (to - from) * i / (count - 1);
+    // No value at T <= 0 (S takes the logarithm) or beyond the double range: not drawn.
     if (!(t > 0)) continue;
-    try {
-      const Properties p = PropertiesAt(set, t, units);
-      if (!Finite(p)) continue;
-      piece.t.push_back(t);
-      piece.values.push_back(p);
-    } catch (const Failure&) {
-      // A value the evaluation cannot give is simply not drawn.
-    }
+    const Properties p = PropertiesAt(set, t, units);
+    if (!Finite(p)) continue;
+    piece.t.push_back(t);
+    piece.values.push_back(p);
   }
   return piece;
 }

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "properties/nasa7_pending.h"
+#include "properties/nasa7.h"
 
 namespace tabulon {
 

@@ -4,8 +4,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "common/failure.h"
-
 namespace tabulon {
 
 std::string TableRangeProblem(const TableRange& range) {
@@ -39,14 +37,11 @@ TableColumns EvaluateColumns(const TwoRangeNasa7& record, const std::vector<doub
   columns.rows.reserve(temperatures.size());
   for (double t : temperatures) {
     std::optional<Properties> value;
-    if (record.Covers(t)) {
-      try {
-        const Properties p = PropertiesAt(record.SetAt(t), t, units);
-        if (std::isfinite(p.cp) && std::isfinite(p.h) && std::isfinite(p.s) && std::isfinite(p.g)) {
-          value = p;
-        }
-      } catch (const Failure&) {
-        // T = 0 or an overflow inside the range: the cells stay empty.
+    // T <= 0 or an overflow inside the range gives no value: the cells stay empty.
+    if (record.Covers(t) && t > 0) {
+      const Properties p = PropertiesAt(record.SetAt(t), t, units);
+      if (std::isfinite(p.cp) && std::isfinite(p.h) && std::isfinite(p.s) && std::isfinite(p.g)) {
+        value = p;
       }
     }
     columns.rows.push_back(value);

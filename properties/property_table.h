@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "properties/nasa7_pending.h"
+#include "properties/nasa7.h"
 
 namespace tabulon {
 

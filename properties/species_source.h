@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "properties/nasa7_pending.h"
+#include "properties/nasa7.h"
 
 namespace tabulon {
 

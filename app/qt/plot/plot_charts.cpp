@@ -134,73 +134,82 @@ void PlotCharts::ShowRecords(const std::vector<PlottedRecord>& records, const Un
     curves.push_back(SampleRecordCurves(record.ranges, units, points_per_curve));
   }
 
+  // Qt Charts recomputes a line's whole outline whenever its points or its axes change, so
+  // the axes get their final ranges first and each series its points last, once.
   for (PlotProperty property : kPlotProperties) {
+    QRectF bounds;
+    bool empty = true;
+    std::vector<std::vector<QList<QPointF>>> points(records.size());
+    for (std::size_t k = 0; k < records.size(); ++k) {
+      for (const CurvePiece& piece : curves[k].pieces) {
+        QList<QPointF>& line = points[k].emplace_back();
+        line.reserve(static_cast<qsizetype>(piece.t.size()));
+        for (std::size_t i = 0; i < piece.t.size(); ++i) {
+          const double value = PropertyValue(property, piece.values[i]);
+          line.append(QPointF(piece.t[i], value));
+          Include(bounds, empty, piece.t[i], value);
+        }
+      }
+    }
+
     QChart* chart = Chart(property);
+    chart->zoomReset();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
       chart->removeAxis(axis);
       delete axis;
     }
+    const QRectF ranges = empty ? QRectF(0, 0, 1, 1) : AxisRanges(bounds);
     auto* t_axis = new QValueAxis;
     t_axis->setTitleText(QStringLiteral("T (K)"));
     t_axis->setLabelFormat(QStringLiteral("%g"));
+    t_axis->setRange(ranges.left(), ranges.right());
     auto* value_axis = new QValueAxis;
-    value_axis->setLabelFormat(QStringLiteral("%g"));
     value_axis->setTitleText(PropertyAxisTitle(property, units));
+    value_axis->setLabelFormat(QStringLiteral("%g"));
+    value_axis->setRange(ranges.top(), ranges.bottom());
+    // Round tick values; the ranges only grow, so every curve stays in view.
+    t_axis->applyNiceNumbers();
+    value_axis->applyNiceNumbers();
+    full_ranges_[Index(property)] = QRectF(QPointF(t_axis->min(), value_axis->min()),
+                                           QPointF(t_axis->max(), value_axis->max()));
     chart->addAxis(t_axis, Qt::AlignBottom);
     chart->addAxis(value_axis, Qt::AlignLeft);
 
-    QRectF bounds;
-    bool empty = true;
-    std::vector<QLineSeries*> series_of_record;
+    auto add = [&](QLineSeries* series, const QPen& pen) {
+      series->setPen(pen);
+      chart->addSeries(series);
+      series->attachAxis(t_axis);
+      series->attachAxis(value_axis);
+    };
     for (std::size_t k = 0; k < records.size(); ++k) {
       const QString prefix = records[k].key + QLatin1Char(':');
-      bool named = false;
-      for (const CurvePiece& piece : curves[k].pieces) {
-        QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(piece.t.size()));
-        for (std::size_t i = 0; i < piece.t.size(); ++i) {
-          const double value = PropertyValue(property, piece.values[i]);
-          points.append(QPointF(piece.t[i], value));
-          Include(bounds, empty, piece.t[i], value);
-        }
+      for (std::size_t p = 0; p < curves[k].pieces.size(); ++p) {
+        const CurvePart part = curves[k].pieces[p].part;
+        const bool own_range = part == CurvePart::LowRange || part == CurvePart::HighRange;
         auto* series = new QLineSeries;
-        series->setObjectName(prefix + PartName(piece.part));
-        const bool own_range =
-            piece.part == CurvePart::LowRange || piece.part == CurvePart::HighRange;
-        series->setPen(QPen(records[k].colour, own_range ? kRangeWidth : kPastJoinWidth));
-        series->replace(points);
-        chart->addSeries(series);
-        series->attachAxis(t_axis);
-        series->attachAxis(value_axis);
+        series->setObjectName(prefix + PartName(part));
         // One legend entry per database: the first piece carries the file name.
-        if (!named) {
-          series->setName(records[k].label);
-          named = true;
-        } else {
+        if (p == 0) series->setName(records[k].label);
+        add(series, QPen(records[k].colour, own_range ? kRangeWidth : kPastJoinWidth));
+        if (p > 0) {
           for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
         }
+        series->replace(points[k][p]);
       }
     }
-    const QRectF ranges = empty ? QRectF(0, 0, 1, 1) : AxisRanges(bounds);
 
     // The common temperatures, across the whole value range.
     for (std::size_t k = 0; k < records.size(); ++k) {
       if (!curves[k].has_join) continue;
       auto* line = new QLineSeries;
       line->setObjectName(records[k].key + QStringLiteral(":common-temperature"));
-      QPen pen(records[k].colour, 1.0, Qt::DashLine);
-      line->setPen(pen);
-      line->append(curves[k].t_mid, ranges.top());
-      line->append(curves[k].t_mid, ranges.bottom());
-      chart->addSeries(line);
-      line->attachAxis(t_axis);
-      line->attachAxis(value_axis);
+      add(line, QPen(records[k].colour, 1.0, Qt::DashLine));
       for (QLegendMarker* marker : chart->legend()->markers(line)) marker->setVisible(false);
+      line->append(curves[k].t_mid, value_axis->min());
+      line->append(curves[k].t_mid, value_axis->max());
     }
-    full_ranges_[Index(property)] = ranges;
   }
-  ResetZoom();
 }
 
 void PlotCharts::SetSpeciesName(const QString& name) {
@@ -223,9 +232,6 @@ void PlotCharts::ResetZoom() {
     auto* value_axis = static_cast<QValueAxis*>(value_axes.front());
     t_axis->setRange(ranges.left(), ranges.right());
     value_axis->setRange(ranges.top(), ranges.bottom());
-    // Round tick values; the ranges only grow, so every curve stays in view.
-    t_axis->applyNiceNumbers();
-    value_axis->applyNiceNumbers();
   }
 }
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "properties/nasa7_pending.h"
+#include "properties/nasa7.h"
 
 class QChart;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/plot/plot_window.h"
 
+#include <cmath>
+
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -10,7 +12,6 @@
 
 #include "app/qt/latin1.h"
 #include "app/qt/plot/property_table_window.h"
-#include "common/failure.h"
 
 namespace tabulon::gui {
 
@@ -29,6 +30,7 @@ PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
   tools->addWidget(new QLabel(QStringLiteral(" Units: "), tools));
   units_ = new QComboBox(tools);
   units_->setObjectName(QStringLiteral("units"));
+  units_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   units_->addItem(QStringLiteral("cal/mol/K, kcal/mol"));
   units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
   tools->addWidget(units_);
@@ -71,12 +73,8 @@ QString PlotWindow::CursorText(PlotProperty property, QPointF value) const {
   for (const DatabaseSpecies& side : sides_) {
     if (!side.source.Usable() || !side.source.ranges->Covers(t) || !(t > 0)) continue;
     const TwoRangeNasa7& ranges = *side.source.ranges;
-    try {
-      const double v = PropertyValue(property, PropertiesAt(ranges.SetAt(t), t, units));
-      text += QStringLiteral("   DB #%1: %2").arg(side.db).arg(v, 0, 'g', 7);
-    } catch (const Failure&) {
-      // No value at this temperature: nothing to show for this side.
-    }
+    const double v = PropertyValue(property, PropertiesAt(ranges.SetAt(t), t, units));
+    if (std::isfinite(v)) text += QStringLiteral("   DB #%1: %2").arg(side.db).arg(v, 0, 'g', 7);
   }
   const bool per_kelvin = property == PlotProperty::Cp || property == PlotProperty::S;
   return text + QStringLiteral(" %1").arg(per_kelvin ? units.cp_unit : units.h_unit);

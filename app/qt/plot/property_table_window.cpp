@@ -38,6 +38,7 @@ PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWi
 
   units_ = new QComboBox(this);
   units_->setObjectName(QStringLiteral("units"));
+  units_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   units_->addItem(QStringLiteral("cal/mol/K, kcal/mol"));
   units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
   from_ = NumberField(QStringLiteral("from"), QStringLiteral("300"), this);
