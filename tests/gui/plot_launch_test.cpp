@@ -83,6 +83,9 @@ TEST_F(PlotLaunchTest, PlotButtonsPlotTheSelectedSpeciesOfTheirFrame) {
   if (plots[0]->windowTitle().contains("CO")) std::swap(plots[0], plots[1]);
   EXPECT_EQ(plots[0]->windowTitle(), "Plot: H2O (DB #1)");
   EXPECT_EQ(plots[1]->windowTitle(), "Plot: CO (DB #2)");
+  // Windows of their own that close with the main window.
+  EXPECT_TRUE(plots[0]->isWindow());
+  EXPECT_EQ(plots[0]->parentWidget(), view.get());
   QChart* cp = plots[1]->Charts().Chart(PlotProperty::Cp);
   EXPECT_EQ(cp->series().size(), 5);
   EXPECT_EQ(cp->series().front()->objectName(), "db2:low");
@@ -123,6 +126,8 @@ TEST_F(PlotLaunchTest, TableButtonOpensTheTableOfTheSelectedSpecies) {
   QTest::mouseClick(Find<QPushButton>("TableCmd1"), Qt::LeftButton);
   const std::vector<PropertyTableWindow*> tables = Open<PropertyTableWindow>();
   ASSERT_EQ(tables.size(), 1u);
+  EXPECT_TRUE(tables[0]->isWindow());
+  EXPECT_EQ(tables[0]->parentWidget(), view.get());
   EXPECT_EQ(tables[0]->Model().Table().header,
             (std::vector<std::string>{"T", "Cp1", "H1", "S1", "G1"}));
   EXPECT_EQ(tables[0]->Model().rowCount(), 28);

@@ -111,7 +111,7 @@ std::vector<DatabaseSpecies> SelectedSpecies(VivuveRava& model, PlotSource sourc
 
 QWidget* OpenPlotWindow(QWidget* owner, std::vector<DatabaseSpecies> sides) {
   if (!Ready(owner, sides, QStringLiteral("Plot"))) return nullptr;
-  auto* window = new PlotWindow(std::move(sides));
+  auto* window = new PlotWindow(std::move(sides), owner);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;
@@ -119,7 +119,7 @@ QWidget* OpenPlotWindow(QWidget* owner, std::vector<DatabaseSpecies> sides) {
 
 QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides) {
   if (!Ready(owner, sides, QStringLiteral("Table"))) return nullptr;
-  auto* window = new PropertyTableWindow(std::move(sides));
+  auto* window = new PropertyTableWindow(std::move(sides), owner);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->show();
   return window;

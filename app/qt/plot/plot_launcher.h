@@ -21,7 +21,8 @@ enum class PlotSource { Db1, Db2, Common };
 std::vector<DatabaseSpecies> SelectedSpecies(VivuveRava& model, PlotSource source);
 
 // Opens a plot window or a property table window for the sides (non-modal, one per request,
-// deleted when closed). When no side can be evaluated, a message says why instead.
+// deleted when closed, and closed with `owner`, the main window). When no side can be
+// evaluated, a message says why instead.
 QWidget* OpenPlotWindow(QWidget* owner, std::vector<DatabaseSpecies> sides);
 QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides);
 

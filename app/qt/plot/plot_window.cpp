@@ -107,7 +107,7 @@ void PlotWindow::Export(PictureFormat format) {
 }
 
 void PlotWindow::OpenTable() {
-  auto* table = new PropertyTableWindow(sides_);
+  auto* table = new PropertyTableWindow(sides_, parentWidget());
   table->setAttribute(Qt::WA_DeleteOnClose);
   table->SetSiUnits(units_->currentIndex() == 1);
   table->show();

@@ -31,7 +31,7 @@ QLineEdit* NumberField(const QString& name, const QString& text, QWidget* parent
 }  // namespace
 
 PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
-    : QWidget(parent), sides_(std::move(sides)) {
+    : QWidget(parent, Qt::Window), sides_(std::move(sides)) {
   setObjectName(QStringLiteral("PropertyTableWindow"));
   setWindowTitle(QStringLiteral("Table: %1").arg(SpeciesTitle(sides_)));
   resize(1000, 600);

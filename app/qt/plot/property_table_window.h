@@ -17,7 +17,8 @@ namespace tabulon::gui {
 
 // Cp, H, S and G of one species in one or both databases (and their differences) at the
 // temperatures from / to / step, in full precision; copied to the clipboard as tab-separated
-// text or saved as CSV, the same text as `tabulon-batch table`.
+// text or saved as CSV, the same text as `tabulon-batch table`. Always a window of its own; a
+// parent only ties its lifetime to the parent's.
 class PropertyTableWindow : public QWidget {
   Q_OBJECT
 
