@@ -68,6 +68,32 @@ class DoubleClickFilter : public QObject {
   std::function<void()> action_;
 };
 
+// Keeps a button at its designed offset from a control of its frame (the Cp result box, the
+// Compare button), so that it stays beside that control when a grown window moves it.
+class FollowAnchor : public QObject {
+ public:
+  FollowAnchor(QWidget* button, QWidget* reference)
+      : QObject(button),
+        button_(button),
+        reference_(reference),
+        offset_(button->pos() - reference->pos()) {
+    reference->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == reference_ && event->type() == QEvent::Move) {
+      button_->move(reference_->pos() + offset_);
+    }
+    return false;
+  }
+
+ private:
+  QWidget* button_;
+  QWidget* reference_;
+  QPoint offset_;
+};
+
 bool Ready(QWidget* owner, const std::vector<DatabaseSpecies>& sides, const QString& what) {
   if (sides.empty()) {
     QMessageBox::information(owner, what, QStringLiteral("Select a species first."));
@@ -82,8 +108,8 @@ bool Ready(QWidget* owner, const std::vector<DatabaseSpecies>& sides, const QStr
   return usable;
 }
 
-void AddButton(QWidget& main_window, const char* frame, const QString& name, const QString& text,
-               const TwipsRect& place, std::function<void()> action) {
+void AddButton(QWidget& main_window, const char* frame, const char* follows, const QString& name,
+               const QString& text, const TwipsRect& place, std::function<void()> action) {
   auto* parent = main_window.findChild<QWidget*>(QString::fromLatin1(frame));
   if (!parent) return;
   auto* button = new QPushButton(text, parent);
@@ -93,6 +119,9 @@ void AddButton(QWidget& main_window, const char* frame, const QString& name, con
                       Pixels(place.height));
   button->setFocusPolicy(Qt::ClickFocus);  // keeps the window's tab order as it is
   QObject::connect(button, &QPushButton::clicked, &main_window, std::move(action));
+  if (auto* reference = parent->findChild<QWidget*>(QString::fromLatin1(follows))) {
+    new FollowAnchor(button, reference);
+  }
 }
 
 }  // namespace
@@ -128,23 +157,27 @@ QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides) {
 void InstallPlotLaunchers(QWidget& main_window, VivuveRava& model) {
   struct FrameButtons {
     const char* frame;
+    const char* follows;  // the control the buttons stay beside
     PlotSource source;
     const char* suffix;
     TwipsRect plot, table;
   };
   const FrameButtons frames[] = {
-      {"Frm1", PlotSource::Db1, "1", kPlotButtonInSideFrame, kTableButtonInSideFrame},
-      {"Frm2", PlotSource::Db2, "2", kPlotButtonInSideFrame, kTableButtonInSideFrame},
-      {"Frm3", PlotSource::Common, "3", kPlotButtonInCompareFrame, kTableButtonInCompareFrame},
+      {"Frm1", "TXT1CP", PlotSource::Db1, "1", kPlotButtonInSideFrame, kTableButtonInSideFrame},
+      {"Frm2", "TXT2CP", PlotSource::Db2, "2", kPlotButtonInSideFrame, kTableButtonInSideFrame},
+      {"Frm3", "CMD3", PlotSource::Common, "3", kPlotButtonInCompareFrame,
+       kTableButtonInCompareFrame},
   };
   QWidget* owner = &main_window;
   VivuveRava* m = &model;
   for (const FrameButtons& f : frames) {
     const PlotSource source = f.source;
-    AddButton(main_window, f.frame, QStringLiteral("PlotCmd") + f.suffix, QStringLiteral("Plot"),
-              f.plot, [owner, m, source] { OpenPlotWindow(owner, SelectedSpecies(*m, source)); });
-    AddButton(main_window, f.frame, QStringLiteral("TableCmd") + f.suffix, QStringLiteral("Table"),
-              f.table, [owner, m, source] { OpenTableWindow(owner, SelectedSpecies(*m, source)); });
+    AddButton(main_window, f.frame, f.follows, QStringLiteral("PlotCmd") + f.suffix,
+              QStringLiteral("Plot"), f.plot,
+              [owner, m, source] { OpenPlotWindow(owner, SelectedSpecies(*m, source)); });
+    AddButton(main_window, f.frame, f.follows, QStringLiteral("TableCmd") + f.suffix,
+              QStringLiteral("Table"), f.table,
+              [owner, m, source] { OpenTableWindow(owner, SelectedSpecies(*m, source)); });
   }
   for (const char* name : {"LOS1", "LOS2", "LOS3", "LOS4", "LOS5"}) {
     auto* list = main_window.findChild<QListWidget*>(QString::fromLatin1(name));
