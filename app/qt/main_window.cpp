@@ -16,6 +16,7 @@
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
 #include "app/qt/list_box_widget.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
@@ -50,6 +51,7 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
     }
   }
   SetTabOrder(std::move(tab_stops));
+  InstallPlotLaunchers(*this, model_);
   Refresh();
 }
 
