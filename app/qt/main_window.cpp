@@ -18,6 +18,7 @@
 #include "app/qt/list_box_widget.h"
 #include "app/qt/main_window_additions.h"
 #include "app/qt/main_window_growth.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
     }
   }
   SetTabOrder(std::move(tab_stops));
+  InstallPlotLaunchers(*this, model_);
   AddWindowAdditions(*this, *growing);
   Refresh();
 }

@@ -76,9 +76,9 @@ void AddWindowAdditions(MainWindow& window, GrowingLayout& layout) {
   AddFilter(window, layout, "Frm2", "LOS2", {4200, 180, 4575, 300});
   AddRecentFiles(window, layout, Db::One, {8775, 960, 300, 375});
   AddRecentFiles(window, layout, Db::Two, {8775, 960, 300, 375});
-  // Beside the status line of Compare, where the hidden thermometer leaves room.
+  // In the status lines' row, right of the plot and table buttons, above About.
   auto* link = new ReportLink(window, &Named(window, "Frm3"));
-  layout.Add(link, PixelRect({8160, 1620, 1800, 300}), kFollowsBottom);
+  layout.Add(link, PixelRect({10320, 1560, 1800, 300}), kFollowsBottom);
   new FileDropTarget(window);
   new EnterClicksButtons(window);
   new CopyActions(window);
