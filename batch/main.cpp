@@ -10,7 +10,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: tabulon-batch list DB\n"
     "       tabulon-batch show DB NAME [--hf] [T ...]\n"
-    "       tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]\n";
+    "       tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]\n"
+    "       tabulon-batch check DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]\n"
+    "       tabulon-batch diff DB1 DB2 [--csv]\n";
 
 }  // namespace
 
@@ -29,6 +31,10 @@ int main(int argc, char** argv) {
     status = tabulon::batch::RunShow(args, std::cout, std::cerr);
   } else if (command == "compare") {
     status = tabulon::batch::RunCompare(args, std::cout, std::cerr);
+  } else if (command == "check") {
+    status = tabulon::batch::RunCheck(args, std::cout, std::cerr);
+  } else if (command == "diff") {
+    status = tabulon::batch::RunDiff(args, std::cout, std::cerr);
   }
   if (status == 2) std::cerr << kUsage;
   std::cout.flush();
