@@ -40,9 +40,10 @@ double SJumpMeasure(const JoinSide& low, const JoinSide& high) {
 
 std::optional<NonPositiveCp> FirstNonPositiveCp(const TwoRangeNasa7& curve) {
   const int from = int(std::ceil(curve.t_low));
-  const int to = int(std::floor(curve.t_high));
+  const int to = GridTop(curve.t_high);
+  if (from > to) return std::nullopt;
   // Integer T below t_mid are exactly those below its ceiling.
-  const int first_high = int(std::ceil(curve.t_mid));
+  const int first_high = int(std::ceil(std::min(curve.t_mid, double(to) + 1)));
   struct Piece {
     const CoefficientSet* set;
     int from, to;

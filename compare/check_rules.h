@@ -39,7 +39,8 @@ double HJumpMeasure(const JoinSide& low, const JoinSide& high);
 double SJumpMeasure(const JoinSide& low, const JoinSide& high);
 
 // The first integer kelvin of ceil(t_low) .. floor(t_high) where Cp is zero or negative (the
-// low set below t_mid, the high set from it), or none. Expects LimitsInOrder.
+// low set below t_mid, the high set from it), or none. Expects LimitsInOrder. The grid ends at
+// kGridTopKelvin at the latest.
 struct NonPositiveCp {
   int t = 0;
   double cp_over_r = 0;

@@ -23,7 +23,9 @@ struct Piece {
 
 std::vector<Piece> Pieces(const TwoRangeNasa7& a, const TwoRangeNasa7& b, int from, int to) {
   // An integer T is below t_mid exactly when it is below ceil(t_mid).
-  std::vector<int> cuts = {from, int(std::ceil(a.t_mid)), int(std::ceil(b.t_mid)), to + 1};
+  const double past = double(to) + 1;  // a t_mid beyond the range cuts nothing
+  std::vector<int> cuts = {from, int(std::ceil(std::min(a.t_mid, past))),
+                           int(std::ceil(std::min(b.t_mid, past))), to + 1};
   std::sort(cuts.begin() + 1, cuts.end() - 1);
   std::vector<Piece> pieces;
   int start = from;
@@ -101,7 +103,8 @@ std::optional<Deviation> ScanDeviation(const TwoRangeNasa7& a, const TwoRangeNas
                                        const Units& units) {
   const double start = std::max(a.t_low, b.t_low), end = std::min(a.t_high, b.t_high);
   if (!(start <= end) || !(start > 0)) return std::nullopt;
-  const int from = int(std::ceil(start)), to = int(std::floor(end));
+  if (start > kGridTopKelvin) return std::nullopt;
+  const int from = int(std::ceil(start)), to = GridTop(end);
   if (from > to) return std::nullopt;
   const std::vector<Piece> pieces = Pieces(a, b, from, to);
   Deviation deviation{from, to, {}, {}, {}};

@@ -34,8 +34,9 @@ struct Deviation {
 
 // Scans ceil(max(a.t_low, b.t_low)) .. floor(min(a.t_high, b.t_high)), each record evaluated
 // with the set it would use there (low below its t_mid, high from it), in `units`. None when
-// that holds no integer kelvin. Gives exactly what evaluating PropertiesAt at every kelvin in
-// order would give; most kelvins are ruled out by a bound rather than evaluated.
+// that holds no integer kelvin. The scan ends at kGridTopKelvin at the latest (t_to says so). Gives
+// exactly what evaluating PropertiesAt at every kelvin in order would give; most kelvins are ruled
+// out by a bound rather than evaluated.
 std::optional<Deviation> ScanDeviation(const TwoRangeNasa7& a, const TwoRangeNasa7& b,
                                        const Units& units);
 

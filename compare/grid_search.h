@@ -58,6 +58,15 @@ struct GridFunction {
   }
 };
 
+// The grids end here at the latest: NASA-7 fits reach a few 10,000 K, and a limit beyond this
+// is a typo whose range would otherwise cost billions of points (or overflow an int).
+inline constexpr double kGridTopKelvin = 1e6;
+
+// The last whole kelvin of a range ending at t_high, at most kGridTopKelvin.
+inline int GridTop(double t_high) {
+  return int(std::floor(std::min(t_high, kGridTopKelvin)));
+}
+
 // Blocks of at most this many points are evaluated point by point.
 inline constexpr int kGridLeafPoints = 16;
 

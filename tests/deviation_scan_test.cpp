@@ -152,6 +152,27 @@ TEST(DeviationScan, OverlapWithoutAWholeKelvinIsNone) {
   EXPECT_EQ(one->t_to, 500);
 }
 
+TEST(DeviationScan, AnAbsurdHighLimitIsScannedUpToAMillionKelvin) {
+  // A limit typed with extra digits must neither overflow nor take a billion evaluations.
+  const CoefficientSet set{3.5, 1e-4, 0, 0, 0, -1000, 4};
+  CoefficientSet shifted = set;
+  shifted[0] += 1e-3;
+  const auto d =
+      ScanDeviation({300, 5e11, 1e12, set, set}, {300, 1000, 3e12, shifted, shifted}, kWindowUnits);
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->t_from, 300);
+  EXPECT_EQ(d->t_to, 1000000);
+  EXPECT_EQ(d->cp.t, 300);
+  EXPECT_FALSE(ScanDeviation({2e6, 3e6, 4e6, set, set}, {2e6, 3e6, 4e6, set, set}, kWindowUnits));
+  // The same limit in the check: Cp turns negative only far beyond the grid's end.
+  const TwoRangeNasa7 falling{300, 1000, 1e12, set, {1, -1e-7, 0, 0, 0, 0, 0}};
+  EXPECT_FALSE(FirstNonPositiveCp(falling));
+  // cp/R = 1 - T / 2^19 is exactly 0 at 524288 K.
+  const TwoRangeNasa7 falling_sooner{300, 1000, 1e12, set, {1, -1.0 / 524288, 0, 0, 0, 0, 0}};
+  ASSERT_TRUE(FirstNonPositiveCp(falling_sooner));
+  EXPECT_EQ(FirstNonPositiveCp(falling_sooner)->t, 524288);
+}
+
 TEST(DeviationScans, CommonNamesInByteOrderFromTheFirstRecordOfEach) {
   const CoefficientSet base{3.5, 0, 0, 0, 0, -1000, 4};
   CoefficientSet other = base;
