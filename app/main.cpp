@@ -1,12 +1,18 @@
 #include <clocale>
+#include <iostream>
 
 #include <QApplication>
 
 #include "app/model/vivuve_rava.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
+#include "app/qt/window_command_line.h"
 
 int main(int argc, char* argv[]) {
+  // --help and --version answer without opening a window, so they work without a display too.
+  if (const auto status = tabulon::gui::AnswerInformationOption(argc, argv, std::cout)) {
+    return *status;
+  }
   QApplication app(argc, argv);
   // QApplication adopts the user's locale; numbers are read and written with a decimal point
   // whatever it is.

@@ -1,8 +1,9 @@
 #include "batch/batch_session.h"
 
-#include <algorithm>
 #include <ostream>
 #include <string_view>
+
+#include "thermodb/database_loader.h"
 
 namespace tabulon::batch {
 
@@ -26,22 +27,10 @@ BatchSession::BatchSession(std::ostream& err) : err_(err) {
 }
 
 bool BatchSession::Load(Db db, const std::string& path) {
-  Button& load = db == Db::One ? window_.CMD1 : window_.CMD2;
-  const std::size_t failures_before = platform_.silent_failures.size();
   platform_.file_answers.clear();
   platform_.file_answers.push_back(path);
-  load.Click();
-  // Only the load's own failure counts; the reactions it runs may note theirs too.
-  const auto& failures = platform_.silent_failures;
-  const auto own =
-      std::find_if(failures.rbegin(), failures.rend() - failures_before,
-                   [&](const auto& failure) { return failure.command == load.Name(); });
-  if (own == failures.rend() - failures_before) return true;
-  const ScriptedPlatform::SilentFailure& failure = *own;
-  err_ << "cannot load " << path << ": "
-       << (failure.detail.empty() ? std::string(FailureDescription(failure.kind)) : failure.detail)
-       << '\n';
-  return false;
+  // The reaction of CMD1 / CMD2; a failure shows its message, which goes to `err`.
+  return LoadDatabase(window_, db) == LoadOutcome::Loaded;
 }
 
 }  // namespace tabulon::batch

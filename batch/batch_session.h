@@ -19,8 +19,8 @@ class BatchSession {
   VivuveRava& Window() { return window_; }
   ScriptedPlatform& Platform() { return platform_; }
 
-  // Clicks CMD1 or CMD2 with the dialog answering `path`. True when the load succeeded; when
-  // it failed, a one-line reason has been written to `err`.
+  // Runs the load of CMD1 or CMD2 with the dialog answering `path`. True when the load
+  // succeeded; when it failed, its error message (file and reason) has been written to `err`.
   bool Load(Db db, const std::string& path);
 
  private:

@@ -65,7 +65,7 @@ bool FailedSilently(const ScriptedPlatform& platform, std::size_t first, std::st
     if (failure.command != command) continue;
     failed = true;
     err << command << " stopped: " << FailureDescription(failure.kind);
-    if (!failure.detail.empty()) err << ": " << failure.detail;
+    if (!failure.detail.empty()) err << " (" << failure.detail << ")";
     err << '\n';
   }
   return failed;
@@ -102,6 +102,10 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
     failures_before = platform.silent_failures.size();
     window.CMD4.Click();
     const bool comp2_done = window.msglbl2.Caption() == kPropertyReportDone;
+    // A report that stopped at a species says where; the window shows it in msglbl2.
+    if (window.msglbl2.Caption().starts_with("Comp2.txt stops at ")) {
+      err << window.msglbl2.Caption() << '\n';
+    }
     complete = !FailedSilently(platform, failures_before, kPropertyReportCommand, err) &&
                comp2_done && complete;
   }

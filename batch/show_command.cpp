@@ -79,13 +79,13 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   window.LOS1.SelectByName(parsed.name);
 
   const DatabaseSide side = SideOf(window, Db::One);
-  if (!SpeciesShown(side)) {
-    err << "tabulon-batch show: " << parsed.name
-        << (window.Lbl8.Caption().empty() ? " not found in " + parsed.db
-                                          : " refused by the temperature check")
-        << '\n';
+  if (window.Lbl8.Caption().empty()) {
+    err << "tabulon-batch show: " << parsed.name << " not found in " << parsed.db << '\n';
     return 1;
   }
+  // A refused species is printed as the window shows it: its limits, then empty coefficient
+  // boxes and whatever the temperature fields give; the temperature message went to `err`.
+  const bool shown = SpeciesShown(side);
   out << window.Lbl8.Caption() << '\n'
       << window.Lbl10.Caption() << '\n'
       << window.Lbl11.Caption() << '\n'
@@ -101,7 +101,7 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         << ResultText(window.TXT1S, window.TXT1SBis) << '\n';
     ReportNewSilentFailures(session.Platform(), reported, err);
   }
-  return 0;
+  return shown ? 0 : 1;
 }
 
 }  // namespace tabulon::batch

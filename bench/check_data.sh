@@ -54,7 +54,7 @@ case "$mode" in
       "$({ "$batch" show "$a" H2O 1000 | sed -n 6p; } 2>&1)"
     expect "comparison of the examples" \
       "$(joined 'DB1 (15)' 'DB2 (15)' 'common (12)' 'only1 (3)' 'only2 (3)' \
-        'msglbl1: Output copied to: comp.txt' 'msglbl2: Output copied to: comp2.txt')" \
+        'msglbl1: Output copied to: Comp.txt' 'msglbl2: Output copied to: Comp2.txt')" \
       "$("$batch" compare "$a" "$b" 2>&1)"
     expect "species with differing coefficients" "$(joined CH4 CO2 H2O N2 OH)" \
       "$(tr -d '\r' <"$work/Comp.txt" | grep -B1 '^a1 //' | grep -v -e '^a1 //' -e '^--$' || true)"

@@ -62,20 +62,49 @@ std::optional<double> ConvertDecimal(const std::string& c_text) {
   return value;
 }
 
+// The unsigned integer of hexadecimal (radix 16) or octal (radix 8) digits at the start of
+// `digits`, to the nearest double, also past 2^53: the digits are written as one hexadecimal
+// text (octal ones through their bits) and converted in a single correctly rounded step.
 double RadixNumber(std::string_view digits, int radix) {
-  double value = 0;
-  for (char c : digits) {
-    int d;
+  auto digit_value = [radix](char c) {
+    int d = 16;
     if (IsDigit(c)) {
       d = c - '0';
-    } else if (radix == 16 && ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'))) {
+    } else if ((c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f')) {
       d = (c | 0x20) - 'a' + 10;
-    } else {
-      break;
     }
-    if (d >= radix) break;
-    value = value * radix + d;
-    if (std::isinf(value)) throw Failure(FailureKind::Overflow, "number beyond the double range");
+    return d < radix ? d : -1;
+  };
+  std::size_t count = 0;
+  while (count < digits.size() && digit_value(digits[count]) >= 0) ++count;
+  digits = digits.substr(0, count);
+
+  std::string hex;
+  if (radix == 16) {
+    hex = digits;
+  } else {
+    static constexpr char kHexDigits[] = "0123456789abcdef";
+    std::string bits;
+    bits.reserve(digits.size() * 3 + 3);
+    for (char c : digits) {
+      const int d = c - '0';
+      bits += static_cast<char>('0' + ((d >> 2) & 1));
+      bits += static_cast<char>('0' + ((d >> 1) & 1));
+      bits += static_cast<char>('0' + (d & 1));
+    }
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+      const int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
+                         (bits[i + 3] - '0');
+      hex += kHexDigits[nibble];
+    }
+  }
+  if (hex.empty()) return 0;
+  double value = 0;
+  const auto [end, error] =
+      std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+  if (error == std::errc::result_out_of_range || std::isinf(value)) {
+    throw Failure(FailureKind::Overflow, "number beyond the double range");
   }
   return value;
 }
@@ -98,6 +127,11 @@ double LeadingNumber(std::string_view text) {
   std::optional<double> value = ConvertDecimal(c_text);
   if (!value) throw Failure(FailureKind::Overflow, "number beyond the double range");
   return *value;
+}
+
+bool IsNumberText(std::string_view text) {
+  std::string c_text;
+  return !text.empty() && ScanDecimal(text, c_text) == text.size();
 }
 
 std::optional<double> StrictNumber(std::string_view text) {

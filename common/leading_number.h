@@ -21,4 +21,9 @@ double LeadingNumber(std::string_view text);
 // beyond the double range is also empty here, since callers treat both the same way.
 std::optional<double> StrictNumber(std::string_view text);
 
+// Whether the whole text, with no blanks around it, has the syntax of one decimal number:
+// optional sign, digits with at most one period, optional exponent ("300.000", "-1.5D-05",
+// "1E999"; not "1C5H11OH", "2-C4H8").
+bool IsNumberText(std::string_view text);
+
 }  // namespace tabulon

@@ -5,7 +5,6 @@
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/report_file.h"
-#include "properties/detail_view.h"
 
 namespace tabulon {
 
@@ -42,30 +41,23 @@ void WriteEmptyLines(ReportFile& file, int lines) {
   for (int i = 0; i < lines; ++i) file.WriteLine("");
 }
 
-// The record of `name` as the database file holds it now. A file that cannot be read, or a
-// record that ends before its fourth line, ends the run: the report would otherwise look
-// complete without that species' data.
-LookupResult ReadableRecord(RecordFinder& records, const std::string& path,
-                            const std::string& name) {
-  LookupResult found = records.Find(path, name);
-  switch (found.status) {
-    case LookupStatus::Found:
-    case LookupStatus::NotFound:
-      return found;
-    case LookupStatus::Incomplete:
-      throw Failure(FailureKind::FileFailure,
-                    "the record of " + name + " in " + path + " ends before its fourth line");
-    case LookupStatus::CannotOpen:
-      break;
-  }
-  throw Failure(FailureKind::FileFailure, "cannot read " + path);
-}
-
-// The record block of `name`; nothing when the file holds no such record.
+// The record block of `name`; nothing when the file holds no such record. A file that cannot
+// be read, or a record that ends before its fourth line, ends the run: the report would
+// otherwise look complete without that species' data.
 void WriteRecordBlock(ReportFile& file, RecordFinder& records, const std::string& path,
                       const std::string& name) {
-  const LookupResult found = ReadableRecord(records, path, name);
-  if (found.status != LookupStatus::Found) return;
+  const LookupResult found = records.Find(path, name);
+  switch (found.status) {
+    case LookupStatus::Found:
+      break;
+    case LookupStatus::NotFound:
+      return;
+    case LookupStatus::Incomplete:
+      throw ReportFailure(file.Path(),
+                          "the record of " + name + " in " + path + " ends before its fourth line");
+    case LookupStatus::CannotOpen:
+      throw ReportFailure(file.Path(), "the database " + path + " cannot be read");
+  }
   file.WriteLine(found.record.line1);
   file.WriteLine(found.record.line2);
   file.WriteLine(found.record.line3);
@@ -88,12 +80,8 @@ void WriteCommonSpecies(ReportFile& file, VivuveRava& window, const std::string&
   file.WriteLine(name);
   window.LOS1.SelectByName(name);
   window.LOS2.SelectByName(name);
-  // A view that shows nothing has found no record, refused the species, or could not read its
-  // file; only the last ends the run, as for a one-sided record.
-  for (Db db : {Db::One, Db::Two}) {
-    const DatabaseSide side = SideOf(window, db);
-    if (!SpeciesShown(side)) ReadableRecord(window.records, side.path, name);
-  }
+  // A view that refused the species, found no record or could not read all of it has emptied
+  // its boxes: the rows then compare those empty texts, and the run goes on.
   for (int j = 0; j < 14; ++j) {
     TextBox& box1 = window.PropTxt[j];
     TextBox& box2 = window.PropTxt[j + 14];

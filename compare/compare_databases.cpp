@@ -5,6 +5,9 @@
 #include "compare/clear_detail_views.h"
 #include "compare/comp_report.h"
 #include "compare/compare_sets.h"
+#include "compare/repeated_species.h"
+#include "compare/report_file.h"
+#include "compare/report_not_written.h"
 
 namespace tabulon {
 
@@ -31,13 +34,19 @@ void ShowRemovalFailure(VivuveRava& window, const RepeatedNameFailure& failure) 
                                std::string(kRepeatedNameTitle), MessageIcon::Error});
 }
 
-void ShowCountCheckFailure(VivuveRava& window, std::string_view db) {
+// The warning names the repeated species that made the counts disagree, so that the user
+// knows what to rename.
+void ShowCountCheckFailure(VivuveRava& window, std::string_view db, const ListBox& list,
+                           const ListBox& other) {
   const std::string line =
       "Two (or more) species have the same name in DB #" + std::string(db) + "...";
-  window.platform.ShowMessage(
-      {ErrorMessageText("", {line, "You need to identify and rename those species."},
-                        window.common.NewLine),
-       std::string(kRepeatedNameTitle), MessageIcon::Error});
+  std::string text = ErrorMessageText("", {line, "You need to identify and rename those species."},
+                                      window.common.NewLine);
+  for (const std::string& name : NameLines(RepeatedNamesAlsoIn(list.Items(), other.Items()))) {
+    text += window.common.NewLine;
+    text += name;
+  }
+  window.platform.ShowMessage({text, std::string(kRepeatedNameTitle), MessageIcon::Error});
 }
 
 // A name repeated in one database and present in the other leaves a list short or long: the
@@ -46,8 +55,8 @@ void CheckCounts(VivuveRava& window) {
   const CommonValue& common = window.common;
   const Count16 sum1 = common.Only1Count + common.CommonCount;
   const Count16 sum2 = common.Only2Count + common.CommonCount;
-  if (common.DB1Count != sum1) ShowCountCheckFailure(window, "1");
-  if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2");
+  if (common.DB1Count != sum1) ShowCountCheckFailure(window, "1", window.LOS1, window.LOS2);
+  if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2", window.LOS2, window.LOS1);
 }
 
 }  // namespace
@@ -73,6 +82,8 @@ void CompareDatabases(VivuveRava& window) {
     CheckCounts(window);
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
+  } catch (const ReportFailure& failure) {
+    ShowReportNotWritten(window, "Compare", "Comp.txt", failure);
   } catch (const Failure& failure) {
     window.platform.NoteSilentFailure(kCompareCommand, failure);
   }

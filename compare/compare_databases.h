@@ -7,9 +7,9 @@ namespace tabulon {
 class VivuveRava;
 
 // The name under which the comparison reports a silent failure.
-inline constexpr std::string_view kCompareCommand = "CompareDatabases";
+inline constexpr std::string_view kCompareCommand = "Compare";
 // msglbl1 once Comp.txt has been written in full.
-inline constexpr std::string_view kCompReportDone = "Output copied to: comp.txt";
+inline constexpr std::string_view kCompReportDone = "Output copied to: Comp.txt";
 
 // CMD3 "Compare": fills LOS3, LOS4 and LOS5, writes Comp.txt and checks for repeated names.
 void CompareDatabases(VivuveRava& window);

@@ -7,6 +7,7 @@
 #include "common/number_text.h"
 #include "compare/ratio_text.h"
 #include "compare/report_file.h"
+#include "compare/report_not_written.h"
 
 namespace tabulon {
 
@@ -34,6 +35,19 @@ std::string SpeciesLine(const VivuveRava& w, const std::string& name) {
   return line;
 }
 
+// A species line that could not be made (a result that is no number, a zero ratio): where the
+// report stops, and why.
+class StoppedAtSpecies : public Failure {
+ public:
+  StoppedAtSpecies(const Failure& cause, const std::string& name, const std::string& t_text)
+      : Failure(cause.Kind(), cause.Detail()),
+        status_("Comp2.txt stops at " + name + " (T = " + t_text + " K)") {}
+  const std::string& Status() const { return status_; }
+
+ private:
+  std::string status_;
+};
+
 // One block: the temperature line, the column line and a line per common species. The file
 // is opened for this block alone, so a failure leaves every line written before it on disk.
 void WriteBlock(const std::string& path, VivuveRava& window, double t) {
@@ -48,7 +62,13 @@ void WriteBlock(const std::string& path, VivuveRava& window, double t) {
     window.LOS2.SelectByName(name);
     window.TXT1K.SetText(field_text);
     window.TXT2K.SetText(field_text);
-    file.WriteLine(SpeciesLine(window, name));
+    std::string line;
+    try {
+      line = SpeciesLine(window, name);
+    } catch (const Failure& failure) {
+      throw StoppedAtSpecies(failure, name, field_text);
+    }
+    file.WriteLine(line);
   }
   file.Close();
 }
@@ -94,13 +114,20 @@ void WritePropertyReport(VivuveRava& window) {
     const double t3 = LeadingNumber(window.Ktxt3.Text());
     WriteBlock(path, window, t3);
     window.msglbl2.SetCaption(kPropertyReportDone);
-  } catch (const Failure& failure) {
+  } catch (const ReportFailure& failure) {
+    window.THERMIMG.SetVisible(true);
+    ShowReportNotWritten(window, "Compare Common Species", "Comp2.txt", failure);
+  } catch (const StoppedAtSpecies& failure) {
     window.THERMIMG.SetVisible(true);
     if (failure.Kind() == FailureKind::DivisionByZero) {
       ShowMissingInformation(window, failure);
     } else {
       window.platform.NoteSilentFailure(kPropertyReportCommand, failure);
     }
+    window.msglbl2.SetCaption(failure.Status());
+  } catch (const Failure& failure) {
+    window.THERMIMG.SetVisible(true);
+    window.platform.NoteSilentFailure(kPropertyReportCommand, failure);
   }
 }
 

@@ -19,6 +19,8 @@ std::string ErrorText(int error_number) {
   return std::generic_category().message(error_number);
 }
 
+ReportWriteCall write_call = &::write;
+
 bool IsSameFile(const struct stat& report, std::string_view database) {
   struct stat status {};
   return !database.empty() && ::stat(std::string(database).c_str(), &status) == 0 &&
@@ -26,6 +28,8 @@ bool IsSameFile(const struct stat& report, std::string_view database) {
 }
 
 }  // namespace
+
+void SetReportWriteCall(ReportWriteCall call) { write_call = call != nullptr ? call : &::write; }
 
 ReportFile::ReportFile(const std::string& path, Mode mode,
                        std::initializer_list<std::string_view> databases)
@@ -38,17 +42,17 @@ ReportFile::ReportFile(const std::string& path, Mode mode,
                     (mode == Mode::Append ? O_APPEND : 0);
   fd_ = ::open(path.c_str(), flags, 0666);
   if (fd_ < 0) {
-    Fail("cannot create", errno == ELOOP ? "it is a symbolic link" : ErrorText(errno));
+    Fail(errno == ELOOP ? "it is a symbolic link" : ErrorText(errno));
   }
   struct stat status {};
-  if (::fstat(fd_, &status) != 0) Fail("cannot create", ErrorText(errno));
-  if (!S_ISREG(status.st_mode)) Fail("cannot create", "it is not a regular file");
+  if (::fstat(fd_, &status) != 0) Fail(ErrorText(errno));
+  if (!S_ISREG(status.st_mode)) Fail("it is not a regular file");
   for (std::string_view database : databases) {
     if (IsSameFile(status, database)) {
-      Fail("cannot create", "it is the database " + std::string(database));
+      Fail("it is the database " + std::string(database));
     }
   }
-  if (mode == Mode::Replace && ::ftruncate(fd_, 0) != 0) Fail("cannot create", ErrorText(errno));
+  if (mode == Mode::Replace && ::ftruncate(fd_, 0) != 0) Fail(ErrorText(errno));
 }
 
 ReportFile::~ReportFile() {
@@ -60,7 +64,7 @@ ReportFile::~ReportFile() {
 void ReportFile::WriteLine(std::string_view text) {
   pending_.append(text);
   pending_.append("\r\n");
-  if (pending_.size() >= kFlushSize && !Flush()) Fail("cannot write", ErrorText(errno));
+  if (pending_.size() >= kFlushSize && !Flush()) Fail(ErrorText(errno));
 }
 
 void ReportFile::Close() {
@@ -69,14 +73,14 @@ void ReportFile::Close() {
   const int flush_error = errno;
   const int closed = ::close(fd_);
   fd_ = -1;
-  if (!flushed) Fail("cannot write", ErrorText(flush_error));
-  if (closed != 0) Fail("cannot write", ErrorText(errno));
+  if (!flushed) Fail(ErrorText(flush_error));
+  if (closed != 0) Fail(ErrorText(errno));
 }
 
 bool ReportFile::Flush() {
   std::size_t done = 0;
   while (done < pending_.size()) {
-    const ssize_t wrote = ::write(fd_, pending_.data() + done, pending_.size() - done);
+    const ssize_t wrote = write_call(fd_, pending_.data() + done, pending_.size() - done);
     if (wrote < 0 && errno == EINTR) continue;
     if (wrote <= 0) {
       if (wrote == 0) errno = EIO;
@@ -89,10 +93,10 @@ bool ReportFile::Flush() {
   return true;
 }
 
-void ReportFile::Fail(std::string_view what, const std::string& reason) {
+void ReportFile::Fail(const std::string& reason) {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  throw Failure(FailureKind::FileFailure, std::string(what) + " " + path_ + ": " + reason);
+  throw ReportFailure(path_, reason);
 }
 
 }  // namespace tabulon

@@ -4,10 +4,36 @@
 #include <string>
 #include <string_view>
 
+#include <sys/types.h>
+
+#include "common/failure.h"
+
 namespace tabulon {
 
+// A report that could not be created or written completely: its path and the reason, which
+// the window shows as "<path>: <reason>" (the system's reason, "No space left on device", or
+// what else stopped it).
+class ReportFailure : public Failure {
+ public:
+  ReportFailure(std::string path, std::string reason)
+      : Failure(FailureKind::FileFailure, path + ": " + reason),
+        path_(std::move(path)),
+        reason_(std::move(reason)) {}
+  const std::string& Path() const { return path_; }
+  const std::string& Reason() const { return reason_; }
+
+ private:
+  std::string path_;
+  std::string reason_;
+};
+
+// The system call that writes a report's bytes (::write). Tests put another in its place to
+// see a full disk; nullptr puts ::write back.
+using ReportWriteCall = ssize_t (*)(int fd, const void* bytes, std::size_t size);
+void SetReportWriteCall(ReportWriteCall call);
+
 // A report being written (Comp.txt, Comp2.txt): single-byte text, every line ending in CR LF.
-// Any failure to create, write or close the file throws Failure(FileFailure). The lines written
+// Any failure to create, write or close the file throws ReportFailure. The lines written
 // before a failure stay in the file: the destructor writes out and closes whatever was written.
 //
 // A report is only ever a regular file of its own. The file is refused, before a byte of it
@@ -23,6 +49,8 @@ class ReportFile {
   ReportFile(const ReportFile&) = delete;
   ReportFile& operator=(const ReportFile&) = delete;
 
+  const std::string& Path() const { return path_; }
+
   // Writes `text` followed by CR LF.
   void WriteLine(std::string_view text);
   // Writes everything out and closes the file; throws when the file could not be written.
@@ -31,8 +59,8 @@ class ReportFile {
  private:
   // Writes the buffered lines to the file; false when the file refused them.
   bool Flush();
-  // Closes the file and throws Failure(FileFailure) with "<what> <path>: <reason>".
-  [[noreturn]] void Fail(std::string_view what, const std::string& reason);
+  // Closes the file and throws ReportFailure with the path and the reason.
+  [[noreturn]] void Fail(const std::string& reason);
 
   std::string path_;
   int fd_ = -1;

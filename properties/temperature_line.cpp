@@ -6,6 +6,7 @@
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/number_text.h"
+#include "thermodb/thermo_format.h"
 
 namespace tabulon {
 namespace {
@@ -28,16 +29,6 @@ std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most
   return tokens;
 }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
-
-// The line-number token: "1", or a digit followed by "1" (as in 11 or 21). It is dropped only
-// when a token stands before it.
-bool IsLineNumber(std::string_view token) {
-  return token == "1" || (token.size() == 2 && IsDigit(token[0]) && token[1] == '1');
-}
-
 std::string LimitText(std::string_view token) {
   try {
     return NumberText(LeadingNumber(token));
@@ -51,7 +42,9 @@ std::string LimitText(std::string_view token) {
 TemperatureLimits ParseTemperatureLine(std::string_view line) {
   // At most: T low, T high, T common, the lone "0" and the line number.
   std::vector<std::string_view> tokens = LastTokens(line, 5);
-  if (tokens.size() >= 2 && IsLineNumber(tokens.back())) {
+  // The line-number tail is dropped only when a token stands before it.
+  if (tokens.size() >= 2 &&
+      IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size())) {
     const bool one = tokens.back() == "1";
     tokens.pop_back();
     // A lone 0 before the line number 1 (the empty fifth-element count of the Chemkin layout,

@@ -1,19 +1,26 @@
 #!/usr/bin/env bash
-# Installs what Tabulon needs on Debian or Ubuntu and builds it in build/ (Release with debug
-# info). Quick when everything is already there: apt-get runs only for missing packages, and
-# the build only recompiles what changed.
+# Installs what Tabulon's build, tests and scripts use on Debian (tried on Debian 12; Ubuntu has
+# the same packages) and configures the build folder build/ (Release with debug info). Builds
+# nothing: scripts/start.sh builds the window, scripts/test.sh everything. Quick when all is
+# there: apt-get runs only for missing packages.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 
 PACKAGES=(
-  build-essential cmake ninja-build # compiler and build tools
-  qt6-base-dev qt6-qpa-plugins      # Qt 6 Widgets; offscreen platform for the window tests
-  libgtest-dev libgmock-dev         # GoogleTest
-  xvfb xauth                        # a virtual display for running the window without a screen
+  build-essential cmake ninja-build # compiler, build tools; readelf and dpkg-shlibdeps for the
+                                    # install and .deb checks (CMake 3.25 or newer is needed)
+  qt6-base-dev                      # Qt 6 Widgets: the window
+  qt6-charts-dev qt6-svg-dev        # Qt Charts and Qt SVG: the plots and their SVG export
+  qt6-qpa-plugins                   # Qt's offscreen platform: the window tests run without a screen
+  libgtest-dev                      # GoogleTest
   fonts-dejavu-core                 # a font for the window on machines that have none
   fonts-liberation                  # Liberation Sans: the widths the window's captions need
+  xvfb xauth                        # xvfb-run: starting the window on a machine without a screen
+  desktop-file-utils appstream      # validating the menu entry and the metainfo file (tests)
+  groff-base                        # checking the manual pages (tests)
+  clang-format-14                   # scripts/check-format.sh
 )
 
 missing=()
@@ -41,5 +48,3 @@ generator=()
 echo "== Configuring $BUILD"
 cmake -S "$ROOT" -B "$BUILD" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTABULON_BUILD_GUI=ON -DTABULON_BUILD_TESTS=ON >/dev/null
-echo "== Building $BUILD"
-cmake --build "$BUILD" -j "$(nproc)"

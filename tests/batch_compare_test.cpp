@@ -42,8 +42,8 @@ TEST(BatchCompare, ExampleDatabasesGiveBothReports) {
   ASSERT_EQ(lines.size(), 7u) << run.out;
   const char* prefixes[] = {"DB1 (", "DB2 (", "common (", "only1 (", "only2 ("};
   for (int i = 0; i < 5; ++i) EXPECT_TRUE(lines[i].starts_with(prefixes[i])) << lines[i];
-  EXPECT_EQ(lines[5], "msglbl1: Output copied to: comp.txt");
-  EXPECT_EQ(lines[6], "msglbl2: Output copied to: comp2.txt");
+  EXPECT_EQ(lines[5], "msglbl1: Output copied to: Comp.txt");
+  EXPECT_EQ(lines[6], "msglbl2: Output copied to: Comp2.txt");
 
   const int common = std::stoi(lines[2].substr(lines[2].find('(') + 1));
   EXPECT_GT(common, 0);
@@ -117,10 +117,15 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
     std::vector<std::string> args;
     const char* msglbl1;
     const char* msglbl2;
-    const char* on_stderr;
+    std::string on_stderr;
   };
   const Case cases[] = {
-      {"a database that cannot be loaded", {ar, dir.File("missing.dat")}, "", "", "cannot load"},
+      {"a database that cannot be loaded",
+       {ar, dir.File("missing.dat")},
+       "",
+       "",
+       "DB #2 was not loaded from:\n  " + dir.File("missing.dat") +
+           "\n  The file cannot be opened: No such file or directory.\n"},
       {"a repeated name stops the comparison",
        {repeated, single},
        "",
@@ -128,14 +133,14 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
        "Two (or more) species have the same name!"},
       {"an empty report temperature",
        {ar, ar, "--temps", "300,,2000"},
-       "Output copied to: comp.txt",
-       "",
-       "WritePropertyReport stopped: Not a number"},
+       "Output copied to: Comp.txt",
+       "Comp2.txt stops at AR (T = 0 K)",
+       "Compare Common Species stopped: Not a number"},
       {"a species whose range ends at 1000 K",
        {ar, short_range},
-       "Output copied to: comp.txt",
-       "",
-       "WritePropertyReport stopped"},
+       "Output copied to: Comp.txt",
+       "Comp2.txt stops at KR (T = 2000 K)",
+       "Comp2.txt stops at KR (T = 2000 K)\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -154,8 +159,12 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
   std::filesystem::create_directory(dir.File("Comp.txt"));
   const BatchRun blocked = RunBatch({"compare", ar, ar}, dir);
   EXPECT_EQ(blocked.status, 1);
-  EXPECT_NE(blocked.err.find("CompareDatabases stopped: File failure"), std::string::npos)
-      << blocked.err;
+  EXPECT_EQ(blocked.err, "Compare\n  File failure\n  TABULON has detected a problem.\n"
+                         "  Comp.txt was not written completely:\n  " +
+                             dir.File("Comp.txt") + ": Is a directory\n");
+  const std::vector<std::string> lines = OutputLines(blocked);
+  ASSERT_EQ(lines.size(), 7u);
+  EXPECT_EQ(lines[5], "msglbl1: Comp.txt not written completely");
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ testing::BatchRun RunShow(const TempDir& dir, std::vector<std::string> args) {
 }
 
 TEST(BatchShow, PrintsTheDetailViewThenThePropertiesAtEachTemperature) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat");
   TempDir dir;
   const testing::BatchRun run = RunShow(dir, {testing::CorpusFile("gri30_thermo.dat"), "ch4",
                                               "--hf", "298.15", "1000", "5000", "abc"});
@@ -58,7 +59,14 @@ TEST(BatchShow, ExitsWith1WhenTheSpeciesIsNotShown) {
       "db.dat", "THERMO\r\n" + testing::RecordText("COLD", "0 3500 1000", fields) + "END\r\n");
   const testing::BatchRun refused = RunShow(dir, {path, "COLD", "300"});
   EXPECT_EQ(refused.status, 1);
-  EXPECT_EQ(refused.out, "");
+  // As the window shows a refused species: its limits, empty coefficient boxes, no values.
+  EXPECT_EQ(refused.out,
+            " 0    3500    1000\n"
+            " 1000  <= T (high) <  3500\n"
+            " 0 < T (Low) <=  1000\n"
+            "\t\t\t\t\t\t\n"
+            "\t\t\t\t\t\t\n"
+            "300\t\t\t\n");
   EXPECT_NE(refused.err.find("Check temperature  DB #1\n"), std::string::npos) << refused.err;
   EXPECT_NE(refused.err.find("Please check the temperatures for this species."), std::string::npos);
 

@@ -1,5 +1,6 @@
 // Comp.txt, the coefficient comparison report written by CMD3.
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,6 +10,7 @@
 #include "common/ascii_text.h"
 #include "compare/comp_report.h"
 #include "compare/compare_databases.h"
+#include "compare/report_file.h"
 #include "compare_fixture.h"
 
 namespace tabulon {
@@ -181,16 +183,18 @@ TEST(CompReport, ASpeciesNotShownInADetailViewIsComparedWithEmptyBoxes) {
   }
 }
 
-// A run that cannot finish its report ends silently and leaves the lines written before.
-TEST(CompReport, FileProblemsEndTheRunSilentlyKeepingWhatWasWritten) {
+// A run that cannot finish its report says so, and leaves the lines written before.
+TEST(CompReport, FileProblemsEndTheRunWithAMessageKeepingWhatWasWritten) {
   struct Case {
     const char* what;
     void (*spoil)(const ReportRun&);
-    const char* last_line;  // of what stays in Comp.txt; null when no file is written
+    std::string reason;     // after "<folder>/Comp.txt: "; <db1>/<db2> stand for the databases
+    const char* last_line;  // of what stays in Comp.txt; null when nothing is checked
   };
-  const Case cases[] = {
+  std::vector<Case> cases = {
       {"DB #1 file removed after loading",
        [](const ReportRun& r) { std::filesystem::remove(r.db1); },
+       "the database <db1> cannot be read",
        "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
       {"a DB #2 record cut after its second line",
        [](const ReportRun& r) {
@@ -199,21 +203,47 @@ TEST(CompReport, FileProblemsEndTheRunSilentlyKeepingWhatWasWritten) {
          std::size_t cut = text.find("\r\n", text.find("\r\n", he) + 2) + 2;
          r.dir.Write("db2.dat", text.substr(0, cut));
        },
+       "the record of HE in <db2> ends before its fourth line",
        "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
-      {"the report cannot be created",
+      {"a folder named Comp.txt",
        [](const ReportRun& r) { std::filesystem::create_directory(r.dir.File("Comp.txt")); },
+       "Is a directory",
+       nullptr},
+      {"the folder removed after loading",
+       [](const ReportRun& r) { std::filesystem::remove_all(r.dir.Path()); },
+       "No such file or directory",
        nullptr},
   };
+  // Permissions do not stop the superuser.
+  if (::geteuid() != 0) {
+    cases.push_back({"a read-only folder",
+                     [](const ReportRun& r) {
+                       std::filesystem::permissions(r.dir.Path(),
+                                                    std::filesystem::perms::owner_write,
+                                                    std::filesystem::perm_options::remove);
+                     },
+                     "Permission denied", nullptr});
+  }
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     ReportRun run({GasRecord("AR"), GasRecord("NE")}, {GasRecord("AR"), GasRecord("HE")});
     c.spoil(run);
     run.Compare();
-    ASSERT_EQ(run.t.platform.silent_failures.size(), 1u);
-    EXPECT_EQ(run.t.platform.silent_failures[0].command, kCompareCommand);
-    EXPECT_EQ(run.t.platform.silent_failures[0].kind, FailureKind::FileFailure);
-    EXPECT_TRUE(run.t.platform.messages.empty());
-    EXPECT_EQ(run.t.window.msglbl1.Caption(), "Job in progress...");
+    std::string reason = c.reason;
+    for (const auto& [mark, path] : {std::pair{"<db1>", run.db1}, std::pair{"<db2>", run.db2}}) {
+      if (const std::size_t at = reason.find(mark); at != std::string::npos) {
+        reason.replace(at, 5, path);
+      }
+    }
+    ASSERT_EQ(run.t.platform.messages.size(), 1u);
+    const Message& m = run.t.platform.messages[0];
+    EXPECT_EQ(m.title, "Compare");
+    EXPECT_EQ(m.icon, MessageIcon::Error);
+    EXPECT_EQ(m.text, "File failure\r\nTABULON has detected a problem.\r\n"
+                      "Comp.txt was not written completely:\r\n" +
+                          run.dir.File("Comp.txt") + ": " + reason);
+    EXPECT_TRUE(run.t.platform.silent_failures.empty());
+    EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
     EXPECT_FALSE(run.t.window.CMD4.Visible());
     if (c.last_line == nullptr) continue;
     std::vector<std::string> lines = ReportLines(run.Report());
@@ -221,6 +251,41 @@ TEST(CompReport, FileProblemsEndTheRunSilentlyKeepingWhatWasWritten) {
     EXPECT_EQ(lines.back(), "");
     EXPECT_EQ(lines[lines.size() - 2], c.last_line);
   }
+}
+
+ssize_t DiskFull(int, const void*, std::size_t) {
+  errno = ENOSPC;
+  return -1;
+}
+
+TEST(CompReport, AFullDiskIsReported) {
+  ReportRun run({GasRecord("AR")}, {GasRecord("AR")});
+  SetReportWriteCall(&DiskFull);
+  run.Compare();
+  SetReportWriteCall(nullptr);
+  ASSERT_EQ(run.t.platform.messages.size(), 1u);
+  EXPECT_TRUE(run.t.platform.messages[0].text.ends_with(
+      "Comp.txt was not written completely:\r\n" + run.dir.File("Comp.txt") +
+      ": No space left on device"))
+      << run.t.platform.messages[0].text;
+  EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
+}
+
+// A common species that a detail view does not show leaves that side's boxes empty in its
+// block, and the run goes on to the end.
+TEST(CompReport, ACommonRecordCutShortIsComparedEmptyAndTheRunGoesOn) {
+  ReportRun run({GasRecord("AR"), GasRecord("ZN")}, {GasRecord("AR"), GasRecord("ZN")});
+  std::string text = ReadBytes(run.db2);
+  text = text.substr(0, text.find("\r\n", text.find("ZN ")) + 2);  // ZN's line 1, then nothing
+  run.dir.Write("db2.dat", text);
+  run.Compare();
+  const std::string report = run.Report();
+  const std::string block = report.substr(report.find("ZN\r\n"));
+  EXPECT_TRUE(block.starts_with("ZN\r\na1 //  2.50000000E+00     |     \r\n\r\n")) << block;
+  EXPECT_EQ(std::count(block.begin(), block.end(), '|'), 14);
+  EXPECT_TRUE(run.t.platform.messages.empty());
+  EXPECT_EQ(run.t.window.msglbl1.Caption(), kCompReportDone);
+  EXPECT_TRUE(run.t.window.CMD4.Visible());
 }
 
 TEST(CompReport, CoefficientTextsAboveZeroGetOneBlankInFront) {

@@ -105,9 +105,10 @@ std::string RemovalMessage(const std::string& name) {
          name + "\r\nPlease, Close Tabulon first.";
 }
 
-std::string CountCheckMessage(const std::string& db) {
+// The count-check warning, which ends with the repeated species that made the counts differ.
+std::string CountCheckMessage(const std::string& db, const std::string& repeated) {
   return "\r\nTABULON has detected a problem.\r\nTwo (or more) species have the same name in DB #" +
-         db + "...\r\nYou need to identify and rename those species.";
+         db + "...\r\nYou need to identify and rename those species.\r\n" + repeated;
 }
 
 // Writes a database holding one record per distinct name, so the report finds every species.
@@ -211,7 +212,7 @@ TEST(CompareDatabases, SplitsTheListsAndChecksRepeatedNames) {
        {},
        {"(2)", "(0)", "(0)"},
        done.c_str(),
-       {CountCheckMessage("2")},
+       {CountCheckMessage("2", "C")},
        1,
        true},
       {"repeat in DB #1 found by the count check",
@@ -222,7 +223,7 @@ TEST(CompareDatabases, SplitsTheListsAndChecksRepeatedNames) {
        {},
        {"(2)", "(0)", "(0)"},
        done.c_str(),
-       {CountCheckMessage("1")},
+       {CountCheckMessage("1", "C")},
        1,
        true},
   };

@@ -37,6 +37,7 @@ TEST(EvalCp, AppliesTheSinglePrecisionGasConstantWidened) {
 
 // The polynomials written out in long double, independently of the evaluation's step order.
 TEST(Evaluation, AgreesWithTheNasaPolynomialsComputedLongHand) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat");
   CoefficientSet high{}, low{};
   ReadCorpusSets("gri30_thermo.dat", "CH4", high, low);
   const long double r = 1.9872f;

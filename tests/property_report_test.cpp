@@ -153,6 +153,7 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
     const char* last_line;    // the last of them
     const char* message;      // the text of the one message shown, or null
     FailureKind silent_kind;  // when no message
+    const char* status;       // msglbl2 afterwards
   };
   const std::string division_message =
       "Division by zero\r\nTABULON has detected a problem.\r\n"
@@ -167,7 +168,8 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
        19,
        "AR",
        nullptr,
-       FailureKind::NotANumber},
+       FailureKind::NotANumber,
+       "Comp2.txt stops at KR (T = 2000 K)"},
       {"empty second temperature",
        {GasRecord("AR"), GasRecord("KR")},
        {GasRecord("AR"), GasRecord("KR")},
@@ -175,7 +177,8 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
        12,
        "Species",
        nullptr,
-       FailureKind::NotANumber},
+       FailureKind::NotANumber,
+       "Comp2.txt stops at AR (T = 0 K)"},
       {"DB #2 Cp of 0 against a non-zero DB #1 Cp",
        {GasRecord("AR"), GasRecord("ZZ")},
        {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
@@ -183,7 +186,8 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
        7,
        "AR",
        division_message.c_str(),
-       FailureKind::DivisionByZero},
+       FailureKind::DivisionByZero,
+       "Comp2.txt stops at ZZ (T = 300 K)"},
       {"0 against 0",
        {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
        {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
@@ -191,7 +195,8 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
        7,
        "AR",
        nullptr,
-       FailureKind::Overflow},
+       FailureKind::Overflow,
+       "Comp2.txt stops at ZZ (T = 300 K)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -201,7 +206,7 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
     ASSERT_EQ(lines.size(), c.lines_kept + 1);
     EXPECT_TRUE(lines[c.lines_kept - 1].starts_with(c.last_line)) << lines[c.lines_kept - 1];
     EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(run.t.window.msglbl2.Caption(), "");
+    EXPECT_EQ(run.t.window.msglbl2.Caption(), c.status);
     EXPECT_TRUE(run.t.window.THERMIMG.Visible());
     if (c.message) {
       ASSERT_EQ(run.t.platform.messages.size(), 1u);
@@ -218,14 +223,20 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
   }
 }
 
-TEST(PropertyReport, AReportThatCannotBeWrittenEndsSilently) {
+TEST(PropertyReport, AReportThatCannotBeWrittenSaysSo) {
   PropertyRun run({GasRecord("AR")}, {GasRecord("AR")});
   std::filesystem::create_directory(run.dir.File("Comp2.txt"));
   run.Report();
-  ASSERT_EQ(run.t.platform.silent_failures.size(), 1u);
-  EXPECT_EQ(run.t.platform.silent_failures[0].kind, FailureKind::FileFailure);
+  ASSERT_EQ(run.t.platform.messages.size(), 1u);
+  const Message& m = run.t.platform.messages[0];
+  EXPECT_EQ(m.title, "Compare Common Species");
+  EXPECT_EQ(m.icon, MessageIcon::Error);
+  EXPECT_EQ(m.text, "File failure\r\nTABULON has detected a problem.\r\n"
+                    "Comp2.txt was not written completely:\r\n" +
+                        run.dir.File("Comp2.txt") + ": Is a directory");
+  EXPECT_TRUE(run.t.platform.silent_failures.empty());
   EXPECT_TRUE(run.t.window.THERMIMG.Visible());
-  EXPECT_EQ(run.t.window.msglbl2.Caption(), "");
+  EXPECT_EQ(run.t.window.msglbl2.Caption(), "Comp2.txt not written completely");
 }
 
 TEST(PropertyReport, DoesNothingWithoutCommonSpecies) {

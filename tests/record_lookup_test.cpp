@@ -108,6 +108,9 @@ std::vector<std::string> WordsOf(const std::string& path) {
 }
 
 TEST(RecordFinder, AgreesWithTheLiteralSearchOnCorpusFiles) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat", "methylformate_dooley2010_therm.dat",
+                         "cantera_dummy_thermo.dat", "llnl_nheptane_v2_upper_crlf.dat",
+                         "hp_dme_therm.dat", "cantera_species_names.inp");
   for (const char* name :
        {"gri30_thermo.dat", "methylformate_dooley2010_therm.dat", "cantera_dummy_thermo.dat",
         "llnl_nheptane_v2_upper_crlf.dat", "hp_dme_therm.dat", "cantera_species_names.inp"}) {

@@ -64,6 +64,7 @@ class TemperatureFields : public ::testing::TestWithParam<Db> {
 };
 
 TEST_P(TemperatureFields, ACpTemperatureGivesAllThreePropertiesBeforeTheAssignmentReturns) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat");
   w_.UseDatabase(GetParam(), testing::CorpusFile("gri30_thermo.dat"), {"CH4"});
   Show("CH4");
   Side().cp_field.SetText("298.15");
@@ -231,6 +232,7 @@ INSTANTIATE_TEST_SUITE_P(BothDatabases, TemperatureFields, ::testing::Values(Db:
 // in kJ/mol), against the GRI-Mech 3.0 fits shown through the window. The fits follow the
 // tables to within a few per cent (CH4's Cp at 1000 K is the worst, 2.5 %).
 TEST(TemperatureFieldsOnRealData, FollowTheJanafTables) {
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat");
   struct Reference {
     const char* name;
     const char* t;

@@ -29,7 +29,7 @@ TEST(ParseTemperatureLine, ReadsTheLastThreeTokensBeforeTheLineNumber) {
       {usual + "  900.00    0 1", " 200", " 3500", " 900"},  // no fifth element
       {usual + "  900.00    0 21", " 3500", " 900", " 0"},
       {usual + "  1000.000    2", " 3500", " 1000", " 2"},  // only 1 ends a line
-      {usual + "  1000.000  111", " 3500", " 1000", " 111"},
+      {usual + "  1000.000  111", " 200", " 3500", " 1000"},  // a record counter in column 80
       {"X   200.000  6000.000  B  26.5   1", " 6000", " 0", " 26.5"},  // B reads as 0
       {"X 300 5000.5.5 1390 1", " 300", " 5000.5", " 1390"},           // up to the second point
       {"X 200.000\t3500.000 1000 1", " 0", " 200.00035", " 1000"},     // a tab is no blank
@@ -52,6 +52,7 @@ TEST(ParseTemperatureLine, ReadsTheLastThreeTokensBeforeTheLineNumber) {
 // This database writes an empty fifth-element count, "0", before the line number of some
 // records.
 TEST(ParseTemperatureLine, ReadsTheCommonTemperatureBeforeAnEmptyElementCount) {
+  TABULON_REQUIRE_CORPUS("hp_dme_therm.dat");
   const LookupResult found = FindSpeciesRecord(testing::CorpusFile("hp_dme_therm.dat"), "C3H2SING");
   ASSERT_EQ(found.status, LookupStatus::Found);
   EXPECT_EQ(ParseTemperatureLine(found.record.line1).mid, " 900");

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include "corpus_support.h"
+
 namespace tabulon::testing {
 
 // A fresh directory under the system's temporary folder, removed with everything in it when the
@@ -57,11 +59,6 @@ class TempDir {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Corpus databases written by others, used in place (never copied into the project).
-inline std::string CorpusFile(std::string_view name) {
-  return std::string(TABULON_CORPUS_DIR) + "/" + std::string(name);
 }
 
 }  // namespace tabulon::testing

@@ -139,10 +139,8 @@ TEST(ThermoFile, AgreesOnTheExamplesAndTheFuzzSeeds) {
 }
 
 TEST(ThermoFile, AgreesOnTheCorpus) {
+  TABULON_REQUIRE_CORPUS();
   const std::filesystem::path corpus(CorpusFile(""));
-  if (!std::filesystem::is_directory(corpus)) {
-    GTEST_SKIP() << "corpus of real databases not found at " << corpus;
-  }
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
     if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
@@ -161,7 +159,7 @@ TEST(ThermoFile, FilesThatCannotBeReadSayWhyAndFindNothing) {
     const ThermoFile file = ThermoFile::Read(path);
     EXPECT_FALSE(file.Readable()) << path;
     EXPECT_EQ(file.Outcome().end, ScanEnd::CannotOpen) << path;
-    EXPECT_TRUE(file.Outcome().problem.starts_with("cannot open the file: ")) << path;
+    EXPECT_TRUE(file.Outcome().problem.starts_with("the file cannot be opened: ")) << path;
     EXPECT_TRUE(file.Records().empty());
     EXPECT_EQ(file.Find("CH4"), nullptr);
     EXPECT_FALSE(file.Snapshot().StillCurrent());

@@ -1,7 +1,9 @@
 #include "thermodb/database_loader.h"
 
 #include "app/model/vivuve_rava.h"
+#include "common/ascii_text.h"
 #include "common/failure.h"
+#include "common/message_text.h"
 #include "common/number_text.h"
 #include "thermodb/path_caption.h"
 #include "thermodb/repeated_names.h"
@@ -53,16 +55,16 @@ void ResetForLoad(VivuveRava& w, const DatabaseSide& side) {
 }
 
 void AddSpeciesName(const DatabaseSide& side, std::string name) {
-  if (side.count == Count16::kMax) throw Failure(FailureKind::Overflow, "more than 32767 species");
+  if (side.count == Count16::kMax) {
+    throw Failure(FailureKind::Overflow, "it holds more than 32767 species names");
+  }
   ++side.count;
   side.loaded = true;
   side.list.AddItem(std::move(name));
 }
 
-void ChooseAndRead(VivuveRava& w, const DatabaseSide& side) {
-  std::optional<std::string> chosen = w.platform.ChooseOpenFile(DatabaseFileRequest());
-  if (!chosen) throw Failure(FailureKind::Cancelled, "no file was chosen");
-  side.path = std::move(*chosen);
+void Read(VivuveRava& w, const DatabaseSide& side, std::string chosen) {
+  side.path = std::move(chosen);
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
 
@@ -86,17 +88,37 @@ void ClearAfterFailure(const DatabaseSide& side) {
   side.count_label.SetCaption("(0)");
 }
 
+// "DB #1 was not loaded", the file and the reason, under the caption of the button.
+void ShowLoadFailure(VivuveRava& w, const DatabaseSide& side, const Failure& failure) {
+  const bool one = side.db == Db::One;
+  std::string reason = failure.Detail();
+  if (!reason.empty()) reason[0] = UpperAscii(reason[0]);
+  reason += '.';
+  w.platform.ShowMessage(
+      Message{.text = ErrorMessageText(failure.Description(),
+                                       {one ? "DB #1 was not loaded from:" : "DB #2 was not loaded from:",
+                                        side.path, reason},
+                                       w.common.NewLine),
+              .title = one ? "Load Thermodynamic DataBase # 1" : "Load Thermodynamic DataBase # 2",
+              .icon = MessageIcon::Error});
+}
+
 }  // namespace
 
-void LoadDatabase(VivuveRava& window, Db db) {
+LoadOutcome LoadDatabase(VivuveRava& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
+  // Cancelling the dialog leaves everything as it was: the reset waits for a chosen file.
+  std::optional<std::string> chosen = window.platform.ChooseOpenFile(DatabaseFileRequest());
+  if (!chosen) return LoadOutcome::Cancelled;
   ResetForLoad(window, side);
   try {
-    ChooseAndRead(window, side);
+    Read(window, side, std::move(*chosen));
   } catch (const Failure& failure) {
     ClearAfterFailure(side);
-    window.platform.NoteSilentFailure(db == Db::One ? "CMD1" : "CMD2", failure);
+    ShowLoadFailure(window, side, failure);
+    return LoadOutcome::Failed;
   }
+  return LoadOutcome::Loaded;
 }
 
 }  // namespace tabulon

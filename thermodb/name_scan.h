@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,10 +17,18 @@ enum class ScanEnd {
 
 struct ScanResult {
   ScanEnd end = ScanEnd::EndLine;
-  std::string problem;  // for a failure, what went wrong in words ("no THERMO header line")
+  // For a failure, what went wrong in words, as the user is told: "it has no THERMO header
+  // line", "it ends at line 120 without an END line", "the file cannot be opened: <reason>".
+  std::string problem;
 
   bool Succeeded() const { return end == ScanEnd::EndLine; }
 };
+
+// The words of each failed scan, as the user is told them when a load fails.
+std::string CannotOpenProblem(const std::string& reason);
+std::string CannotReadProblem(const std::string& reason);
+std::string NoHeaderProblem();
+std::string NoEndLineProblem(std::uint64_t lines_read);
 
 // Reads the file from the top and hands the name of every species line of the body to
 // `on_name`, in file order, repeats and empty names included. A failure may come after some

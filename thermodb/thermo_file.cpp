@@ -70,9 +70,8 @@ ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
     // The same words as the name scan, which reports these two failures the same way.
     file.outcome_ =
         file.snapshot_.Opened()
-            ? ScanResult{ScanEnd::CannotRead, "cannot read the file: " + file.snapshot_.ErrorText()}
-            : ScanResult{ScanEnd::CannotOpen,
-                         "cannot open the file: " + file.snapshot_.ErrorText()};
+            ? ScanResult{ScanEnd::CannotRead, CannotReadProblem(file.snapshot_.ErrorText())}
+            : ScanResult{ScanEnd::CannotOpen, CannotOpenProblem(file.snapshot_.ErrorText())};
     return file;
   }
   file.lines_ = SplitLines(file.snapshot_.Bytes());
@@ -85,7 +84,7 @@ void ThermoFile::Scan() {
   std::size_t i = 0;
   while (i < lines_.size() && !IsHeaderLine(lines_[i].In(bytes))) ++i;
   if (i == lines_.size()) {
-    outcome_ = {ScanEnd::NoHeader, "no THERMO header line"};
+    outcome_ = {ScanEnd::NoHeader, NoHeaderProblem()};
     return;
   }
   for (++i; i < lines_.size(); ++i) {
@@ -101,7 +100,7 @@ void ThermoFile::Scan() {
         break;
     }
   }
-  outcome_ = {ScanEnd::NoEndLine, "the file ends before its END line"};
+  outcome_ = {ScanEnd::NoEndLine, NoEndLineProblem(lines_.size())};
 }
 
 ThermoRecord ThermoFile::RecordAt(std::size_t index) const {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/ascii_text.h"
+#include "common/leading_number.h"
 
 namespace tabulon {
 
@@ -20,7 +21,28 @@ bool EqualsUpperCased(std::string_view text, std::string_view upper_keyword) {
                     [](char a, char b) { return UpperAscii(a) == b; });
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A line that begins with a digit or "(" names a species when it ends like record line 1 and
+// its first token is not a number (a line of temperatures, a stray coefficient).
+bool IsDigitNamedSpeciesLine(std::string_view line) {
+  if (line.empty() || !(IsDigit(line.front()) || line.front() == '(')) return false;
+  const std::size_t last = line.find_last_not_of(kBlank);
+  const std::size_t before = line.find_last_of(kBlank, last);
+  if (before == std::string_view::npos) return false;  // a single token
+  const std::string_view tail = line.substr(before + 1, last - before);
+  if (!IsLineNumberTail(tail, last + 1)) return false;
+  return !IsNumberText(line.substr(0, line.find(kBlank)));
+}
+
 }  // namespace
+
+bool IsLineNumberTail(std::string_view token, std::size_t end_column) {
+  if (token.empty() || token.back() != '1' || token.size() > 5) return false;
+  if (!std::all_of(token.begin(), token.end(), IsDigit)) return false;
+  if (token.size() <= 2) return true;
+  return end_column == 80;
+}
 
 bool IsHeaderLine(std::string_view line) {
   const std::size_t first = line.find_first_not_of(kBlank);
@@ -39,7 +61,7 @@ bool IsEndLine(std::string_view line) {
 BodyLineKind ClassifyBodyLine(std::string_view line) {
   if (IsEndLine(line)) return BodyLineKind::End;
   if (line.empty() || line.starts_with("  ")) return BodyLineKind::Filler;
-  if (IsAsciiLetter(line.front())) return BodyLineKind::Species;
+  if (IsAsciiLetter(line.front()) || IsDigitNamedSpeciesLine(line)) return BodyLineKind::Species;
   return BodyLineKind::Other;
 }
 

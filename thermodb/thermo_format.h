@@ -18,12 +18,22 @@ bool IsHeaderLine(std::string_view line);
 // "ENDOFDATA" are not end lines.
 bool IsEndLine(std::string_view line);
 
+// The line-number tail of record line 1: its last blank-separated token, which ends at
+// `end_column` (counted from 1), when that token is the line number "1", a digit and "1"
+// ("11", "51"), or a record counter written before the line number: three to five digits
+// ending in "1" whose last character stands in column 80 ("101", "1001"). An integer common
+// temperature that ends before column 80 ("1391") is never a tail.
+bool IsLineNumberTail(std::string_view token, std::size_t end_column);
+
 // Kinds of body lines, tested in this order.
 enum class BodyLineKind {
   End,      // IsEndLine
   Filler,   // empty, or its first two characters are blanks
-  Species,  // first character is an ASCII letter: the first line of a record
-  Other,    // anything else: record lines 2 to 4, a single leading blank, "!", digits, signs
+  Species,  // the first line of a record: its first character is an ASCII letter; or it is a
+            // digit or "(" ("1C5H11OH", "(CH2O)3"), the line ends in a line-number tail and its
+            // first token does not read wholly as a number (so coefficient lines, which end in
+            // 2, 3 or 4, and lines of temperatures never count)
+  Other,    // anything else: record lines 2 to 4, a single leading blank, "!", signs
 };
 BodyLineKind ClassifyBodyLine(std::string_view line);
 

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/version.h"
+
 namespace tabulon::credits {
 
 // Who made the tool and how to reach them, in one place: the window title and the About window
@@ -22,13 +24,13 @@ inline constexpr const char* kEmail2 = "b.author@example.org";
 inline constexpr const char* kWebPage = "http://www.example.org/tabulon/downloads.html";
 
 // The version box of the About window, its two lines.
-inline constexpr const char* kVersionLine = "Tabulon version 1.20 - May 2005";
+inline const std::string kVersionLine = std::string("Tabulon version ") + kVersion + " - May 2005";
 inline constexpr const char* kPlatformLine = "for Windows 98, 2000, NT and XP";
 
 // "Tabulon v 1.20 ; created by <author 1> & <author 2>, <institution>, May 2005."
 inline std::string MainWindowTitle() {
-  return std::string("Tabulon v 1.20 ; created by ") + kAuthor1 + " & " + kAuthor2 + ", " +
-         kInstitution + ", May 2005.";
+  return std::string("Tabulon v ") + kVersion + " ; created by " + kAuthor1 + " & " + kAuthor2 +
+         ", " + kInstitution + ", May 2005.";
 }
 
 // "Authors: " and both names with their academic titles.

@@ -127,13 +127,13 @@ TEST_F(BindingTest, AButtonClickRunsItsReactionAndTheWindowShowsTheResult) {
     ++clicks;
     model.LOS3.AddItem("N2");
     model.List3Nbr.SetCaption("(1)");
-    model.msglbl1.SetCaption("Output copied to: comp.txt");
+    model.msglbl1.SetCaption("Output copied to: Comp.txt");
   });
   QTest::mouseClick(Find("CMD3"), Qt::LeftButton);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(Items(Find<QListWidget>("LOS3")), QStringList{"N2"});
   EXPECT_EQ(Find<QLabel>("List3Nbr")->text(), "(1)");
-  EXPECT_EQ(Find<QLabel>("msglbl1")->text(), "Output copied to: comp.txt");
+  EXPECT_EQ(Find<QLabel>("msglbl1")->text(), "Output copied to: Comp.txt");
 }
 
 TEST_F(BindingTest, ACheckBoxToggledByTheUserReachesTheModel) {

@@ -40,7 +40,7 @@ TEST_F(CompareWindowTest, CompareButtonFillsTheListsAndWritesTheReport) {
   EXPECT_EQ(Items(Find<QListWidget>("LOS4")), QStringList({"NE"}));
   EXPECT_EQ(Items(Find<QListWidget>("LOS5")), QStringList({"HE"}));
   EXPECT_EQ(Find<QLabel>("List3Nbr")->text(), "(2)");
-  EXPECT_EQ(Find<QLabel>("msglbl1")->text(), "Output copied to: comp.txt");
+  EXPECT_EQ(Find<QLabel>("msglbl1")->text(), "Output copied to: Comp.txt");
   EXPECT_TRUE(Find<QPushButton>("CMD4")->isVisible());
   EXPECT_TRUE(platform.messages.empty());
 

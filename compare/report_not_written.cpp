@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare/report_not_written.h"
+
+#include <string>
+
+#include "app/model/vivuve_rava.h"
+#include "common/message_text.h"
+#include "compare/report_file.h"
+
+namespace tabulon {
+
+void ShowReportNotWritten(VivuveRava& window, std::string_view title, std::string_view file_name,
+                          const ReportFailure& failure) {
+  const std::string not_written = std::string(file_name) + " was not written completely:";
+  window.platform.ShowMessage(
+      Message{.text = ErrorMessageText(failure.Description(), {not_written, failure.Detail()},
+                                       window.common.NewLine),
+              .title = std::string(title),
+              .icon = MessageIcon::Error});
+  Label& status = file_name == "Comp.txt" ? window.msglbl1 : window.msglbl2;
+  status.SetCaption(std::string(file_name) + " not written completely");
+}
+
+}  // namespace tabulon
