@@ -12,6 +12,8 @@
 #include "check_records.h"
 #include "compare/check_report.h"
 #include "compare/database_check.h"
+#include "thermodb/file_snapshot.h"
+#include "thermodb/thermo_file.h"
 
 namespace tabulon {
 namespace {
@@ -334,6 +336,32 @@ TEST(CheckFormats, TextCsvAndJson) {
   std::ostringstream empty;
   WriteFindingsJson(empty, {});
   EXPECT_EQ(empty.str(), "[]\n");
+}
+
+}  // namespace
+}  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+// Through a whole file: line numbers count CR, LF and CR LF line ends alike and include the
+// comment lines, which a record's lines pass over.
+TEST(CheckFile, LineNumbersAndCutsInARealFile) {
+  const auto ch4 = testing::RecordLines({});
+  const auto bad = testing::RecordLines({.name = "BAD", .low = 5000, .high = 300});
+  const std::string text = "THERMO\r\n   300.000  1000.000  5000.000\r" + ch4[0] + "\n! note\n" +
+                           ch4[1] + "\r\n" + ch4[2] + "\r" + ch4[3] + "\n" + bad[0] + "\n" +
+                           bad[1] + "\n" + bad[2] + "\n" + bad[3] + "\n" + ch4[0] + "\n" + ch4[1] +
+                           "\nEND\n";
+  const ThermoFile file = ThermoFile::Of(FileSnapshot::OfBytes("db.dat", text));
+  ASSERT_TRUE(file.Outcome().Succeeded());
+  std::vector<std::pair<int, CheckCode>> got;
+  for (const CheckFinding& f : CheckRecords(file.Records(), {}).findings) {
+    got.emplace_back(f.line, f.code);
+  }
+  const std::vector<std::pair<int, CheckCode>> expected = {{8, CheckCode::Limits},
+                                                           {12, CheckCode::Incomplete}};
+  EXPECT_EQ(got, expected);
 }
 
 }  // namespace
