@@ -8,6 +8,7 @@
 #include "batch/thermo_file_load.h"
 #include "compare/deviation_report.h"
 #include "compare/deviation_scan.h"
+#include "thermodb/thermo_file_pair.h"
 
 namespace tabulon::batch {
 
@@ -25,11 +26,9 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
   }
   if (paths.size() != 2) return 2;
-  const std::optional<ThermoFile> first = LoadForCommand(paths[0], "diff", err);
-  if (!first) return 1;
-  const std::optional<ThermoFile> second = LoadForCommand(paths[1], "diff", err);
-  if (!second) return 1;
-  const DeviationRun run = ScanDeviations(first->Records(), second->Records());
+  const auto [first, second] = ReadThermoFilePair(paths[0], paths[1]);
+  if (!ReportIfNotLoaded(first, "diff", err) || !ReportIfNotLoaded(second, "diff", err)) return 1;
+  const DeviationRun run = ScanDeviations(first.Records(), second.Records());
   if (csv) {
     WriteDeviationsCsv(out, run.rows);
   } else {

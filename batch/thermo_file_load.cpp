@@ -8,12 +8,15 @@ namespace tabulon::batch {
 std::optional<ThermoFile> LoadForCommand(const std::string& path, std::string_view command,
                                          std::ostream& err) {
   ThermoFile file = ThermoFile::Read(path);
-  if (!file.Outcome().Succeeded()) {
-    err << "tabulon-batch " << command << ": cannot load " << path << ": " << file.Outcome().problem
-        << '\n';
-    return std::nullopt;
-  }
+  if (!ReportIfNotLoaded(file, command, err)) return std::nullopt;
   return file;
+}
+
+bool ReportIfNotLoaded(const ThermoFile& file, std::string_view command, std::ostream& err) {
+  if (file.Outcome().Succeeded()) return true;
+  err << "tabulon-batch " << command << ": cannot load " << file.Path() << ": "
+      << file.Outcome().problem << '\n';
+  return false;
 }
 
 }  // namespace tabulon::batch

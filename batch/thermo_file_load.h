@@ -16,4 +16,7 @@ namespace tabulon::batch {
 std::optional<ThermoFile> LoadForCommand(const std::string& path, std::string_view command,
                                          std::ostream& err);
 
+// Whether `file` was loaded; when it was not, writes the same line as LoadForCommand.
+bool ReportIfNotLoaded(const ThermoFile& file, std::string_view command, std::ostream& err);
+
 }  // namespace tabulon::batch

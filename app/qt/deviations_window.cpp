@@ -20,7 +20,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/species_selection.h"
 #include "compare/deviation_report.h"
-#include "thermodb/thermo_file.h"
+#include "thermodb/thermo_file_pair.h"
 
 namespace tabulon::gui {
 
@@ -116,8 +116,7 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
 void DeviationsWindow::Run() {
   status_->setText(tr("Scanning..."));
   job_->Start([this, path1 = path1_, path2 = path2_](JobControl& control) -> std::function<void()> {
-    const ThermoFile first = ThermoFile::Read(path1);
-    const ThermoFile second = ThermoFile::Read(path2);
+    const auto [first, second] = ReadThermoFilePair(path1, path2);
     for (const ThermoFile* file : {&first, &second}) {
       if (!file->Outcome().Succeeded()) {
         return
