@@ -2,12 +2,21 @@
 #include "batch/command_table.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "batch/commands.h"
 
 namespace tabulon::batch {
 
 namespace {
+
+#ifndef TABULON_BATCH_PLOT
+// Built without the window: there is no Qt to draw with.
+int RunPlotUnavailable(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+  err << "tabulon-batch plot: this build has no window (TABULON_BUILD_GUI=OFF)\n";
+  return 1;
+}
+#endif
 
 const BatchCommand kCommands[] = {
     {"list",
@@ -59,6 +68,34 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"table",
+     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
+     "Cp, H, S and G of one species over a range of T, as CSV",
+     "Prints T,Cp1,H1,S1,G1 (with --db2 also Cp2,H2,S2,G2 and the differences dCp,dH,dS,dG,\n"
+     "DB #1 minus DB #2) at T = A, A+C, ... up to B, from the species' records themselves.\n"
+     "A T outside a record's range leaves its cells empty. Every number is the shortest text\n"
+     "that reads back to the same double.\n"
+     "  --db2 DB2        the same species in a second database\n"
+     "  --from, --to, --step   the temperatures (default 300, 3000, 100 K)\n"
+     "  --si             J/mol/K and kJ/mol with R = 8.314462618 (default: cal/mol/K and\n"
+     "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
+     {"--db2", "--from", "--to", "--step", "--si"},
+     RunTable},
+    {"plot",
+     "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]",
+     "the plot window's four charts of one species, into a file",
+     "Draws Cp, H, S and G = H - T*S of species NAME against T, as the plot window does, and\n"
+     "writes them as SVG or PNG (by the name's extension), without a screen.\n"
+     "  --db2 DB2   the same species in a second database, overlaid\n"
+     "  --out FILE  the picture to write (.svg or .png); a database file is never replaced\n"
+     "  --size WxH  the picture's size in pixels (default 1200x900)\n"
+     "  --si        J/mol/K and kJ/mol\n",
+     {"--db2", "--out", "--size", "--si"},
+#ifdef TABULON_BATCH_PLOT
+     RunPlot},
+#else
+     RunPlotUnavailable},
+#endif
 };
 
 }  // namespace

@@ -91,8 +91,23 @@ bench_check_and_diff() {
     "$BATCH" diff "$DATA/pair1.dat" "$DATA/pair2.dat" --csv
 }
 
+# Plotting H2O with 6,000 points per curve, from one example and from both; the program times
+# itself (the median of its runs, without Qt's start), since the target is below a process
+# start-up.
+bench_plot() {
+  if ! cmake --build "$BUILD" -j "$JOBS" --target plot_species >/dev/null 2>&1; then
+    echo "SKIP  plot: plot_species not built (TABULON_BUILD_GUI off?)"
+    return
+  fi
+  "$BUILD/bench/plot_species" "$ROOT/examples/therm_a.dat" H2O 2>/dev/null || FAILED=1
+  # Both databases overlaid: twice the curves.
+  PLOT_TARGET_MS=250 "$BUILD/bench/plot_species" "$ROOT/examples/therm_a.dat" H2O \
+    "$ROOT/examples/therm_b.dat" 2>/dev/null || FAILED=1
+}
+
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
 bench_compare
+bench_plot
 bench_check_and_diff
 exit "$FAILED"

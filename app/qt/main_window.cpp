@@ -17,6 +17,7 @@
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
 #include "app/qt/list_box_widget.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
@@ -52,6 +53,7 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
   }
   SetTabOrder(std::move(tab_stops));
   AddDatabaseTools(*this);
+  InstallPlotLaunchers(*this, model_);
   Refresh();
 }
 

@@ -152,6 +152,11 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   }
   EXPECT_EQ(Selected("LOS1"), "OH");
   EXPECT_EQ(Selected("LOS2"), "OH");
+  // ... and its plot opens, drawn from both databases.
+  QWidget* plot = view->findChild<QWidget*>("PlotWindow");
+  ASSERT_NE(plot, nullptr);
+  EXPECT_TRUE(plot->isVisible());
+  EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
 }
 
 TEST(BackgroundJob, CancelStopsTheWorkAndDropsItsResult) {
