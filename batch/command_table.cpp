@@ -46,6 +46,28 @@ const BatchCommand kCommands[] = {
      "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n",
      {"--temps", "--hf"},
      RunCompare},
+    {"check",
+     "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
+     "check every record of a database",
+     "Checks every record of DB (repeats included) and prints one finding per record and\n"
+     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
+     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
+     "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
+     "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
+     "  --tol-s X    s-jump when |sL - sH| / (|sL| + |cpL|) > X (default 0.001)\n"
+     "  --format F   text (LINE<TAB>NAME<TAB>CODE<TAB>detail, the default), csv or json\n",
+     {"--tol-cp", "--tol-h", "--tol-s", "--format"},
+     RunCheck},
+    {"diff",
+     "DB1 DB2 [--csv]",
+     "where two databases differ, kelvin by kelvin",
+     "For every species in both databases (the first record of each), the largest difference\n"
+     "of Cp (cal/mol/K), H (kcal/mol) and S (cal/mol/K) over every whole kelvin both records\n"
+     "cover, and the first kelvin where it occurs. Prints a table, largest Cp difference first.\n"
+     "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
+     {"--csv"},
+     RunDiff},
     {"table",
      "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
      "Cp, H, S and G of one species over a range of T, as CSV",

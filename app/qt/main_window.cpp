@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "app/model/credits.h"
+#include "app/qt/database_tools.h"
 #include "app/qt/fonts.h"
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
     }
   }
   SetTabOrder(std::move(tab_stops));
+  AddDatabaseTools(*this);
   InstallPlotLaunchers(*this, model_);
   AddWindowAdditions(*this, *growing);
   Refresh();
