@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/model/vivuve_rava.h"
+#include "app/qt/database_file_loader.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/window_command_line.h"
@@ -28,5 +29,10 @@ int main(int argc, char* argv[]) {
   platform.AttachView(&window);
 
   window.show();
+  // Database files named on the command line load as DB #1 and DB #2, as through the dialog.
+  if (!tabulon::gui::LoadDatabaseFiles(window, QApplication::arguments().mid(1))) {
+    std::cerr << "tabulon: at most two database files, DB #1 and DB #2\n";
+    return 2;
+  }
   return app.exec();
 }

@@ -2,12 +2,21 @@
 #include "batch/command_table.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "batch/commands.h"
 
 namespace tabulon::batch {
 
 namespace {
+
+#ifndef TABULON_BATCH_PLOT
+// Built without the window: there is no Qt to draw with.
+int RunPlotUnavailable(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+  err << "tabulon-batch plot: this build has no window (TABULON_BUILD_GUI=OFF)\n";
+  return 1;
+}
+#endif
 
 const BatchCommand kCommands[] = {
     {"list",
@@ -37,6 +46,56 @@ const BatchCommand kCommands[] = {
      "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n",
      {"--temps", "--hf"},
      RunCompare},
+    {"check",
+     "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
+     "check every record of a database",
+     "Checks every record of DB (repeats included) and prints one finding per record and\n"
+     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
+     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
+     "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
+     "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
+     "  --tol-s X    s-jump when |sL - sH| / (|sL| + |cpL|) > X (default 0.001)\n"
+     "  --format F   text (LINE<TAB>NAME<TAB>CODE<TAB>detail, the default), csv or json\n",
+     {"--tol-cp", "--tol-h", "--tol-s", "--format"},
+     RunCheck},
+    {"diff",
+     "DB1 DB2 [--csv]",
+     "where two databases differ, kelvin by kelvin",
+     "For every species in both databases (the first record of each), the largest difference\n"
+     "of Cp (cal/mol/K), H (kcal/mol) and S (cal/mol/K) over every whole kelvin both records\n"
+     "cover, and the first kelvin where it occurs. Prints a table, largest Cp difference first.\n"
+     "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
+     {"--csv"},
+     RunDiff},
+    {"table",
+     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
+     "Cp, H, S and G of one species over a range of T, as CSV",
+     "Prints T,Cp1,H1,S1,G1 (with --db2 also Cp2,H2,S2,G2 and the differences dCp,dH,dS,dG,\n"
+     "DB #1 minus DB #2) at T = A, A+C, ... up to B, from the species' records themselves.\n"
+     "A T outside a record's range leaves its cells empty. Every number is the shortest text\n"
+     "that reads back to the same double.\n"
+     "  --db2 DB2        the same species in a second database\n"
+     "  --from, --to, --step   the temperatures (default 300, 3000, 100 K)\n"
+     "  --si             J/mol/K and kJ/mol with R = 8.314462618 (default: cal/mol/K and\n"
+     "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
+     {"--db2", "--from", "--to", "--step", "--si"},
+     RunTable},
+    {"plot",
+     "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]",
+     "the plot window's four charts of one species, into a file",
+     "Draws Cp, H, S and G = H - T*S of species NAME against T, as the plot window does, and\n"
+     "writes them as SVG or PNG (by the name's extension), without a screen.\n"
+     "  --db2 DB2   the same species in a second database, overlaid\n"
+     "  --out FILE  the picture to write (.svg or .png); a database file is never replaced\n"
+     "  --size WxH  the picture's size in pixels (default 1200x900)\n"
+     "  --si        J/mol/K and kJ/mol\n",
+     {"--db2", "--out", "--size", "--si"},
+#ifdef TABULON_BATCH_PLOT
+     RunPlot},
+#else
+     RunPlotUnavailable},
+#endif
 };
 
 }  // namespace

@@ -35,6 +35,10 @@ class PlatformServices {
   virtual void ShowMessage(const Message& message) = 0;
   // The full path of the chosen file, or nullopt when the user cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+  // The next ChooseOpenFile returns `path` without asking, as if the user had chosen it: a file
+  // given on the command line, dropped on the window or taken from the recent files is loaded
+  // by the load button's own reaction.
+  virtual void AnswerNextFileChoice(std::string path) = 0;
   // Lets the window repaint in the middle of a reaction (paint events only; user input waits).
   virtual void LetWindowRepaint() = 0;
   // Hands a mail or web link to the desktop's default program; failures are silent.

@@ -35,6 +35,7 @@ class ScriptedPlatform : public PlatformServices {
 
   void ShowMessage(const Message& message) override;
   std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+  void AnswerNextFileChoice(std::string path) override { file_answers.push_front(std::move(path)); }
   void LetWindowRepaint() override { ++repaints; }
   void OpenLink(const std::string& link) override { links.push_back(link); }
   void ShowAboutWindow() override { ++about_shown; }

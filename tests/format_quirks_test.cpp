@@ -242,31 +242,40 @@ TEST(FormatQuirks, CommonTemperaturesAsDatabasesWriteThem) {
   }
 }
 
-// A database as large as the largest real ones: 7,000 records with lower-case names, CR line
-// ends, comment blocks, and 40 names given twice. Every name is listed once, and the last
-// record of the file is found and shown.
+// A database as large as the largest real ones, in their style: 7,000 records with lower-case
+// names, CR line ends, comment blocks, 40 names given twice, names that begin with a digit or
+// "(", and record counters before the line numbers of the first thousand records. Every name is
+// listed once, records deep in the file are found, and a counter is never read as a limit.
 TEST(FormatQuirks, SevenThousandRecords) {
   constexpr int kRecords = 7000, kRepeated = 40;
-  auto name = [](int i) { return "c" + std::to_string(i) + "h" + std::to_string(2 * i % 17); };
+  auto name = [](int i) {
+    const std::string plain = "c" + std::to_string(i) + "h" + std::to_string(2 * i % 17);
+    return i % 1000 == 7 ? "1" + plain : plain;
+  };
   std::string text = "! generated\nthermo\n" + kTemperatures;
   for (int i = 0; i < kRecords - kRepeated; ++i) {
     if (i % 500 == 0) text += "!\n! block " + std::to_string(i) + "\n!\n";
-    text += Record(name(i));
+    if (i < 1000) {
+      std::string counter = std::to_string(i) + "1";  // counter, then the line number
+      counter.insert(0, 5 - counter.size(), ' ');
+      text += Record(name(i), "E", "   300.000  5000.000  1387.000", counter);
+    } else {
+      text += Record(name(i));
+    }
   }
-  for (int i = 0; i < kRepeated; ++i) {
-    text += Record(name(i * 97), "D");
-  }
-  text += Record("zlast", "d") + "end\n";
+  for (int i = 0; i < kRepeated; ++i) text += Record(name(i * 97), "D");
+  text += Record("(ch2o)3") + Record("zlast", "d") + "end\n";
   TempDir dir;
   const std::string path = dir.Write("big.therm", WithLineEnds(text, "CR"));
 
   const LoadOutcome outcome = LoadAsDb1(path);
   EXPECT_TRUE(outcome.loaded);
-  EXPECT_EQ(outcome.caption, "(6961)");
-  ASSERT_EQ(outcome.names.size(), 6961u);
+  EXPECT_EQ(outcome.caption, "(6962)");
+  ASSERT_EQ(outcome.names.size(), 6962u);
   EXPECT_TRUE(std::is_sorted(outcome.names.begin(), outcome.names.end()));
   EXPECT_EQ(std::adjacent_find(outcome.names.begin(), outcome.names.end()), outcome.names.end());
-  EXPECT_EQ(outcome.names.front(), "C0H0");
+  const std::vector<std::string> first = {"(CH2O)3", "1C1007H8", "1C2007H2", "1C3007H13"};
+  EXPECT_TRUE(std::equal(first.begin(), first.end(), outcome.names.begin()));
   EXPECT_EQ(outcome.names.back(), "ZLAST");
 
   TestWindow t;
@@ -274,6 +283,12 @@ TEST(FormatQuirks, SevenThousandRecords) {
   t.window.LOS1.SelectByName("ZLAST");
   EXPECT_EQ(t.CoefficientTexts(Db::One)[13], "-4.64130380E+00");
   t.window.LOS1.SelectByName("C6959H12");  // the last name given once
+  EXPECT_EQ(t.CoefficientTexts(Db::One)[0], "1.65326230E+00");
+  for (const char* counted : {"C5H10", "C50H15", "C999H9"}) {  // tails 51, 501, 9991
+    t.window.LOS1.SelectByName(counted);
+    EXPECT_EQ(t.window.Lbl8.Caption(), " 300    5000    1387") << counted;
+  }
+  t.window.LOS1.SelectByName("1C1007H8");
   EXPECT_EQ(t.CoefficientTexts(Db::One)[0], "1.65326230E+00");
   EXPECT_TRUE(t.platform.messages.empty());
 }

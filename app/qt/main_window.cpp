@@ -14,10 +14,14 @@
 #include <QSignalBlocker>
 
 #include "app/model/credits.h"
+#include "app/qt/database_tools.h"
 #include "app/qt/fonts.h"
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
 #include "app/qt/list_box_widget.h"
+#include "app/qt/main_window_additions.h"
+#include "app/qt/main_window_growth.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
@@ -39,6 +43,8 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
   setWindowIcon(ThermometerIcon());
   setFont(WindowFont());
   resize(Pixels(kClientArea.width), Pixels(kClientArea.height));
+  auto* growing = new GrowingLayout(this);
+  const std::map<const Control*, Growth> growth = MainWindowGrowth(model_);
 
   std::map<const Label*, QWidget*> frames;
   std::vector<std::pair<int, QWidget*>> tab_stops;
@@ -46,13 +52,17 @@ MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), mo
     QWidget* parent_widget = place.frame ? frames.at(place.frame) : this;
     QWidget* widget = Build(place, parent_widget);
     widget->setObjectName(QString::fromStdString(ControlOf(place.control).Name()));
-    widget->setGeometry(PixelRect(place.place));
+    const auto rule = growth.find(&ControlOf(place.control));
+    growing->Add(widget, PixelRect(place.place), rule == growth.end() ? kStays : rule->second);
     if (const Frame* frame = std::get_if<Frame>(&place.control)) frames[frame->caption] = widget;
     if (place.tab_index != kNoTabIndex && (widget->focusPolicy() & Qt::TabFocus)) {
       tab_stops.emplace_back(place.tab_index, widget);
     }
   }
   SetTabOrder(std::move(tab_stops));
+  AddDatabaseTools(*this);
+  InstallPlotLaunchers(*this, model_);
+  AddWindowAdditions(*this, *growing);
   Refresh();
 }
 
@@ -81,6 +91,7 @@ void MainWindow::Forward(std::size_t source, const std::function<void()>& event)
   }
   bindings_[source].shown_revision.reset();
   Refresh();
+  emit eventHandled(*bindings_[source].control);
 }
 
 void MainWindow::ShowUnexpectedError(std::string_view what) {

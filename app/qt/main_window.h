@@ -29,6 +29,10 @@ class MainWindow : public QWidget {
 
   VivuveRava& Model() const { return model_; }
 
+ signals:
+  // A user's event has run in the model and the window shows its outcome.
+  void eventHandled(const Control& control);
+
  private:
   struct Binding {
     const Control* control;

@@ -1,18 +1,40 @@
 #include "app/qt/qt_platform.h"
 
 #include <string_view>
+#include <utility>
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 #include <QUrl>
 
 #include "app/qt/about_dialog.h"
+#include "app/qt/file_history.h"
 #include "app/qt/latin1.h"
 #include "app/qt/open_file_dialog.h"
 
 namespace tabulon::gui {
+
+namespace {
+
+// The dialog of this desktop also offers the other names thermo databases go by, after the
+// three entries asked for. When the requested folder does not exist (the "C:\\" of the program's
+// first home), it opens in the folder used last, and only without one in the home folder.
+OpenFileRequest WithThisDesktopsHabits(OpenFileRequest request) {
+  request.filter +=
+      "THERM Files (*.therm)|*.therm|THERMO Files (*.thermo)|*.thermo|Text Files (*.txt)|*.txt|"
+      "INP Files (*.inp)|*.inp|";
+  const QString last = file_history::LastFolder();
+  const QString requested = QFile::decodeName(QByteArray::fromStdString(request.initial_dir));
+  if (!QFileInfo(requested).isDir() && !last.isEmpty() && QFileInfo(last).isDir()) {
+    request.initial_dir = QFile::encodeName(last).toStdString();
+  }
+  return request;
+}
+
+}  // namespace
 
 void QtPlatform::RefreshView() {
   if (view_) view_->Refresh();
@@ -39,12 +61,22 @@ void QtPlatform::ShowMessage(const Message& message) {
 
 std::optional<std::string> QtPlatform::ChooseOpenFile(const OpenFileRequest& request) {
   RefreshView();
-  const std::unique_ptr<QFileDialog> dialog = MakeOpenFileDialog(request, view_);
-  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
-    return std::nullopt;
+  std::optional<std::string> chosen = std::exchange(next_answer_, std::nullopt);
+  if (!chosen) {
+    const std::unique_ptr<QFileDialog> dialog =
+        MakeOpenFileDialog(WithThisDesktopsHabits(request), view_);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+      return std::nullopt;
+    }
+    // The path in the file system's own encoding, so the logic opens the very file chosen.
+    chosen = QFile::encodeName(dialog->selectedFiles().front()).toStdString();
   }
-  // The path in the file system's own encoding, so the logic opens the very file chosen.
-  return QFile::encodeName(dialog->selectedFiles().front()).toStdString();
+  file_history::Remember(QFile::decodeName(QByteArray::fromStdString(*chosen)));
+  return chosen;
+}
+
+void QtPlatform::AnswerNextFileChoice(std::string path) {
+  next_answer_ = std::move(path);
 }
 
 void QtPlatform::LetWindowRepaint() {

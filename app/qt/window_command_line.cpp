@@ -11,10 +11,12 @@ namespace tabulon::gui {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: tabulon [--help | --version] [QT OPTIONS]\n"
+    "usage: tabulon [--help | --version] [QT OPTIONS] [DB1 [DB2]]\n"
     "\n"
     "Tabulon: opens two NASA seven-coefficient thermo databases side by side, shows their\n"
     "species with Cp, H and S, and compares them (reports Comp.txt and Comp2.txt).\n"
+    "\n"
+    "DB1 and DB2, when given, are loaded as DB #1 and DB #2, as if chosen in the dialogs.\n"
     "\n"
     "Options:\n"
     "  -h, --help  print this help\n"

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/model/database_side.h"
+#include "app/qt/main_window.h"
+
+namespace tabulon::gui {
+
+// Loads `path` as DB #1 or DB #2 exactly as the load button does when that file is chosen in
+// its dialog: the platform answers the button's next dialog with the file's full path, then the
+// button is clicked. The command line, a drop on the window and the recent files all load this
+// way, so a database has one road into the program.
+void LoadDatabaseFile(MainWindow& window, Db db, const QString& path);
+
+// One path loads DB #1; two load DB #1 and DB #2 in that order. More than two load nothing and
+// return false.
+bool LoadDatabaseFiles(MainWindow& window, const QStringList& paths);
+
+}  // namespace tabulon::gui

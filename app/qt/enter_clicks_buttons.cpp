@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/enter_clicks_buttons.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace tabulon::gui {
+
+EnterClicksButtons::EnterClicksButtons(QWidget& window) : QObject(&window) {
+  for (QPushButton* button : window.findChildren<QPushButton*>()) button->installEventFilter(this);
+}
+
+bool EnterClicksButtons::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+      static_cast<QPushButton*>(watched)->click();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace tabulon::gui

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/file_history.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+namespace tabulon::gui::file_history {
+
+namespace {
+
+constexpr char kRecentFilesKey[] = "files/recent";
+constexpr char kLastFolderKey[] = "files/lastFolder";
+
+constexpr char kOrganisation[] = "Tabulon";
+constexpr char kApplication[] = "tabulon";
+
+}  // namespace
+
+void Remember(const QString& path) {
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  QStringList recent = settings.value(kRecentFilesKey).toStringList();
+  recent.removeAll(absolute);
+  recent.prepend(absolute);
+  while (recent.size() > kMostRecentFiles) recent.removeLast();
+  settings.setValue(kRecentFilesKey, recent);
+  settings.setValue(kLastFolderKey, QFileInfo(absolute).absolutePath());
+}
+
+QStringList RecentFiles() {
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  return settings.value(kRecentFilesKey).toStringList();
+}
+
+void ClearRecentFiles() {
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  settings.remove(kRecentFilesKey);
+}
+
+QString LastFolder() {
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  return settings.value(kLastFolderKey).toString();
+}
+
+}  // namespace tabulon::gui::file_history

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include <QColor>
+#include <QString>
+
+#include "properties/species_source.h"
+
+namespace tabulon::gui {
+
+// A species of database #1 or #2, as the plot and table windows receive it.
+struct DatabaseSpecies {
+  int db = 1;  // 1 or 2
+  SpeciesSource source;
+};
+
+// "DB #1: therm_a.dat", the legend and column text of a side.
+QString SideLabel(const DatabaseSpecies& side);
+// The colour of a database in every plot: DB #1 blue, DB #2 red.
+QColor SideColour(int db);
+// "H2O", or "H2O (DB #1)" when only one database is shown.
+QString SpeciesTitle(const std::vector<DatabaseSpecies>& sides);
+// The reasons, one line per side, why sides cannot be evaluated; empty when all can.
+QString SideProblems(const std::vector<DatabaseSpecies>& sides);
+
+}  // namespace tabulon::gui
+
+namespace tabulon::gui {
+
+// True when `path` names the database file of one of the sides (after resolving links and
+// relative parts): a picture or table must never replace a database.
+bool IsDatabaseOf(const QString& path, const std::vector<DatabaseSpecies>& sides);
+
+}  // namespace tabulon::gui

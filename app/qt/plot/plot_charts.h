@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+
+#include "properties/nasa7.h"
+
+class QChart;
+
+namespace tabulon::gui {
+
+class PropertyChartView;
+
+enum class PlotProperty { Cp, H, S, G };
+inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp, PlotProperty::H,
+                                                                PlotProperty::S, PlotProperty::G};
+
+// One species record to draw: the key that names its series ("db1"), its legend text (the
+// database's file name), its colour and its two coefficient ranges.
+struct PlottedRecord {
+  QString key;
+  QString label;
+  QColor colour;
+  TwoRangeNasa7 ranges;
+};
+
+// Points per record and property when nothing else is asked for: smooth at any window size.
+inline constexpr int kDefaultPointsPerCurve = 1000;
+
+// The four charts Cp, H, S and G against T, two by two, with every record overlaid. Each
+// record's sets are drawn over their own ranges, continued thinner past the join, with the
+// common temperature as a dashed vertical line in the record's colour. Series are named
+// "<key>:low", "<key>:high", "<key>:low-past-join", "<key>:high-past-join" and
+// "<key>:common-temperature", so they can be told apart.
+class PlotCharts : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PlotCharts(QWidget* parent = nullptr);
+
+  // Replaces what the charts show.
+  void ShowRecords(const std::vector<PlottedRecord>& records, const Units& units,
+                   int points_per_curve = kDefaultPointsPerCurve);
+  // Puts the species' name before each chart's title ("H2O: Heat capacity Cp").
+  void SetSpeciesName(const QString& name);
+  // Back to the whole of every curve.
+  void ResetZoom();
+
+  QChart* Chart(PlotProperty property) const;
+  PropertyChartView* View(PlotProperty property) const;
+
+ signals:
+  void cursorMoved(tabulon::gui::PlotProperty property, QPointF value);
+  void cursorLeft();
+
+ private:
+  std::array<PropertyChartView*, 4> views_{};
+  std::array<QRectF, 4> full_ranges_{};  // x: T, y: value, for ResetZoom
+};
+
+// The chart title and axis title of a property in the given units.
+QString PropertyTitle(PlotProperty property);
+QString PropertyAxisTitle(PlotProperty property, const Units& units);
+// The property's value out of the evaluation's four.
+double PropertyValue(PlotProperty property, const Properties& values);
+
+}  // namespace tabulon::gui

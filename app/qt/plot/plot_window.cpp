@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/plot/plot_window.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/qt/latin1.h"
+#include "app/qt/plot/property_table_window.h"
+
+namespace tabulon::gui {
+
+PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
+    : QMainWindow(parent), sides_(std::move(sides)) {
+  setObjectName(QStringLiteral("PlotWindow"));
+  setWindowTitle(QStringLiteral("Plot: %1").arg(SpeciesTitle(sides_)));
+  resize(1100, 800);
+
+  charts_ = new PlotCharts(this);
+  if (!sides_.empty()) charts_->SetSpeciesName(Latin1(sides_.front().source.name));
+  setCentralWidget(charts_);
+
+  QToolBar* tools = addToolBar(QStringLiteral("Plot"));
+  tools->setMovable(false);
+  tools->addWidget(new QLabel(QStringLiteral(" Units: "), tools));
+  units_ = new QComboBox(tools);
+  units_->setObjectName(QStringLiteral("units"));
+  units_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  units_->addItem(QStringLiteral("cal/mol/K, kcal/mol"));
+  units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
+  tools->addWidget(units_);
+  tools->addSeparator();
+  tools->addAction(QStringLiteral("Reset zoom"), charts_, &PlotCharts::ResetZoom);
+  tools->addAction(QStringLiteral("Export PNG..."), this, [this] { Export(PictureFormat::Png); });
+  tools->addAction(QStringLiteral("Export SVG..."), this, [this] { Export(PictureFormat::Svg); });
+  tools->addAction(QStringLiteral("Table..."), this, &PlotWindow::OpenTable);
+
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("status"));
+  statusBar()->addWidget(status_, 1);
+  problems_ = SideProblems(sides_).replace(QLatin1Char('\n'), QStringLiteral("; "));
+  status_->setText(problems_);
+
+  connect(units_, &QComboBox::currentIndexChanged, this, &PlotWindow::Redraw);
+  connect(charts_, &PlotCharts::cursorMoved, this, [this](PlotProperty property, QPointF value) {
+    status_->setText(CursorText(property, value));
+  });
+  connect(charts_, &PlotCharts::cursorLeft, this, [this] { status_->setText(problems_); });
+  Redraw();
+}
+
+const Units& PlotWindow::CurrentUnits() const {
+  return units_->currentIndex() == 1 ? kSIUnits : kWindowUnits;
+}
+
+void PlotWindow::SetSiUnits(bool si) {
+  units_->setCurrentIndex(si ? 1 : 0);
+}
+
+QString PlotWindow::StatusText() const {
+  return status_->text();
+}
+
+QString PlotWindow::CursorText(PlotProperty property, QPointF value) const {
+  const Units& units = CurrentUnits();
+  const double t = value.x();
+  QString text = QStringLiteral("T = %1 K   cursor %2").arg(t, 0, 'f', 1).arg(value.y(), 0, 'g', 6);
+  for (const DatabaseSpecies& side : sides_) {
+    if (!side.source.Usable() || !side.source.ranges->Covers(t) || !(t > 0)) continue;
+    const TwoRangeNasa7& ranges = *side.source.ranges;
+    const double v = PropertyValue(property, PropertiesAt(ranges.SetAt(t), t, units));
+    if (std::isfinite(v)) text += QStringLiteral("   DB #%1: %2").arg(side.db).arg(v, 0, 'g', 7);
+  }
+  const bool per_kelvin = property == PlotProperty::Cp || property == PlotProperty::S;
+  return text + QStringLiteral(" %1").arg(per_kelvin ? units.cp_unit : units.h_unit);
+}
+
+void PlotWindow::Redraw() {
+  std::vector<PlottedRecord> records;
+  for (const DatabaseSpecies& side : sides_) {
+    if (side.source.Usable()) {
+      records.push_back({QStringLiteral("db%1").arg(side.db), SideLabel(side), SideColour(side.db),
+                         *side.source.ranges});
+    }
+  }
+  charts_->ShowRecords(records, CurrentUnits());
+}
+
+void PlotWindow::Export(PictureFormat format) {
+  const bool png = format == PictureFormat::Png;
+  const QString suggested = QString(SpeciesTitle(sides_)).section(QLatin1Char(' '), 0, 0) +
+                            (png ? QStringLiteral(".png") : QStringLiteral(".svg"));
+  const QString path = QFileDialog::getSaveFileName(
+      this, png ? QStringLiteral("Export PNG") : QStringLiteral("Export SVG"), suggested,
+      png ? QStringLiteral("PNG pictures (*.png)") : QStringLiteral("SVG drawings (*.svg)"));
+  if (path.isEmpty()) return;
+  QString error = QStringLiteral("it is a database file of this plot");
+  if (IsDatabaseOf(path, sides_) || !ExportPicture(*charts_, path, format, &error)) {
+    QMessageBox::critical(this, QStringLiteral("Export"),
+                          QStringLiteral("%1 was not written:\n%2").arg(path, error));
+  }
+}
+
+void PlotWindow::OpenTable() {
+  auto* table = new PropertyTableWindow(sides_, parentWidget());
+  table->setAttribute(Qt::WA_DeleteOnClose);
+  table->SetSiUnits(units_->currentIndex() == 1);
+  table->show();
+}
+
+}  // namespace tabulon::gui

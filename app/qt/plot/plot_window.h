@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <vector>
+
+#include <QMainWindow>
+
+#include "app/qt/plot/database_species.h"
+#include "app/qt/plot/plot_charts.h"
+#include "app/qt/plot/plot_export.h"
+
+class QComboBox;
+class QLabel;
+
+namespace tabulon::gui {
+
+// A window of the four property charts of one species in one or both databases: units
+// (the window's or SI), zoom reset, PNG and SVG export, the property table of the same species,
+// and the values under the cursor in the status bar. Holds the records it was opened with; a
+// later change of the files does not change it.
+class PlotWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent = nullptr);
+
+  PlotCharts& Charts() const { return *charts_; }
+  const Units& CurrentUnits() const;
+  void SetSiUnits(bool si);
+  // The status bar's permanent text: the sides that could not be drawn, or the cursor's values.
+  QString StatusText() const;
+
+  // The text the status bar shows for the cursor at `value` over the chart of `property`.
+  QString CursorText(PlotProperty property, QPointF value) const;
+
+ private:
+  void Redraw();
+  void Export(PictureFormat format);
+  void OpenTable();
+
+  std::vector<DatabaseSpecies> sides_;
+  PlotCharts* charts_;
+  QComboBox* units_;
+  QLabel* status_;
+  QString problems_;
+};
+
+}  // namespace tabulon::gui

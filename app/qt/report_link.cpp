@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/qt/report_link.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/qt/main_window.h"
+#include "app/qt/report_viewer.h"
+
+namespace tabulon::gui {
+
+namespace {
+
+QString ReportFolder(const VivuveRava& model) {
+  const QString folder = QFile::decodeName(QByteArray::fromStdString(model.common.DB1Dir));
+  return folder.isEmpty() ? QDir::currentPath() : folder;
+}
+
+}  // namespace
+
+ReportLink::ReportLink(MainWindow& window, QWidget* parent) : QToolButton(parent), window_(window) {
+  setObjectName("ViewReport");
+  setText(tr("View report"));
+  setAutoRaise(true);
+  setCursor(Qt::PointingHandCursor);
+  QFont underlined = font();
+  underlined.setUnderline(true);
+  setFont(underlined);
+  QPalette link = palette();
+  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
+  setPalette(link);
+  setToolButtonStyle(Qt::ToolButtonTextOnly);
+  hide();
+  connect(this, &QToolButton::clicked, this, &ReportLink::Open);
+  connect(&window, &MainWindow::eventHandled, this, &ReportLink::Follow);
+}
+
+void ReportLink::Follow(const Control& control) {
+  VivuveRava& model = window_.Model();
+  if (&control == &model.CMD1 || &control == &model.CMD2) {
+    hide();
+  } else if (&control == &model.CMD3 || &control == &model.CMD4) {
+    const QDir folder(ReportFolder(model));
+    second_last_ = &control == &model.CMD4;
+    setVisible(QFileInfo(folder.filePath(second_last_ ? "Comp2.txt" : "Comp.txt")).isFile());
+  }
+}
+
+void ReportLink::Open() {
+  if (viewer_) viewer_->close();
+  viewer_ = new ReportViewer(ReportFolder(window_.Model()), second_last_, &window_);
+  viewer_->setAttribute(Qt::WA_DeleteOnClose);
+  viewer_->show();
+}
+
+}  // namespace tabulon::gui

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+
+namespace tabulon::gui {
+
+class ListBoxWidget;
+
+// The filter of a species list: a field whose text the list's rows must contain (whatever the
+// case), updated at each keystroke, and a small label with the number of rows shown while a
+// filter is set. The list's count label keeps the database's count. In the field, Down moves
+// into the list and Enter chooses the first row shown, as a click on it does.
+class SpeciesFilterBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  // The field is named after the list with "Filter" appended, the label with "Shown".
+  SpeciesFilterBar(ListBoxWidget& list, QWidget* parent);
+
+  QLineEdit& Field() const { return *field_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ListBoxWidget& list_;
+  QLineEdit* field_;
+  QLabel* shown_;
+};
+
+}  // namespace tabulon::gui

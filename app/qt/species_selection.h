@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+#include "app/model/database_side.h"
+
+namespace tabulon::gui {
+
+class MainWindow;
+
+// Selects `name` in the species list of `db` as a click would (its detail view runs) and shows
+// the window's new state. A name the list does not hold changes nothing.
+void SelectSpecies(MainWindow& window, Db db, const std::string& name);
+
+// What a double-click on a species of the Differences view does: it selects the species in
+// both species lists, so both frames show it side by side, and opens the plot window of that
+// species in both databases.
+void ShowSpeciesDifference(MainWindow& window, const std::string& name);
+
+}  // namespace tabulon::gui

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "properties/nasa7.h"
+
+namespace tabulon {
+
+// One species of one database as the plots and property tables use it: its two coefficient
+// ranges read from the file as it is now, or the reason they cannot be evaluated.
+struct SpeciesSource {
+  std::string path;  // the database file
+  std::string name;  // upper-cased, as the species lists hold it
+  std::optional<TwoRangeNasa7> ranges;
+  std::string problem;  // empty when `ranges` holds a value; otherwise a sentence for the user
+
+  bool Usable() const { return ranges.has_value(); }
+};
+
+// Looks `name` up in the database at `path` (the record the window's detail view would show)
+// and reads its limits and coefficients. Never throws for bad content.
+SpeciesSource LoadSpeciesSource(const std::string& path, std::string_view name);
+
+}  // namespace tabulon
