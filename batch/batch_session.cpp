@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string_view>
 
-#include "thermodb/database_loader.h"
+#include "app/model/database_loader.h"
 
 namespace tabulon::batch {
 

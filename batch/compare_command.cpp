@@ -4,10 +4,10 @@
 #include <optional>
 #include <ostream>
 
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 #include "batch/batch_session.h"
 #include "batch/commands.h"
-#include "compare/compare_databases.h"
-#include "compare/property_report.h"
 
 namespace tabulon::batch {
 
@@ -88,8 +88,8 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
   }
 
   std::size_t failures_before = platform.silent_failures.size();
-  window.CMD3.Click();
-  const bool comp_done = window.msglbl1.Caption() == kCompReportDone;
+  // The reaction of CMD3, called as a click calls it, for the outcome it returns.
+  const bool comp_done = CompareDatabases(window) == ReportRun::Complete;
   complete =
       !FailedSilently(platform, failures_before, kCompareCommand, err) && comp_done && complete;
 
@@ -100,8 +100,7 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
       window.Ktxt3.SetText((*parsed->temps)[2]);
     }
     failures_before = platform.silent_failures.size();
-    window.CMD4.Click();
-    const bool comp2_done = window.msglbl2.Caption() == kPropertyReportDone;
+    const bool comp2_done = WritePropertyReport(window) == ReportRun::Complete;
     // A report that stopped at a species says where; the window shows it in msglbl2.
     if (window.msglbl2.Caption().starts_with("Comp2.txt stops at ")) {
       err << window.msglbl2.Caption() << '\n';

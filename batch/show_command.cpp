@@ -7,7 +7,7 @@
 #include "batch/batch_session.h"
 #include "batch/commands.h"
 #include "common/ascii_text.h"
-#include "properties/detail_view.h"
+#include "app/model/detail_view.h"
 
 namespace tabulon::batch {
 namespace {

@@ -14,8 +14,8 @@
 #include "app/model/vivuve_rava.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
-#include "compare/compare_databases.h"
-#include "compare/property_report.h"
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 
 namespace {
 

@@ -21,6 +21,7 @@ PACKAGES=(
   desktop-file-utils appstream      # validating the menu entry and the metainfo file (tests)
   groff-base                        # checking the manual pages (tests)
   clang-format-14                   # scripts/check-format.sh
+  time                              # /usr/bin/time: peak memory in bench/run.sh
 )
 
 missing=()

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "common/ascii_text.h"
-#include "compare/comp_report.h"
-#include "compare/compare_databases.h"
+#include "app/model/comp_report.h"
+#include "app/model/compare_databases.h"
 #include "compare/report_file.h"
 #include "compare_fixture.h"
 

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "compare/compare_databases.h"
-#include "compare/compare_sets.h"
+#include "app/model/compare_databases.h"
+#include "app/model/compare_sets.h"
 #include "compare_fixture.h"
 
 namespace tabulon {

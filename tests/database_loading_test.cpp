@@ -10,7 +10,7 @@
 #include "app/model/vivuve_rava.h"
 #include "common/scripted_platform.h"
 #include "test_support.h"
-#include "thermodb/database_loader.h"
+#include "app/model/database_loader.h"
 
 namespace tabulon {
 namespace {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "detail_window.h"
-#include "properties/detail_view.h"
+#include "app/model/detail_view.h"
 #include "test_support.h"
 
 namespace tabulon {

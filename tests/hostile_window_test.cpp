@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "common/failure.h"
-#include "compare/compare_databases.h"
+#include "app/model/compare_databases.h"
 #include "compare_fixture.h"
 #include "hostile_support.h"
 

@@ -10,7 +10,7 @@
 
 #include "common/failure.h"
 #include "common/number_text.h"
-#include "compare/property_report.h"
+#include "app/model/property_report.h"
 #include "compare/ratio_text.h"
 #include "compare_fixture.h"
 

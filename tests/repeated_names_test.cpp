@@ -6,7 +6,7 @@
 
 #include "common/controls.h"
 #include "common/count16.h"
-#include "thermodb/repeated_names.h"
+#include "app/model/repeated_names.h"
 
 namespace tabulon {
 namespace {

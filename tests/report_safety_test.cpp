@@ -13,8 +13,8 @@
 
 #include "batch_run.h"
 #include "common/failure.h"
-#include "compare/compare_databases.h"
-#include "compare/property_report.h"
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 #include "compare_fixture.h"
 #include "hostile_support.h"
 

@@ -5,7 +5,7 @@
 
 #include "common/leading_number.h"
 #include "detail_window.h"
-#include "properties/temperature_field.h"
+#include "app/model/temperature_field.h"
 #include "test_support.h"
 
 namespace tabulon {

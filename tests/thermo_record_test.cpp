@@ -9,7 +9,7 @@
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "detail_window.h"
-#include "properties/detail_view.h"
+#include "app/model/detail_view.h"
 #include "test_support.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"

@@ -10,7 +10,50 @@ namespace {
 constexpr std::size_t kMaxIndexedFiles = 8;
 }  // namespace
 
+RecordFinder::Pin::Pin(RecordFinder& finder, std::initializer_list<std::string> paths)
+    : finder_(finder) {
+  for (const std::string& path : paths) {
+    if (!finder_.pinned_.contains(path)) {
+      finder_.pinned_.emplace(path, std::make_unique<ThermoText>(FileSnapshot::Take(path)));
+    }
+  }
+}
+
+RecordFinder::Pin::~Pin() {
+  finder_.pinned_.clear();
+}
+
+void RecordFinder::Adopt(const ThermoText& text, const std::vector<std::string>& names) {
+  const FileSnapshot& read = text.Snapshot();
+  if (!read.Readable() || read.Path().empty()) return;
+  indexes_.erase(read.Path());
+  if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
+  FileIndex index{read.Stamp(), true, {}};
+  // Positions for the listed names only, each at the first line of the whole file that
+  // carries it, as the search from the top finds it.
+  for (const std::string& name : names) {
+    if (!name.empty()) index.first_line_of.try_emplace(name, std::uint64_t{0});
+  }
+  std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> found;
+  const std::string_view bytes = read.Bytes();
+  for (std::size_t i = 0; i < text.LineCount() && found.size() < index.first_line_of.size(); ++i) {
+    const std::string_view line = text.Line(i);
+    const std::string word = RecordWord(line);
+    if (!word.empty() && index.first_line_of.contains(word)) {
+      found.try_emplace(word, static_cast<std::uint64_t>(line.data() - bytes.data()));
+    }
+  }
+  index.first_line_of = std::move(found);
+  indexes_.emplace(read.Path(), std::move(index));
+}
+
+const ThermoText* RecordFinder::Pinned(const std::string& path) const {
+  const auto pinned = pinned_.find(path);
+  return pinned == pinned_.end() ? nullptr : pinned->second.get();
+}
+
 LookupResult RecordFinder::Find(const std::string& path, std::string_view name) {
+  if (const ThermoText* pinned = Pinned(path)) return pinned->Find(name);
   LineReader reader;
   if (!reader.Open(path)) {
     indexes_.erase(path);
@@ -31,7 +74,10 @@ LookupResult RecordFinder::Find(const std::string& path, std::string_view name) 
 
   for (int attempt = 0; attempt < 2; ++attempt) {
     auto hit = index->first_line_of.find(name);
-    if (hit == index->first_line_of.end()) return {LookupStatus::NotFound, {}};
+    if (hit == index->first_line_of.end()) {
+      if (index->partial) return FindSpeciesRecord(path, name);
+      return {LookupStatus::NotFound, {}};
+    }
     LookupResult result = ReadAt(reader, hit->second, name);
     if (result.status != LookupStatus::NotFound) return result;
     // The file changed under an unchanged stamp: index it anew once, then trust the full
@@ -48,7 +94,7 @@ const RecordFinder::FileIndex* RecordFinder::BuildIndex(const std::string& path,
                                                         LineReader& reader) {
   indexes_.erase(path);
   if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
-  FileIndex index{reader.Stamp(), {}};
+  FileIndex index{reader.Stamp(), false, {}};
   std::string line;
   while (reader.Next(line)) {
     std::string word = RecordWord(line);

@@ -1,12 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "thermodb/line_reader.h"
 #include "thermodb/record_lookup.h"
+#include "thermodb/thermo_text.h"
 
 namespace tabulon {
 
@@ -20,9 +24,33 @@ namespace tabulon {
 // (device, inode, size, modification time in nanoseconds) differs from the one it was built
 // from. Each hit is checked against the file (the line at the offset must still carry the
 // word) before it is used. Positions only: no record is kept in memory.
+//
+// A command that looks up many records (a comparison) pins its files instead: each is read once
+// when the pin is taken (validated by its stamp) and every lookup of the command is answered
+// from those bytes until the pin ends. Single lookups (a click) keep the per-lookup check.
 class RecordFinder {
  public:
   LookupResult Find(const std::string& path, std::string_view name);
+
+  // Reads each of `paths` once and answers lookups in them from those bytes while it lives.
+  class Pin {
+   public:
+    Pin(RecordFinder& finder, std::initializer_list<std::string> paths);
+    ~Pin();
+    Pin(const Pin&) = delete;
+    Pin& operator=(const Pin&) = delete;
+
+   private:
+    RecordFinder& finder_;
+  };
+  // Takes the record positions of `names` in a file just read whole (by the loader), so that
+  // the first lookup of a listed name need not read it again; they are trusted, like any
+  // index, only while the file's stamp is the one of those bytes. Other names are searched in
+  // the file from the top.
+  void Adopt(const ThermoText& text, const std::vector<std::string>& names);
+
+  // The bytes pinned for `path`; null when it is not pinned.
+  const ThermoText* Pinned(const std::string& path) const;
 
  private:
   struct WordHash {
@@ -33,6 +61,7 @@ class RecordFinder {
   };
   struct FileIndex {
     FileStamp stamp;
+    bool partial = false;  // holds only some words: a miss is searched in the file
     std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> first_line_of;
   };
 
@@ -41,7 +70,8 @@ class RecordFinder {
   // Reads the record whose line 1 should start at `offset`; NotFound when it no longer does.
   static LookupResult ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name);
 
-  std::unordered_map<std::string, FileIndex> indexes_;  // by path
+  std::unordered_map<std::string, FileIndex> indexes_;                   // by path
+  std::unordered_map<std::string, std::unique_ptr<ThermoText>> pinned_;  // by path
 };
 
 }  // namespace tabulon

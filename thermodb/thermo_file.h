@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -9,10 +10,16 @@
 
 #include "thermodb/file_snapshot.h"
 #include "thermodb/name_scan.h"
-#include "thermodb/text_lines.h"
 #include "thermodb/thermo_record.h"
+#include "thermodb/thermo_text.h"
 
 namespace tabulon {
+
+// The name scan of ListSpeciesNames over lines held in memory: hands the index of every species
+// line of the body to `on_species_line`, in file order, and ends as the scan ends (the same
+// outcome and words). An exception thrown by `on_species_line` ends the scan and propagates.
+ScanResult ScanSpeciesLines(const ThermoText& text,
+                            const std::function<void(std::size_t index)>& on_species_line);
 
 // A whole database read once (one read of the bytes, validated by size, modification and
 // status-change time: FileSnapshot), with its records parsed. It answers what the name scan
@@ -31,13 +38,15 @@ class ThermoFile {
   // Scans bytes already read (a snapshot taken by the caller, or bytes held in memory).
   static ThermoFile Of(FileSnapshot snapshot);
 
-  const std::string& Path() const { return snapshot_.Path(); }
+  const std::string& Path() const { return text_.Snapshot().Path(); }
   // How the scan ended, exactly as ListSpeciesNames would say for these bytes: EndLine on
   // success, or why not (CannotOpen and CannotRead when the bytes could not be read).
   const ScanResult& Outcome() const { return outcome_; }
   // Whether the bytes could be read at all; lookups find nothing otherwise.
-  bool Readable() const { return snapshot_.Readable(); }
-  const FileSnapshot& Snapshot() const { return snapshot_; }
+  bool Readable() const { return text_.Snapshot().Readable(); }
+  const FileSnapshot& Snapshot() const { return text_.Snapshot(); }
+  // The lines and the plain record lookup over the same bytes.
+  const ThermoText& Text() const { return text_; }
 
   // Every species line the scan recognises, in file order, repeats included, each with its next
   // three lines that are not comment lines. After a failed scan: the records found before it.
@@ -53,21 +62,18 @@ class ThermoFile {
   const ThermoRecord* Find(std::string_view name) const;
 
   // The number of lines of the file.
-  std::size_t LineCount() const { return lines_.size(); }
+  std::size_t LineCount() const { return text_.LineCount(); }
 
  private:
-  struct LookupIndex;
+  struct ExtraRecords;
 
-  void Scan();
   // The record whose line 1 is line `index` (from 0) of the file.
   ThermoRecord RecordAt(std::size_t index) const;
 
-  FileSnapshot snapshot_;
-  std::vector<LineSpan> lines_;
+  ThermoText text_;
   ScanResult outcome_;
   std::vector<ThermoRecord> records_;
-  // Built at the first Find, so a reader of Records() alone pays nothing for it.
-  std::unique_ptr<LookupIndex> lookup_;
+  std::unique_ptr<ExtraRecords> extra_;
 };
 
 }  // namespace tabulon

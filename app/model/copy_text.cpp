@@ -9,7 +9,7 @@
 #include "common/number_text.h"
 #include "properties/coefficient_text.h"
 #include "properties/evaluation.h"
-#include "properties/temperature_field.h"
+#include "app/model/temperature_field.h"
 #include "properties/value_text.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_format.h"

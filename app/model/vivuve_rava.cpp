@@ -1,13 +1,13 @@
 #include "app/model/vivuve_rava.h"
 
 #include "app/model/database_side.h"
-#include "compare/compare_databases.h"
-#include "compare/list_selection.h"
-#include "compare/property_report.h"
-#include "properties/detail_view.h"
+#include "app/model/compare_databases.h"
+#include "app/model/list_selection.h"
+#include "app/model/property_report.h"
+#include "app/model/detail_view.h"
 #include "properties/evaluation.h"
-#include "properties/temperature_field.h"
-#include "thermodb/database_loader.h"
+#include "app/model/temperature_field.h"
+#include "app/model/database_loader.h"
 
 namespace tabulon {
 

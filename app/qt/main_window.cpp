@@ -1,6 +1,8 @@
 #include "app/qt/main_window.h"
 
 #include <algorithm>
+#include <exception>
+#include <string_view>
 #include <map>
 #include <utility>
 
@@ -23,6 +25,7 @@
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
+#include "common/message_text.h"
 
 namespace tabulon::gui {
 
@@ -79,10 +82,27 @@ void MainWindow::Forward(std::size_t source, const std::function<void()>& event)
   } catch (const Failure& failure) {
     // A failure that escapes its reaction ends it silently, as every unreported failure does.
     model_.platform.NoteSilentFailure(bindings_[source].control->Name(), failure);
+  } catch (const std::exception& error) {
+    // Anything else (memory exhausted, a fault of the program) ends this reaction only: the
+    // user is told and the window stays, with what the reaction wrote before.
+    ShowUnexpectedError(error.what());
+  } catch (...) {
+    ShowUnexpectedError("unknown error");
   }
   bindings_[source].shown_revision.reset();
   Refresh();
   emit eventHandled(*bindings_[source].control);
+}
+
+void MainWindow::ShowUnexpectedError(std::string_view what) {
+  try {
+    model_.platform.ShowMessage(
+        {ErrorMessageText("", {"This action stopped on an unexpected error:", what},
+                          model_.common.NewLine),
+         "TABULON", MessageIcon::Error});
+  } catch (...) {
+    // Not even the message could be shown; the window still stays.
+  }
 }
 
 std::size_t MainWindow::Bind(const Control& control, QWidget* widget, std::function<void()> show) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <optional>
 #include <vector>
 
@@ -54,6 +55,8 @@ class MainWindow : public QWidget {
   // Runs a user's event in the model, then refreshes. The widget the event came from is shown
   // again even when its control did not change, so it cannot drift from the model.
   void Forward(std::size_t source, const std::function<void()>& event);
+  // The error message for an exception that escaped a reaction.
+  void ShowUnexpectedError(std::string_view what);
   void SetTabOrder(std::vector<std::pair<int, QWidget*>> widgets_by_tab_index);
 
   VivuveRava& model_;

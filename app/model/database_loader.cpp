@@ -1,19 +1,23 @@
-#include "thermodb/database_loader.h"
+#include "app/model/database_loader.h"
 
+#include <string>
+#include <vector>
+
+#include "app/model/repeated_names.h"
 #include "app/model/vivuve_rava.h"
 #include "common/ascii_text.h"
 #include "common/failure.h"
 #include "common/message_text.h"
 #include "common/number_text.h"
-#include "thermodb/path_caption.h"
-#include "thermodb/repeated_names.h"
 #include "thermodb/name_scan.h"
+#include "thermodb/path_caption.h"
+#include "thermodb/thermo_file.h"
+#include "thermodb/thermo_format.h"
+#include "thermodb/thermo_record.h"
 
 namespace tabulon {
 
 namespace {
-
-constexpr int kCoefficientsPerSide = 14;
 
 OpenFileRequest DatabaseFileRequest() {
   return OpenFileRequest{
@@ -44,7 +48,7 @@ void ResetForLoad(VivuveRava& w, const DatabaseSide& side) {
   }
   for (Label* label : {&w.Lbl9, &w.Lbl12, &w.Lbl13, &side.path_label}) label->SetCaption("");
   // Removes the highlight of differing coefficients; those are always DB #1's boxes.
-  for (int i = 0; i < kCoefficientsPerSide; ++i) w.PropTxt[i].SetBackColour(Colour::Window);
+  for (int i = 0; i < kCoefficientsPerRecord; ++i) w.PropTxt[i].SetBackColour(Colour::Window);
   w.msglbl1.SetCaption("");
   w.msglbl2.SetCaption("");
   w.Ktxt.SetVisible(false);
@@ -68,8 +72,15 @@ void Read(VivuveRava& w, const DatabaseSide& side, std::string chosen) {
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
 
-  const ScanResult scan = ListSpeciesNames(
-      side.path, [&side](std::string name) { AddSpeciesName(side, std::move(name)); });
+  // One read of the file: the names come from it, and so do the record positions the first
+  // click then uses.
+  const ThermoText text(FileSnapshot::Take(side.path));
+  std::vector<std::string> names;
+  const ScanResult scan = ScanSpeciesLines(text, [&](std::size_t index) {
+    names.push_back(RecordWord(text.Line(index)));
+    AddSpeciesName(side, names.back());
+  });
+  w.records.Adopt(text, names);
   if (!scan.Succeeded()) throw Failure(FailureKind::FileFailure, scan.problem);
 
   RemoveRepeatedNames(side.list, side.count);
@@ -82,7 +93,7 @@ void Read(VivuveRava& w, const DatabaseSide& side, std::string chosen) {
 // What a failed load leaves: its own side's coefficient boxes, Hf/R box and path label empty and
 // its count label at "(0)"; the names already listed stay.
 void ClearAfterFailure(const DatabaseSide& side) {
-  for (int k = 0; k < kCoefficientsPerSide; ++k) side.Coefficient(k).SetText("");
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) side.Coefficient(k).SetText("");
   side.hf_box.SetText("");
   side.path_label.SetCaption("");
   side.count_label.SetCaption("(0)");
@@ -94,13 +105,13 @@ void ShowLoadFailure(VivuveRava& w, const DatabaseSide& side, const Failure& fai
   std::string reason = failure.Detail();
   if (!reason.empty()) reason[0] = UpperAscii(reason[0]);
   reason += '.';
-  w.platform.ShowMessage(
-      Message{.text = ErrorMessageText(failure.Description(),
-                                       {one ? "DB #1 was not loaded from:" : "DB #2 was not loaded from:",
-                                        side.path, reason},
-                                       w.common.NewLine),
-              .title = one ? "Load Thermodynamic DataBase # 1" : "Load Thermodynamic DataBase # 2",
-              .icon = MessageIcon::Error});
+  w.platform.ShowMessage(Message{
+      .text = ErrorMessageText(
+          failure.Description(),
+          {one ? "DB #1 was not loaded from:" : "DB #2 was not loaded from:", side.path, reason},
+          w.common.NewLine),
+      .title = one ? "Load Thermodynamic DataBase # 1" : "Load Thermodynamic DataBase # 2",
+      .icon = MessageIcon::Error});
 }
 
 }  // namespace

@@ -1,22 +1,21 @@
-#include "compare/list_selection.h"
+#include "app/model/list_selection.h"
 
+#include "app/model/clear_detail_views.h"
 #include "app/model/vivuve_rava.h"
-#include "compare/clear_detail_views.h"
+#include "thermodb/thermo_record.h"
 
 namespace tabulon {
 
 namespace {
 
-constexpr int kCoefficientsPerSide = 14;
-
 void ResetDb1Backgrounds(VivuveRava& window) {
-  for (int i = 0; i < kCoefficientsPerSide; ++i) window.PropTxt[i].SetBackColour(Colour::Window);
+  for (int i = 0; i < kCoefficientsPerRecord; ++i) window.PropTxt[i].SetBackColour(Colour::Window);
 }
 
 // Marks each DB #1 coefficient box whose text differs from the DB #2 box of that coefficient.
 void HighlightDifferences(VivuveRava& window) {
-  for (int i = 0; i < kCoefficientsPerSide; ++i) {
-    if (window.PropTxt[i + kCoefficientsPerSide].Text() != window.PropTxt[i].Text()) {
+  for (int i = 0; i < kCoefficientsPerRecord; ++i) {
+    if (window.PropTxt[i + kCoefficientsPerRecord].Text() != window.PropTxt[i].Text()) {
       window.PropTxt[i].SetBackColour(Colour::Yellow);
     }
   }

@@ -1,13 +1,13 @@
-#include "compare/compare_databases.h"
+#include "app/model/compare_databases.h"
 
 #include "app/model/vivuve_rava.h"
 #include "common/message_text.h"
-#include "compare/clear_detail_views.h"
-#include "compare/comp_report.h"
-#include "compare/compare_sets.h"
+#include "app/model/clear_detail_views.h"
+#include "app/model/comp_report.h"
+#include "app/model/compare_sets.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
-#include "compare/report_not_written.h"
+#include "app/model/report_not_written.h"
 
 namespace tabulon {
 
@@ -61,9 +61,11 @@ void CheckCounts(VivuveRava& window) {
 
 }  // namespace
 
-void CompareDatabases(VivuveRava& window) {
-  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return;
+ReportRun CompareDatabases(VivuveRava& window) {
+  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
   try {
+    // Every record lookup of the comparison is answered from one read of each file.
+    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
     window.THERMIMG.SetVisible(false);
     window.msglbl1.SetCaption("");
     ClearDetailViews(window);
@@ -80,6 +82,7 @@ void CompareDatabases(VivuveRava& window) {
     ClearLimitLabels(window);
     window.msglbl1.SetCaption(kCompReportDone);
     CheckCounts(window);
+    return ReportRun::Complete;
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
   } catch (const ReportFailure& failure) {
@@ -87,6 +90,7 @@ void CompareDatabases(VivuveRava& window) {
   } catch (const Failure& failure) {
     window.platform.NoteSilentFailure(kCompareCommand, failure);
   }
+  return ReportRun::Stopped;
 }
 
 }  // namespace tabulon

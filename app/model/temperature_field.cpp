@@ -1,13 +1,13 @@
-#include "properties/temperature_field.h"
+#include "app/model/temperature_field.h"
 
+#include <array>
 #include <string>
 
 #include "app/model/vivuve_rava.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/message_text.h"
-#include "properties/evaluation.h"
-#include "properties/value_text.h"
+#include "properties/field_evaluation.h"
 
 namespace tabulon {
 namespace {
@@ -31,77 +31,39 @@ FieldBoxes BoxesOf(const DatabaseSide& side, Property property) {
   return {side.s_field, side.s_result, side.s_second};
 }
 
-// Whether the property's formula reads coefficient k (0 to 6) of a set: Cp reads a1 to a5, H
-// a1 to a6, S a1 to a5 and a7. The others are not read at all, so a box holding a text beyond
-// the double range fails only the properties that use it.
-bool Reads(Property property, int k) {
-  switch (property) {
-    case Property::Cp:
-      return k <= 4;
-    case Property::H:
-      return k <= 5;
-    case Property::S:
-      return k <= 4 || k == 6;
-  }
-  return false;
-}
-
-// The high set (first = 0) or the low set (first = 7) of the side's coefficient boxes, read
-// from their texts now; they are the only copy of the shown species' coefficients.
-CoefficientSet ReadSet(const DatabaseSide& side, int first, Property property) {
-  CoefficientSet set{};
-  for (int k = 0; k < 7; ++k) {
-    if (Reads(property, k)) {
-      set[static_cast<std::size_t>(k)] = LeadingNumber(side.Coefficient(first + k).Text());
-    }
-  }
-  return set;
-}
-
-double Eval(Property property, const CoefficientSet& set, double t, float r_gas) {
-  switch (property) {
-    case Property::Cp:
-      return EvalCp(set, t, r_gas);
-    case Property::H:
-      return EvalH(set, t, r_gas);
-    case Property::S:
-      break;
-  }
-  return EvalS(set, t, r_gas);
-}
-
-constexpr int kHighSet = 0;
-constexpr int kLowSet = 7;
-
-void Recompute(const DatabaseSide& side, Property property, const FieldBoxes& boxes) {
-  const CommonValue& common = side.window.common;
-  const double t = LeadingNumber(boxes.field.Text());
-  const double t_low = LeadingNumber(side.t_low);
-  const double t_high = LeadingNumber(side.t_high);
-  const double t_mid = LeadingNumber(side.t_mid);
-  const SetPick pick = PickSet(t, t_low, t_high, t_mid);
-
-  if (pick.main != SetPick::Main::None) {
-    const int main_set = pick.main == SetPick::Main::Low ? kLowSet : kHighSet;
-    boxes.result.SetText(
-        ValueText(Eval(property, ReadSet(side, main_set, property), t, common.RGas)));
-  }
-  if (pick.second_from_low) {
-    // The text first: a value that cannot be written must not show the box with an earlier text.
-    const std::string second =
-        ValueText(Eval(property, ReadSet(side, kLowSet, property), t, common.RGas));
+// Writes the outcome in the order the boxes change: main result, second box, then the
+// out-of-range and zero-temperature texts. A failure ends the writes where the evaluation
+// stopped; it is then thrown for the reaction to handle.
+void ShowOutcome(const FieldBoxes& boxes, const FieldOutcome& outcome) {
+  if (outcome.main) boxes.result.SetText(*outcome.main);
+  if (outcome.second) {
     boxes.second.SetVisible(true);
-    boxes.second.SetText(second);
-    if (boxes.second.Text() != boxes.result.Text()) boxes.second.SetForeColour(Colour::Red);
+    boxes.second.SetText(*outcome.second);
+    if (outcome.second_red) boxes.second.SetForeColour(Colour::Red);
   }
-  if (pick.out_of_range) {
+  if (outcome.failure) throw *outcome.failure;
+  if (outcome.out_of_range) {
     boxes.second.SetVisible(false);
     boxes.result.SetText("xxx");
   }
-  if (pick.zero_temperature) {
+  if (outcome.zero_temperature) {
     boxes.second.SetVisible(false);
     boxes.result.SetText("");
   }
+}
+
+void Recompute(const DatabaseSide& side, Property property, const FieldBoxes& boxes) {
+  // The boxes are read now: they are what the user sees, DB #2's editable ones included.
+  std::array<std::string, kCoefficientsPerRecord> texts;
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    texts[static_cast<std::size_t>(k)] = side.Coefficient(k).Text();
+  }
+  const FieldSpecies species{.t_low = LeadingNumber(side.t_low),
+                             .t_high = LeadingNumber(side.t_high),
+                             .t_mid = LeadingNumber(side.t_mid),
+                             .texts = &texts,
+                             .r_gas = side.window.common.RGas};
+  ShowOutcome(boxes, EvaluateField(property, LeadingNumber(boxes.field.Text()), species));
   if (property == Property::Cp) {
     // Each assignment runs the H and then the S reaction in full before it returns.
     const std::string text = boxes.field.Text();

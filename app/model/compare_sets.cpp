@@ -1,4 +1,4 @@
-#include "compare/compare_sets.h"
+#include "app/model/compare_sets.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,16 +1,12 @@
-#include "properties/detail_view.h"
+#include "app/model/detail_view.h"
 
 #include "app/model/vivuve_rava.h"
 #include "common/message_text.h"
-#include "properties/coefficient_text.h"
-#include "properties/temperature_line.h"
-#include "thermodb/record_lookup.h"
-#include "thermodb/thermo_format.h"
+#include "properties/species_view.h"
+#include "thermodb/thermo_record.h"
 
 namespace tabulon {
 namespace {
-
-constexpr int kCoefficients = 14;
 
 void ShowLimits(const DatabaseSide& side, const TemperatureLimits& limits) {
   side.t_mid = limits.mid;
@@ -32,19 +28,17 @@ void EmptyLimits(const DatabaseSide& side) {
 }
 
 void EmptyCoefficients(const DatabaseSide& side) {
-  for (int k = 0; k < kCoefficients; ++k) side.Coefficient(k).SetText("");
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) side.Coefficient(k).SetText("");
   side.hf_box.SetText("");
 }
 
-// Coefficient boxes 0 to 13 take the fields of lines 2, 3 and 4 in reading order, five per
-// line; the fifth field of line 4 is the Hf/R field.
-void ShowCoefficients(const DatabaseSide& side, const SpeciesRecord& record) {
-  const std::string* lines[] = {&record.line2, &record.line3, &record.line4};
-  for (int k = 0; k < kCoefficients; ++k) {
-    side.Coefficient(k).SetText(CoefficientText(CoefficientField(*lines[k / 5], k % 5 + 1)));
+// Coefficient boxes 0 to 13 take the record's coefficient texts; the Hf/R box its Hf/R text
+// when the side's check box asks for it.
+void ShowCoefficients(const DatabaseSide& side, const ThermoRecord& record) {
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    side.Coefficient(k).SetText(record.coefficient_texts[static_cast<std::size_t>(k)]);
   }
-  side.hf_box.SetText(side.hf_check.Checked() ? CoefficientText(CoefficientField(record.line4, 5))
-                                              : std::string());
+  side.hf_box.SetText(side.hf_check.Checked() ? record.hf_text : std::string());
 }
 
 void ShowTemperatureMessage(const DatabaseSide& side) {
@@ -72,34 +66,39 @@ void ClearTemperatureFields(const DatabaseSide& side) {
 
 }  // namespace
 
-void ShowSpeciesDetail(VivuveRava& window, Db db) {
+DetailOutcome ShowSpeciesDetail(VivuveRava& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
   window.THERMIMG.SetVisible(false);
   // Removes the highlight of differing coefficients, which only the DB #1 boxes carry.
   if (db == Db::One) {
-    for (int k = 0; k < kCoefficients; ++k) side.Coefficient(k).SetBackColour(Colour::Window);
-  }
-
-  const LookupResult found = window.records.Find(side.path, side.list.SelectedText());
-  // Line 1 is checked first: a refused species shows its limits, so the user sees why.
-  if (found.status == LookupStatus::Found || found.status == LookupStatus::Incomplete) {
-    ShowLimits(side, ParseTemperatureLine(found.record.line1));
-    if (!TemperaturesAccepted(side.t_low, side.t_mid, side.t_high)) {
-      ShowTemperatureMessage(side);
-      EmptyCoefficients(side);
-      ClearTemperatureFields(side);
-      return;
+    for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+      side.Coefficient(k).SetBackColour(Colour::Window);
     }
   }
-  if (found.status == LookupStatus::Found) {
-    ShowCoefficients(side, found.record);
-  } else {
-    // Not found, unreadable, or ending before line 4: the view shows no species rather than
-    // keep another one's data under this selection.
-    EmptyLimits(side);
-    EmptyCoefficients(side);
+
+  const SpeciesView view = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
+  switch (view.outcome) {
+    case DetailOutcome::Shown:
+      ShowLimits(side, view.record.limit_texts);
+      ShowCoefficients(side, view.record);
+      break;
+    case DetailOutcome::Refused:
+      // The limits are shown, so the user sees why; no property can then be computed from
+      // another species' coefficients under this name.
+      ShowLimits(side, view.record.limit_texts);
+      ShowTemperatureMessage(side);
+      EmptyCoefficients(side);
+      break;
+    case DetailOutcome::NotShown:
+      // A record cut short after line 1 shows its limits for an instant, as line 1 is checked
+      // first; the view then shows no species rather than keep another one's data.
+      if (!view.record.lines[0].empty()) ShowLimits(side, view.record.limit_texts);
+      EmptyLimits(side);
+      EmptyCoefficients(side);
+      break;
   }
   ClearTemperatureFields(side);
+  return view.outcome;
 }
 
 bool SpeciesShown(const DatabaseSide& side) {

@@ -1,10 +1,17 @@
-#include "compare/comp_report.h"
+#include "app/model/comp_report.h"
+
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/model/vivuve_rava.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/report_file.h"
+#include "properties/species_view.h"
+#include "thermodb/thermo_record.h"
 
 namespace tabulon {
 
@@ -15,8 +22,9 @@ constexpr std::string_view kTildes = "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~
 constexpr std::string_view kRule = "*-----------------------------------------*";
 
 std::string CoefficientLabel(int coefficient) {
-  return coefficient < 7 ? "a" + std::to_string(coefficient + 1)
-                         : "a'" + std::to_string(coefficient - 6);
+  return coefficient < kCoefficientsPerSet
+             ? "a" + std::to_string(coefficient + 1)
+             : "a'" + std::to_string(coefficient - kCoefficientsPerSet + 1);
 }
 
 // "label // text1     |     text2"
@@ -75,6 +83,54 @@ void WriteOneSidedSection(ReportFile& file, VivuveRava& window, std::string_view
   WriteEmptyLines(file, 2);
 }
 
+// The report's lines for a common species computed from its two records, when its step is
+// plain: no view refuses it (a message) and every differing text reads without a failure.
+// Empty when it is not. The boxes' texts are those the detail views would show.
+std::optional<std::vector<std::string>> PlainLines(VivuveRava& window, const std::string& name) {
+  std::array<std::array<std::string, kCoefficientsPerRecord>, 2> texts;
+  std::array<std::string, 2> hf;
+  for (int side = 0; side < 2; ++side) {
+    const std::string& path = side == 0 ? window.common.DB1Path : window.common.DB2Path;
+    const SpeciesView view = ViewOf(window.records.Find(path, name));
+    if (view.outcome == DetailOutcome::Refused) return std::nullopt;
+    if (view.outcome != DetailOutcome::Shown) continue;  // its boxes stay empty
+    texts[static_cast<std::size_t>(side)] = view.record.coefficient_texts;
+    const CheckBox& check = side == 0 ? window.Ck1 : window.Ck2;
+    if (check.Checked()) hf[static_cast<std::size_t>(side)] = view.record.hf_text;
+  }
+  std::vector<std::string> lines{name};
+  try {
+    for (std::size_t j = 0; j < kCoefficientsPerRecord; ++j) {
+      if (texts[0][j] == texts[1][j]) continue;
+      lines.push_back(Row(CoefficientLabel(static_cast<int>(j)), CoefficientInRow(texts[0][j]),
+                          CoefficientInRow(texts[1][j])));
+      lines.emplace_back();
+    }
+    if (window.Ck1.Checked() && window.Ck2.Checked() &&
+        LeadingNumber(hf[0]) != LeadingNumber(hf[1])) {
+      lines.push_back(Row("Ravuva's Heat of Formation", hf[0], hf[1]));
+      lines.emplace_back();
+    }
+  } catch (const Failure&) {
+    return std::nullopt;
+  }
+  return lines;
+}
+
+// What the common-species loop leaves in the window for `name`: both detail views showing it,
+// the differing coefficients padded in their boxes.
+void ShowCommonSpecies(VivuveRava& window, const std::string& name) {
+  window.LOS1.SelectByName(name);
+  window.LOS2.SelectByName(name);
+  for (int j = 0; j < kCoefficientsPerRecord; ++j) {
+    TextBox& box1 = window.PropTxt[j];
+    TextBox& box2 = window.PropTxt[j + kCoefficientsPerRecord];
+    if (box1.Text() == box2.Text()) continue;
+    box1.SetText(CoefficientInRow(box1.Text()));
+    box2.SetText(CoefficientInRow(box2.Text()));
+  }
+}
+
 // Shows `name` in both detail views and writes what differs between them.
 void WriteCommonSpecies(ReportFile& file, VivuveRava& window, const std::string& name) {
   file.WriteLine(name);
@@ -82,9 +138,9 @@ void WriteCommonSpecies(ReportFile& file, VivuveRava& window, const std::string&
   window.LOS2.SelectByName(name);
   // A view that refused the species, found no record or could not read all of it has emptied
   // its boxes: the rows then compare those empty texts, and the run goes on.
-  for (int j = 0; j < 14; ++j) {
+  for (int j = 0; j < kCoefficientsPerRecord; ++j) {
     TextBox& box1 = window.PropTxt[j];
-    TextBox& box2 = window.PropTxt[j + 14];
+    TextBox& box2 = window.PropTxt[j + kCoefficientsPerRecord];
     if (box1.Text() == box2.Text()) continue;
     // The padded texts also stand in the boxes until the next species is shown.
     box1.SetText(CoefficientInRow(box1.Text()));
@@ -128,9 +184,30 @@ void WriteCompReport(VivuveRava& window) {
   file.WriteLine("Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4");
   file.WriteLine("Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4");
   file.WriteLine("Coef // Mech1         | Mech2    ");
+  // Species whose step is plain are written from their records; the window then catches up
+  // with the last of them before any step it takes itself (one that is not plain, the last
+  // one, or a failure), so the messages, the lines and the final state are those of the
+  // species-by-species run.
   const int common_count = common.CommonCount;
-  for (int i = 0; i < common_count; ++i) WriteCommonSpecies(file, window, window.LOS3.Item(i));
-  file.Close();
+  std::optional<std::string> behind;  // the last species written from its records
+  try {
+    for (int i = 0; i < common_count; ++i) {
+      const std::string name = window.LOS3.Item(i);
+      std::optional<std::vector<std::string>> plain;
+      if (i != common_count - 1) plain = PlainLines(window, name);
+      if (plain) {
+        behind = name;
+        for (const std::string& line : *plain) file.WriteLine(line);
+        continue;
+      }
+      if (behind) ShowCommonSpecies(window, *std::exchange(behind, std::nullopt));
+      WriteCommonSpecies(file, window, name);
+    }
+    file.Close();
+  } catch (...) {
+    if (behind) ShowCommonSpecies(window, *behind);
+    throw;
+  }
 }
 
 }  // namespace tabulon

@@ -1,4 +1,4 @@
-#include "compare/clear_detail_views.h"
+#include "app/model/clear_detail_views.h"
 
 #include "app/model/vivuve_rava.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "compare/report_not_written.h"
+#include "app/model/report_not_written.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "thermodb/repeated_names.h"
+#include "app/model/repeated_names.h"
 
 #include <string>
 #include <vector>

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "app/model/database_side.h"
+#include "properties/field_evaluation.h"
 
 namespace tabulon {
 
 class VivuveRava;
 
-enum class Property { Cp, H, S };
 
 // The change reaction of a temperature field (TXT1K, TXT1KH, TXT1KS and their DB #2 twins):
 // evaluates the property of the species shown on that side at the field's temperature into its

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/model/database_side.h"
+#include "properties/species_view.h"
 
 namespace tabulon {
 
@@ -17,10 +18,12 @@ class VivuveRava;
 //  - not shown: no record for the name (an empty name, a file changed or removed since
 //    loading, a record ending before its fourth line): labels, limits, coefficient boxes and
 //    Hf/R box are emptied, with no message.
-void ShowSpeciesDetail(VivuveRava& window, Db db);
+// Returns which of the three it was.
+DetailOutcome ShowSpeciesDetail(VivuveRava& window, Db db);
 
 // True when the side's detail view shows a species' coefficients (the first outcome above):
-// its limits label is set and the limits pass the temperature check.
+// its limits label is set and the limits pass the temperature check. For observers of the
+// window (tests); the reactions use the outcome ShowSpeciesDetail returns.
 bool SpeciesShown(const DatabaseSide& side);
 
 }  // namespace tabulon

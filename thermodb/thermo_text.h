@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "thermodb/file_snapshot.h"
+#include "thermodb/record_lookup.h"
+#include "thermodb/text_lines.h"
+
+namespace tabulon {
+
+// The lines of a database held in memory (a FileSnapshot) and the record lookup over them: the
+// same answers as FindSpeciesRecord on the file the bytes were read from, without reading it
+// again. Nothing is parsed beyond the lines; ThermoFile parses the records, and a command that
+// only looks some of them up uses this directly.
+class ThermoText {
+ public:
+  ThermoText();
+  explicit ThermoText(FileSnapshot snapshot);
+  ~ThermoText();
+  ThermoText(ThermoText&&) noexcept;
+  ThermoText& operator=(ThermoText&&) noexcept;
+
+  const FileSnapshot& Snapshot() const { return snapshot_; }
+  std::size_t LineCount() const { return lines_.size(); }
+  // Line `index` (from 0) without its line end.
+  std::string_view Line(std::size_t index) const { return lines_[index].In(snapshot_.Bytes()); }
+
+  // FindSpeciesRecord's answer for `name`: the first line of the file whose first word is the
+  // name, with its next three lines that are not comment lines. CannotOpen when the bytes could
+  // not be read. `line_index`, when given, receives the index of line 1.
+  LookupResult Find(std::string_view name, std::size_t* line_index = nullptr) const;
+  // The record whose line 1 is line `index`, as the lookup reads it (line 1 as it stands, not
+  // upper-cased); `count` receives how many of its four lines the file holds.
+  std::array<std::string, 4> RecordLinesAt(std::size_t index, int& count) const;
+
+ private:
+  struct WordIndex;
+
+  FileSnapshot snapshot_;
+  std::vector<LineSpan> lines_;
+  // Built at the first Find, so a reader that only scans pays nothing for it.
+  std::unique_ptr<WordIndex> words_;
+};
+
+}  // namespace tabulon
