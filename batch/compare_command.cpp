@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]: loads the two databases as the window
 // would, clicks Compare and, when the window then offers it, the property comparison.
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch: drives the main window model headless, for scripted use and tests.
 #include <iostream>
 #include <string>

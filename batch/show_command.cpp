@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch show DB NAME [--hf] [T ...]: the detail view of one species of DB as DB #1,
 // then Cp, H and S at each temperature, typed into TXT1K as a user would.
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "app/model/detail_view.h"
 #include "batch/batch_session.h"
 #include "batch/commands.h"
 #include "common/ascii_text.h"
-#include "app/model/detail_view.h"
 
 namespace tabulon::batch {
 namespace {

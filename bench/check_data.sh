@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the data that the README walk-through and the benchmarks rely on, through
 # tabulon-batch:
 #   check_data.sh examples  BATCH EXAMPLES_DIR    the example databases give the values the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the worst inputs that the hostile-input tests feed to Tabulon: lines of 10 MB, ten
 # million empty lines, a line 1 of five million tokens, numbers of 128 KB, the 16-bit species
 # bound and a full comparison of two databases of 32,767 species, through tabulon-batch and the

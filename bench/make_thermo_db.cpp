@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_thermo_db: writes synthetic but well-formed NASA-7 thermo databases for the benchmarks.
 //
 //   make_thermo_db one N OUT [--seed S] [--crlf]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qt_compare DB1 DB2: the comparison of tabulon-batch compare, run through the Qt window on
 // the offscreen platform: the real view with its list widgets, the Qt platform services (the
 // open-file dialog answered with DB1 and DB2, messages written to stderr instead of waiting for
@@ -11,11 +12,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 #include "app/model/vivuve_rava.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
-#include "app/model/compare_databases.h"
-#include "app/model/property_report.h"
 
 namespace {
 

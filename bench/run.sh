@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Speed benchmarks of Tabulon on synthetic databases.
 #
 #   bench/run.sh            build in Release (build-bench/), generate the databases, time them

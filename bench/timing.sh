@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the bench scripts. median_of_runs COMMAND...: runs the command RUNS times and
 # prints the median wall time in seconds, with millisecond precision. The caller has made one
 # warm-up run and checked its outcome; later runs' exit status is not looked at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/controls.h"
 
 #include <algorithm>
@@ -73,8 +74,8 @@ void ListBox::Settle() const {
     // Equal texts are identical, so the selection only has to keep its text: it moves down by
     // the number of new items that sort before it.
     const std::string& chosen = items_[static_cast<std::size_t>(selected_)];
-    selected_ += static_cast<int>(
-        std::upper_bound(pending_.begin(), pending_.end(), chosen) - pending_.begin());
+    selected_ += static_cast<int>(std::upper_bound(pending_.begin(), pending_.end(), chosen) -
+                                  pending_.begin());
   }
   std::size_t old_size = items_.size();
   items_.insert(items_.end(), std::make_move_iterator(pending_.begin()),
@@ -126,7 +127,9 @@ void ListBox::RemoveItems(const std::vector<int>& ascending_indices) {
   Touch();
 }
 
-int ListBox::Count() const { return static_cast<int>(items_.size() + pending_.size()); }
+int ListBox::Count() const {
+  return static_cast<int>(items_.size() + pending_.size());
+}
 
 const std::string& ListBox::Item(int index) const {
   static const std::string kEmpty;
@@ -156,10 +159,9 @@ std::string ListBox::SelectedText() const {
 
 void ListBox::SelectByName(std::string_view name) {
   Settle();
-  auto found = std::lower_bound(items_.begin(), items_.end(), name,
-                                [](const std::string& item, std::string_view wanted) {
-                                  return ListOrderLess(item, wanted);
-                                });
+  auto found = std::lower_bound(
+      items_.begin(), items_.end(), name,
+      [](const std::string& item, std::string_view wanted) { return ListOrderLess(item, wanted); });
   if (found == items_.end() || *found != name) return;
   ClickAt(static_cast<int>(found - items_.begin()));
 }

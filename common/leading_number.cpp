@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/leading_number.h"
 
 #include <locale.h>
@@ -13,9 +14,15 @@
 namespace tabulon {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsExponentLetter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
-bool IsIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+bool IsExponentLetter(char c) {
+  return c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
+bool IsIgnored(char c) {
+  return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Scans a decimal number at the start of `s` and writes it in C syntax into `out` (sign,
 // mantissa, "e" and exponent). Returns the number of characters of `s` that belong to it;

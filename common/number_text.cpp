@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/number_text.h"
 
 #include <charconv>
@@ -12,8 +13,8 @@ namespace {
 // 298.15 gives ("29815", 2).
 void ShortestDigits(double magnitude, std::string& digits, int& exponent) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                              std::chars_format::scientific);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
   std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   std::size_t e = text.find('e');
   exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
@@ -56,6 +57,8 @@ std::string NumberText(double x) {
   return text;
 }
 
-std::string CountCaption(int count) { return "(" + std::to_string(count) + ")"; }
+std::string CountCaption(int count) {
+  return "(" + std::to_string(count) + ")";
+}
 
 }  // namespace tabulon

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>
@@ -20,8 +21,8 @@ struct Message {
 // The four settings of the open-file dialog.
 struct OpenFileRequest {
   std::string title;
-  std::string filter;      // "Caption|pattern|Caption|pattern|..."
-  int filter_index = 1;    // the preselected filter, counted from 1
+  std::string filter;    // "Caption|pattern|Caption|pattern|..."
+  int filter_index = 1;  // the preselected filter, counted from 1
   std::string initial_dir;
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/report_file.h"
 
 #include <fcntl.h>
@@ -29,7 +30,9 @@ bool IsSameFile(const struct stat& report, std::string_view database) {
 
 }  // namespace
 
-void SetReportWriteCall(ReportWriteCall call) { write_call = call != nullptr ? call : &::write; }
+void SetReportWriteCall(ReportWriteCall call) {
+  write_call = call != nullptr ? call : &::write;
+}
 
 ReportFile::ReportFile(const std::string& path, Mode mode,
                        std::initializer_list<std::string_view> databases)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The libFuzzer entry point of one fuzz target; FUZZ_CHECK names its check (fuzz_checks.h).
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Tabulon's build, tests and scripts use on Debian (tried on Debian 12; Ubuntu has
 # the same packages) and configures the build folder build/ (Release with debug info). Builds
 # nothing: scripts/start.sh builds the window, scripts/test.sh everything. Quick when all is

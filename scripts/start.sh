@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up (scripts/setup.sh), builds the window alone (the tests are built by
 # scripts/test.sh), then starts it. Arguments go to the window.
 set -euo pipefail

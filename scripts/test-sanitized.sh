@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tabulon with AddressSanitizer and UndefinedBehaviorSanitizer in build-asan/ and runs
 # the whole test suite there, window tests included (offscreen). Any sanitizer finding fails
 # its test. Extra arguments go to ctest (for example: ./scripts/test-sanitized.sh -R Hostile).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up (scripts/setup.sh), builds everything, then runs all tests. Extra
 # arguments go to ctest (for example: ./scripts/test.sh -R Compare -j2).
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch compare: the command line around CMD3 and CMD4.
 #include <filesystem>
 #include <string>
@@ -159,9 +160,10 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
   std::filesystem::create_directory(dir.File("Comp.txt"));
   const BatchRun blocked = RunBatch({"compare", ar, ar}, dir);
   EXPECT_EQ(blocked.status, 1);
-  EXPECT_EQ(blocked.err, "Compare\n  File failure\n  TABULON has detected a problem.\n"
-                         "  Comp.txt was not written completely:\n  " +
-                             dir.File("Comp.txt") + ": Is a directory\n");
+  EXPECT_EQ(blocked.err,
+            "Compare\n  File failure\n  TABULON has detected a problem.\n"
+            "  Comp.txt was not written completely:\n  " +
+                dir.File("Comp.txt") + ": Is a directory\n");
   const std::vector<std::string> lines = OutputLines(blocked);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[5], "msglbl1: Comp.txt not written completely");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <algorithm>
 #include <string>
 
@@ -29,9 +30,10 @@ TEST(BatchList, AFailedLoadPrintsWhatTheWindowShowsAndExitsWith1) {
   EXPECT_EQ(no_end.status, 1);
   EXPECT_EQ(no_end.out, "(0)\nA\nB\nB\n");
   // The window's error message, and nothing else.
-  EXPECT_EQ(no_end.err, "Load Thermodynamic DataBase # 1\n  File failure\n"
-                        "  TABULON has detected a problem.\n  DB #1 was not loaded from:\n  " +
-                            dir.File("db.dat") + "\n  It ends at line 4 without an END line.\n");
+  EXPECT_EQ(no_end.err,
+            "Load Thermodynamic DataBase # 1\n  File failure\n"
+            "  TABULON has detected a problem.\n  DB #1 was not loaded from:\n  " +
+                dir.File("db.dat") + "\n  It ends at line 4 without an END line.\n");
 
   const BatchRun missing = RunBatch({"list", dir.File("missing.dat")}, dir);
   EXPECT_EQ(missing.status, 1);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comp.txt, the coefficient comparison report written by CMD3.
 #include <algorithm>
 #include <cerrno>
@@ -7,9 +8,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ascii_text.h"
 #include "app/model/comp_report.h"
 #include "app/model/compare_databases.h"
+#include "common/ascii_text.h"
 #include "compare/report_file.h"
 #include "compare_fixture.h"
 
@@ -194,8 +195,7 @@ TEST(CompReport, FileProblemsEndTheRunWithAMessageKeepingWhatWasWritten) {
   std::vector<Case> cases = {
       {"DB #1 file removed after loading",
        [](const ReportRun& r) { std::filesystem::remove(r.db1); },
-       "the database <db1> cannot be read",
-       "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
+       "the database <db1> cannot be read", "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
       {"a DB #2 record cut after its second line",
        [](const ReportRun& r) {
          std::string text = ReadBytes(r.db2);
@@ -207,12 +207,10 @@ TEST(CompReport, FileProblemsEndTheRunWithAMessageKeepingWhatWasWritten) {
        "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
       {"a folder named Comp.txt",
        [](const ReportRun& r) { std::filesystem::create_directory(r.dir.File("Comp.txt")); },
-       "Is a directory",
-       nullptr},
+       "Is a directory", nullptr},
       {"the folder removed after loading",
        [](const ReportRun& r) { std::filesystem::remove_all(r.dir.Path()); },
-       "No such file or directory",
-       nullptr},
+       "No such file or directory", nullptr},
   };
   // Permissions do not stop the superuser.
   if (::geteuid() != 0) {
@@ -239,9 +237,10 @@ TEST(CompReport, FileProblemsEndTheRunWithAMessageKeepingWhatWasWritten) {
     const Message& m = run.t.platform.messages[0];
     EXPECT_EQ(m.title, "Compare");
     EXPECT_EQ(m.icon, MessageIcon::Error);
-    EXPECT_EQ(m.text, "File failure\r\nTABULON has detected a problem.\r\n"
-                      "Comp.txt was not written completely:\r\n" +
-                          run.dir.File("Comp.txt") + ": " + reason);
+    EXPECT_EQ(m.text,
+              "File failure\r\nTABULON has detected a problem.\r\n"
+              "Comp.txt was not written completely:\r\n" +
+                  run.dir.File("Comp.txt") + ": " + reason);
     EXPECT_TRUE(run.t.platform.silent_failures.empty());
     EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
     EXPECT_FALSE(run.t.window.CMD4.Visible());
@@ -264,9 +263,9 @@ TEST(CompReport, AFullDiskIsReported) {
   run.Compare();
   SetReportWriteCall(nullptr);
   ASSERT_EQ(run.t.platform.messages.size(), 1u);
-  EXPECT_TRUE(run.t.platform.messages[0].text.ends_with(
-      "Comp.txt was not written completely:\r\n" + run.dir.File("Comp.txt") +
-      ": No space left on device"))
+  EXPECT_TRUE(run.t.platform.messages[0].text.ends_with("Comp.txt was not written completely:\r\n" +
+                                                        run.dir.File("Comp.txt") +
+                                                        ": No space left on device"))
       << run.t.platform.messages[0].text;
   EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
 }

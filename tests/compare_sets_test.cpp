@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set comparison of CMD3: matching, pruning, counts, captions and the repeated-name checks.
 #include <algorithm>
 #include <optional>

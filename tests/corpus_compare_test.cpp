@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comparisons of real databases through tabulon-batch compare: no crash, and reports whose
 // structure holds together. DB #1 is copied into a temporary directory, since the reports are
 // written next to it and the corpus is never written to.

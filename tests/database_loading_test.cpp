@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <optional>
 #include <string>
 #include <vector>
@@ -6,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/database_loader.h"
 #include "app/model/database_side.h"
 #include "app/model/vivuve_rava.h"
 #include "common/scripted_platform.h"
 #include "test_support.h"
-#include "app/model/database_loader.h"
 
 namespace tabulon {
 namespace {
@@ -199,15 +200,15 @@ std::string WindowState(VivuveRava& w) {
     for (const std::string& item : list->Items()) state += item + ",";
     state += "\n";
   }
-  for (const Label* label : {&w.Lbl1, &w.Lbl2, &w.Lbl8, &w.Lbl9, &w.Lbl10, &w.Lbl11, &w.Lbl12,
-                             &w.Lbl13, &w.msglbl1, &w.msglbl2, &w.List1Nbr, &w.List2Nbr,
-                             &w.List3Nbr, &w.List4Nbr, &w.List5Nbr}) {
+  for (const Label* label :
+       {&w.Lbl1, &w.Lbl2, &w.Lbl8, &w.Lbl9, &w.Lbl10, &w.Lbl11, &w.Lbl12, &w.Lbl13, &w.msglbl1,
+        &w.msglbl2, &w.List1Nbr, &w.List2Nbr, &w.List3Nbr, &w.List4Nbr, &w.List5Nbr}) {
     state += label->Name() + "=" + label->Caption() + "\n";
   }
   for (const TextBox* box :
-       {&w.TXT1K, &w.TXT1KH, &w.TXT1KS, &w.TXT1CP, &w.TXT1CPBis, &w.TXT1H, &w.TXT1HBis, &w.TXT1S,
-        &w.TXT1SBis, &w.TXT2K, &w.TXT2KH, &w.TXT2KS, &w.TXT2CP, &w.TXT2CPBis, &w.TXT2H,
-        &w.TXT2HBis, &w.TXT2S, &w.TXT2SBis, &w.Ravuvatxt1, &w.Ravuvatxt2}) {
+       {&w.TXT1K, &w.TXT1KH,   &w.TXT1KS, &w.TXT1CP,   &w.TXT1CPBis,  &w.TXT1H,     &w.TXT1HBis,
+        &w.TXT1S, &w.TXT1SBis, &w.TXT2K,  &w.TXT2KH,   &w.TXT2KS,     &w.TXT2CP,    &w.TXT2CPBis,
+        &w.TXT2H, &w.TXT2HBis, &w.TXT2S,  &w.TXT2SBis, &w.Ravuvatxt1, &w.Ravuvatxt2}) {
     state += box->Name() + "=" + box->Text() + (box->Visible() ? "" : " hidden") + "\n";
   }
   for (int i = 0; i < w.PropTxt.Size(); ++i) {
@@ -220,10 +221,10 @@ std::string WindowState(VivuveRava& w) {
   }
   const CommonValue& c = w.common;
   state += "\n" + c.DB1Path + "|" + c.DB2Path + "|" + c.DB1Dir + "|" + c.DB2Dir + "|" +
-           std::to_string(c.DB1Count) + std::to_string(c.DB2Count) +
-           std::to_string(c.CommonCount) + std::to_string(c.Only1Count) +
-           std::to_string(c.Only2Count) + std::to_string(c.DB1Loaded) +
-           std::to_string(c.DB2Loaded) + std::to_string(c.CommonReady) + c.T1Low + c.T2Low;
+           std::to_string(c.DB1Count) + std::to_string(c.DB2Count) + std::to_string(c.CommonCount) +
+           std::to_string(c.Only1Count) + std::to_string(c.Only2Count) +
+           std::to_string(c.DB1Loaded) + std::to_string(c.DB2Loaded) +
+           std::to_string(c.CommonReady) + c.T1Low + c.T2Low;
   return state;
 }
 

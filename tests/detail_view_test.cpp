@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -5,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "detail_window.h"
 #include "app/model/detail_view.h"
+#include "detail_window.h"
 #include "test_support.h"
 
 namespace tabulon {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets' seeds (fuzz/seeds/TARGET/) and every input a fuzz run once failed on
 // (tests/regressions/TARGET/) go through the same property checks as in fuzz/run.sh, here with
 // the normal compiler on every build.

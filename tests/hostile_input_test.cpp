@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile database files through tabulon-batch: every run ends within its time limit with the
 // outcome the window would show, and no database file ever changes.
 #include <sys/stat.h>
@@ -76,7 +77,8 @@ TEST(HostileInput, ListEndsWithTheLoadOutcomeForEveryStrangeFile) {
        ""},
       {"10 MB of blanks", kHeader + std::string(kTenMegabytes, ' ') + "\r\nEND\r\n", 0, "(0)\n",
        ""},
-      {"no line end at all", "THERMO CH4 x END", 1, "(0)\n", "It ends at line 1 without an END line."},
+      {"no line end at all", "THERMO CH4 x END", 1, "(0)\n",
+       "It ends at line 1 without an END line."},
       {"CR LF line ends", two, 0, "(2)\nCH4\nO2\n", ""},
       {"CR line ends", WithLineEnds(two, "\r"), 0, "(2)\nCH4\nO2\n", ""},
       {"LF line ends", WithLineEnds(two, "\n"), 0, "(2)\nCH4\nO2\n", ""},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hostile files and texts through the window model: files that change or vanish after loading,
 // records cut short, and texts of ten megabytes. Nothing crashes, no stale data is shown under
 // a new name, and database files keep their bytes.
@@ -8,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "common/failure.h"
 #include "app/model/compare_databases.h"
+#include "common/failure.h"
 #include "compare_fixture.h"
 #include "hostile_support.h"
 

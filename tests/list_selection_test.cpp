@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicks in the comparison lists LOS3, LOS4 and LOS5.
 #include <string>
 #include <vector>

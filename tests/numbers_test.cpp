@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <cmath>
 #include <limits>
 #include <string>
@@ -23,18 +24,18 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
       {"300", 300},
       {"300K", 300},
       {"  1000.000", 1000},
-      {"1 0 0 0", 1000},         // blanks are ignored wherever they stand
-      {"\t-2.5\n", -2.5},        // so are tabs and line feeds
-      {"1000.00.5", 1000},       // the second point ends the number
+      {"1 0 0 0", 1000},    // blanks are ignored wherever they stand
+      {"\t-2.5\n", -2.5},   // so are tabs and line feeds
+      {"1000.00.5", 1000},  // the second point ends the number
       {".5", 0.5},
       {"-.0578", -0.0578},
       {"+7", 7},
       {"1.65326226E+00", 1.65326226},
       {"-2.46617581E-02", -2.46617581e-02},
-      {"1.5D-05", 1.5e-05},      // Fortran exponent letter
+      {"1.5D-05", 1.5e-05},  // Fortran exponent letter
       {"1.5d+05", 1.5e+05},
-      {"2.5e 01", 25},           // "E 01" once the blank is gone
-      {"1E", 1},                 // an exponent letter needs digits after it
+      {"2.5e 01", 25},  // "E 01" once the blank is gone
+      {"1E", 1},        // an exponent letter needs digits after it
       {"1E+", 1},
       {"1Ex", 1},
       {"-", 0},
@@ -45,9 +46,9 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
       {"&O17", 15},
       {"&H", 0},
       {"&O8", 0},
-      {"x&H10", 0},              // the radix prefixes count at the start only
-      {"1e-400", 0},             // underflow reads as zero, not as a failure
-      {"\r5", 0},                // a carriage return is not ignored
+      {"x&H10", 0},   // the radix prefixes count at the start only
+      {"1e-400", 0},  // underflow reads as zero, not as a failure
+      {"\r5", 0},     // a carriage return is not ignored
   };
   for (const LeadingCase& c : cases) {
     EXPECT_EQ(LeadingNumber(c.text), c.value) << '"' << c.text << '"';
@@ -56,7 +57,8 @@ TEST(LeadingNumber, ReadsTheNumberATextBeginsWith) {
 
 TEST(LeadingNumber, ValuesBeyondTheDoubleRangeAreOverflowFailures) {
   const std::string huge_hex = "&H" + std::string(300, 'F');
-  for (const std::string& text : {std::string("1e400"), std::string("-1e400"), std::string("9D999"), huge_hex}) {
+  for (const std::string& text :
+       {std::string("1e400"), std::string("-1e400"), std::string("9D999"), huge_hex}) {
     try {
       LeadingNumber(text);
       ADD_FAILURE() << text << " did not fail";

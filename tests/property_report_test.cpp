@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comp2.txt, the property comparison report written by CMD4.
 #include <cmath>
 #include <cstdio>
@@ -8,9 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/property_report.h"
 #include "common/failure.h"
 #include "common/number_text.h"
-#include "app/model/property_report.h"
 #include "compare/ratio_text.h"
 #include "compare_fixture.h"
 
@@ -231,9 +232,10 @@ TEST(PropertyReport, AReportThatCannotBeWrittenSaysSo) {
   const Message& m = run.t.platform.messages[0];
   EXPECT_EQ(m.title, "Compare Common Species");
   EXPECT_EQ(m.icon, MessageIcon::Error);
-  EXPECT_EQ(m.text, "File failure\r\nTABULON has detected a problem.\r\n"
-                    "Comp2.txt was not written completely:\r\n" +
-                        run.dir.File("Comp2.txt") + ": Is a directory");
+  EXPECT_EQ(m.text,
+            "File failure\r\nTABULON has detected a problem.\r\n"
+            "Comp2.txt was not written completely:\r\n" +
+                run.dir.File("Comp2.txt") + ": Is a directory");
   EXPECT_TRUE(run.t.platform.silent_failures.empty());
   EXPECT_TRUE(run.t.window.THERMIMG.Visible());
   EXPECT_EQ(run.t.window.msglbl2.Caption(), "Comp2.txt not written completely");

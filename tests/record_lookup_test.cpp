@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <filesystem>
 #include <set>
 #include <string>
@@ -10,9 +11,9 @@
 
 #include "test_support.h"
 #include "thermodb/line_reader.h"
+#include "thermodb/name_scan.h"
 #include "thermodb/record_finder.h"
 #include "thermodb/record_lookup.h"
-#include "thermodb/name_scan.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/model/repeated_names.h"
 #include "common/controls.h"
 #include "common/count16.h"
-#include "app/model/repeated_names.h"
 
 namespace tabulon {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reports are written only as regular files of their own: never over a database, never
 // through a link, never into something that is not a file. A report that cannot be created
 // ends its command silently in the window (tabulon-batch prints the reason), and every
@@ -11,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
-#include "batch_run.h"
-#include "common/failure.h"
 #include "app/model/compare_databases.h"
 #include "app/model/property_report.h"
+#include "batch_run.h"
+#include "common/failure.h"
 #include "compare_fixture.h"
 #include "hostile_support.h"
 
@@ -116,8 +117,8 @@ TEST(ReportSafety, ACompReportThatCannotBeItsOwnFileEndsTheComparisonSayingWhy) 
     EXPECT_TRUE(t.platform.silent_failures.empty());
     ASSERT_EQ(t.platform.messages.size(), 1u);
     EXPECT_EQ(t.platform.messages[0].title, "Compare");
-    EXPECT_NE(t.platform.messages[0].text.find("Comp.txt was not written completely:\r\n" +
-                                               report + ": " + c.reason),
+    EXPECT_NE(t.platform.messages[0].text.find("Comp.txt was not written completely:\r\n" + report +
+                                               ": " + c.reason),
               std::string::npos)
         << t.platform.messages[0].text;
     EXPECT_EQ(t.window.msglbl1.Caption(), "Comp.txt not written completely");

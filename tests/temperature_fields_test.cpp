@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/model/temperature_field.h"
 #include "common/leading_number.h"
 #include "detail_window.h"
-#include "app/model/temperature_field.h"
 #include "test_support.h"
 
 namespace tabulon {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <string>
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(ParseTemperatureLine, ReadsTheLastThreeTokensBeforeTheLineNumber) {
       {usual + "  1000.000   01", " 200", " 3500", " 1000"},
       {usual + "  900.00    0 1", " 200", " 3500", " 900"},  // no fifth element
       {usual + "  900.00    0 21", " 3500", " 900", " 0"},
-      {usual + "  1000.000    2", " 3500", " 1000", " 2"},  // only 1 ends a line
+      {usual + "  1000.000    2", " 3500", " 1000", " 2"},    // only 1 ends a line
       {usual + "  1000.000  111", " 200", " 3500", " 1000"},  // a record counter in column 80
       {"X   200.000  6000.000  B  26.5   1", " 6000", " 0", " 26.5"},  // B reads as 0
       {"X 300 5000.5.5 1390 1", " 300", " 5000.5", " 1390"},           // up to the second point

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <filesystem>
@@ -24,8 +25,9 @@ class TempDir {
     for (char& c : tag) {
       if (c == '/') c = '_';
     }
-    path_ = std::filesystem::temp_directory_path() /
-            ("tabulon-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
+    path_ =
+        std::filesystem::temp_directory_path() /
+        ("tabulon-" + tag + "-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }

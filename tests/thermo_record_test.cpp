@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/detail_view.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "detail_window.h"
-#include "app/model/detail_view.h"
 #include "test_support.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "thermodb/name_scan.h"
 
 #include <cstdint>
@@ -23,7 +24,9 @@ std::string CannotOpenProblem(const std::string& reason) {
 std::string CannotReadProblem(const std::string& reason) {
   return "the file cannot be read: " + reason;
 }
-std::string NoHeaderProblem() { return "it has no THERMO header line"; }
+std::string NoHeaderProblem() {
+  return "it has no THERMO header line";
+}
 std::string NoEndLineProblem(std::uint64_t lines_read) {
   return "it ends at line " + std::to_string(lines_read) + " without an END line";
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "thermodb/record_lookup.h"
 
 #include "common/ascii_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "thermodb/thermo_format.h"
 
 #include <algorithm>
@@ -21,7 +22,9 @@ bool EqualsUpperCased(std::string_view text, std::string_view upper_keyword) {
                     [](char a, char b) { return UpperAscii(a) == b; });
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // A line that begins with a digit or "(" names a species when it ends like record line 1 and
 // its first token is not a number (a line of temperatures, a stray coefficient).

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/compare_databases.h"
 
-#include "app/model/vivuve_rava.h"
-#include "common/message_text.h"
 #include "app/model/clear_detail_views.h"
 #include "app/model/comp_report.h"
 #include "app/model/compare_sets.h"
+#include "app/model/report_not_written.h"
+#include "app/model/vivuve_rava.h"
+#include "common/message_text.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
-#include "app/model/report_not_written.h"
 
 namespace tabulon {
 

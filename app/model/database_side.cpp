@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/database_side.h"
 
 #include "app/model/vivuve_rava.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -19,13 +20,13 @@ struct DatabaseSide {
   int first_coefficient;  // PropTxt index of a1: 0 for DB #1, 14 for DB #2
 
   // Loading.
-  ListBox& list;        // LOS1, LOS2
-  Label& count_label;   // List1Nbr, List2Nbr
-  Label& path_label;    // Lbl1, Lbl2
-  bool& loaded;         // DB1Loaded, DB2Loaded
-  Count16& count;       // DB1Count, DB2Count
-  std::string& path;    // DB1Path, DB2Path
-  std::string& dir;     // DB1Dir, DB2Dir
+  ListBox& list;            // LOS1, LOS2
+  Label& count_label;       // List1Nbr, List2Nbr
+  Label& path_label;        // Lbl1, Lbl2
+  bool& loaded;             // DB1Loaded, DB2Loaded
+  Count16& count;           // DB1Count, DB2Count
+  std::string& path;        // DB1Path, DB2Path
+  std::string& dir;         // DB1Dir, DB2Dir
   const char* path_prefix;  // "DB1: ", "DB2: "
 
   // Detail view.

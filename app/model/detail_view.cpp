@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/detail_view.h"
 
 #include "app/model/vivuve_rava.h"

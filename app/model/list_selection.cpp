@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/list_selection.h"
 
 #include "app/model/clear_detail_views.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <string>
@@ -9,7 +10,6 @@
 namespace tabulon {
 
 class VivuveRava;
-
 
 // The change reaction of a temperature field (TXT1K, TXT1KH, TXT1KS and their DB #2 twins):
 // evaluates the property of the species shown on that side at the field's temperature into its

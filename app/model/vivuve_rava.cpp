@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/vivuve_rava.h"
 
-#include "app/model/database_side.h"
 #include "app/model/compare_databases.h"
+#include "app/model/database_loader.h"
+#include "app/model/database_side.h"
+#include "app/model/detail_view.h"
 #include "app/model/list_selection.h"
 #include "app/model/property_report.h"
-#include "app/model/detail_view.h"
-#include "properties/evaluation.h"
 #include "app/model/temperature_field.h"
-#include "app/model/database_loader.h"
+#include "properties/evaluation.h"
 
 namespace tabulon {
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/main_window.h"
 
 #include <algorithm>
 #include <exception>
-#include <string_view>
 #include <map>
+#include <string_view>
 #include <utility>
 
 #include <QApplication>

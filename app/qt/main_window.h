@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <string_view>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include <QWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/widget_state.h"
 
 #include <QCheckBox>
@@ -20,7 +21,9 @@ namespace {
 // The number of characters of a name that a list row shows.
 constexpr std::size_t kMostShownCharacters = 1000;
 
-QString ShownItem(std::string_view item) { return ShownLatin1(item, kMostShownCharacters); }
+QString ShownItem(std::string_view item) {
+  return ShownLatin1(item, kMostShownCharacters);
+}
 
 // True when a row shows the item as ShownItem gives it; a usual short name is compared
 // without building a QString.

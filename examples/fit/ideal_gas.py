@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Ideal-gas property tables from statistical mechanics, for species without a JANAF table.
 
 Translation (Sackur-Tetrode at 1 bar), electronic levels, a rigid linear rotor and harmonic

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads a NIST-JANAF table (tab separated) into rows of ideal-gas properties."""
 
 from dataclasses import dataclass

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes examples/therm_a.dat and examples/therm_b.dat, and prints how well each record fits
 its source table.
 

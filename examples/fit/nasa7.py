@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """NASA seven-coefficient polynomials: a constrained least-squares fit, the tool's evaluation
 formulas and the 80-column record layout.
 

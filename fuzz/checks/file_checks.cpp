@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <set>
 #include <string>
 #include <vector>
@@ -6,9 +7,9 @@
 #include "fuzz/checks/reference.h"
 #include "fuzz/checks/scratch_file.h"
 #include "thermodb/line_reader.h"
+#include "thermodb/name_scan.h"
 #include "thermodb/record_finder.h"
 #include "thermodb/record_lookup.h"
-#include "thermodb/name_scan.h"
 
 namespace tabulon::fuzz {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view with names as long as a line of a file can be: a row shows the first thousand
 // characters and an ellipsis, the model keeps the whole name, and clicks reach the right entry.
 #include <string>
