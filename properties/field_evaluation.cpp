@@ -47,7 +47,9 @@ CoefficientSet ReadSet(const FieldSpecies& species, int first, Property property
   return set;
 }
 
-double Eval(Property property, const CoefficientSet& set, double t, float r_gas) {
+}  // namespace
+
+double EvalProperty(Property property, const CoefficientSet& set, double t, float r_gas) {
   switch (property) {
     case Property::Cp:
       return EvalCp(set, t, r_gas);
@@ -59,19 +61,17 @@ double Eval(Property property, const CoefficientSet& set, double t, float r_gas)
   return EvalS(set, t, r_gas);
 }
 
-}  // namespace
-
 FieldOutcome EvaluateField(Property property, double t, const FieldSpecies& species) {
   FieldOutcome outcome;
   const SetPick pick = PickSet(t, species.t_low, species.t_high, species.t_mid);
   try {
     if (pick.main != SetPick::Main::None) {
       const int set = pick.main == SetPick::Main::Low ? kLowSet : kHighSet;
-      outcome.main = ValueText(Eval(property, ReadSet(species, set, property), t, species.r_gas));
+      outcome.main = ValueText(EvalProperty(property, ReadSet(species, set, property), t, species.r_gas));
     }
     if (pick.second_from_low) {
       outcome.second =
-          ValueText(Eval(property, ReadSet(species, kLowSet, property), t, species.r_gas));
+          ValueText(EvalProperty(property, ReadSet(species, kLowSet, property), t, species.r_gas));
       outcome.second_red = *outcome.second != outcome.main.value_or("");
     }
   } catch (const Failure& failure) {

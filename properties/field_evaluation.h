@@ -13,6 +13,9 @@ namespace tabulon {
 // The properties a temperature field computes.
 enum class Property { Cp, H, S };
 
+// The window's evaluation of one property (EvalCp, EvalH or EvalS) of a set at T.
+double EvalProperty(Property property, const CoefficientSet& set, double t, float r_gas);
+
 // What one temperature field shows for a temperature, computed from the shown species'
 // coefficient texts (the boxes' texts, which may have been edited on screen) and limits. The
 // window writes it in this order: the main result, then the second box (shown, its text, red

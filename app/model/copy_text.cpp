@@ -3,13 +3,13 @@
 
 #include <algorithm>
 
+#include "app/model/temperature_field.h"
 #include "app/model/vivuve_rava.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "properties/coefficient_text.h"
 #include "properties/evaluation.h"
-#include "app/model/temperature_field.h"
 #include "properties/value_text.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_format.h"
@@ -58,18 +58,6 @@ std::string AsStated(std::string field) {
   return field;
 }
 
-double Eval(Property property, const CoefficientSet& set, double t, float r_gas) {
-  switch (property) {
-    case Property::Cp:
-      return EvalCp(set, t, r_gas);
-    case Property::H:
-      return EvalH(set, t, r_gas);
-    case Property::S:
-      break;
-  }
-  return EvalS(set, t, r_gas);
-}
-
 const TextBox& FieldOf(const DatabaseSide& side, Property property) {
   return property == Property::Cp  ? side.cp_field
          : property == Property::H ? side.h_field
@@ -89,7 +77,7 @@ std::optional<std::string> ResultText(VivuveRava& w, const DatabaseSide& side,
   for (int k = 0; k < 7; ++k) {
     set[static_cast<std::size_t>(k)] = LeadingNumber(AsStated(FieldOf(record, (low ? 7 : 0) + k)));
   }
-  const double value = Eval(place.property, set, t, w.common.RGas);
+  const double value = EvalProperty(place.property, set, t, w.common.RGas);
   if (ValueText(value) != shown) return {};
   std::string text = NumberText(value);
   if (!text.empty() && text.front() == ' ') text.erase(0, 1);
