@@ -67,7 +67,8 @@ FieldOutcome EvaluateField(Property property, double t, const FieldSpecies& spec
   try {
     if (pick.main != SetPick::Main::None) {
       const int set = pick.main == SetPick::Main::Low ? kLowSet : kHighSet;
-      outcome.main = ValueText(EvalProperty(property, ReadSet(species, set, property), t, species.r_gas));
+      outcome.main =
+          ValueText(EvalProperty(property, ReadSet(species, set, property), t, species.r_gas));
     }
     if (pick.second_from_low) {
       outcome.second =
