@@ -34,6 +34,13 @@ ListBoxWidget::ListBoxWidget(QWidget* parent)
   connect(model(), &QAbstractItemModel::modelReset, this, [this] { Refilter(); });
 }
 
+ListBoxWidget::~ListBoxWidget() {
+  // QListWidget's destructor removes the rows, and the refilter connections would then call
+  // into this object when only its QWidget part is left.
+  disconnect(model(), nullptr, this, nullptr);
+  disconnect(selectionModel(), nullptr, this, nullptr);
+}
+
 int ListBoxWidget::ShownCount() const {
   return filter_.isEmpty() ? count() : static_cast<int>(filtered_rows_->Rows().size());
 }
@@ -51,8 +58,6 @@ void ListBoxWidget::SetFilter(const QString& text) {
     const bool had_focus = filtered_view_->hasFocus();
     setFocusProxy(nullptr);
     filtered_view_->hide();
-    connect(this, &QObject::objectNameChanged, filtered_view_,
-            [this](const QString& name) { filtered_view_->setObjectName(name + "Filtered"); });
     if (had_focus) setFocus(Qt::OtherFocusReason);
     // Back to the full list, the chosen row is brought into sight again.
     if (currentItem() != nullptr) scrollToItem(currentItem());

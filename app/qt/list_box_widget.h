@@ -21,6 +21,8 @@ class ListBoxWidget : public QListWidget {
 
  public:
   explicit ListBoxWidget(QWidget* parent = nullptr);
+  // Leaves the model's signals before the list's items are destroyed with its base class.
+  ~ListBoxWidget() override;
 
   void SetFilter(const QString& text);
   const QString& Filter() const { return filter_; }
