@@ -112,7 +112,8 @@ TEST_F(PlotWindowTest, LegendNamesEachDatabaseOnce) {
 
 TEST_F(PlotWindowTest, SiUnitsRedrawEveryChartWithTheSiGasConstant) {
   window.SetSiUnits(true);
-  const TwoRangeNasa7& a = *BothH2O()[0].source.ranges;
+  const auto both = BothH2O();
+  const TwoRangeNasa7& a = *both[0].source.ranges;
   const QPointF first = Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0);
   EXPECT_EQ(first.y(), PropertiesAt(a.low, 200, kSIUnits).cp);
   const QPointF g = Series(window.Charts().Chart(PlotProperty::G), "db1:high")->at(0);
