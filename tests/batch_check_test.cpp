@@ -14,7 +14,7 @@ namespace {
 
 using testing::BatchRun;
 using testing::RecordsDatabaseText;
-using testing::RecordSpec;
+using testing::RecordShape;
 using testing::RunBatch;
 using testing::TempDir;
 
@@ -22,8 +22,8 @@ const CoefficientSet kSet{3.5, 1e-3, 0, 0, 0, -1000, 4};
 
 // Lines of the file below: header 1, temperatures 2, then four per record from line 3.
 std::string FileWithFindings() {
-  RecordSpec jump{.name = "JUMP", .high_set = {4, 1e-3, 0, 0, 0, -1000, 4}, .low_set = kSet};
-  RecordSpec bad_limits{.name = "LIMITS", .low = 5000, .high = 300, .mid = 1000};
+  RecordShape jump{.name = "JUMP", .high_set = {4, 1e-3, 0, 0, 0, -1000, 4}, .low_set = kSet};
+  RecordShape bad_limits{.name = "LIMITS", .low = 5000, .high = 300, .mid = 1000};
   return RecordsDatabaseText({{.name = "CH4", .high_set = kSet, .low_set = kSet},
                               jump,
                               bad_limits,

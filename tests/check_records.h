@@ -26,7 +26,7 @@ inline std::string CoefficientLine(double a, double b, double c, double d, doubl
   return text;
 }
 
-struct RecordSpec {
+struct RecordShape {
   std::string name = "CH4";
   double low = 300, high = 5000, mid = 1000;
   CoefficientSet high_set{3.5, 0, 0, 0, 0, -1000, 4};
@@ -34,7 +34,7 @@ struct RecordSpec {
   double hf = 0;
 };
 
-inline std::array<std::string, 4> RecordLines(const RecordSpec& s) {
+inline std::array<std::string, 4> RecordLines(const RecordShape& s) {
   const CoefficientSet& h = s.high_set;
   const CoefficientSet& l = s.low_set;
   return {RecordLine1(s.name, s.low, s.high, s.mid),
@@ -43,15 +43,15 @@ inline std::array<std::string, 4> RecordLines(const RecordSpec& s) {
           CoefficientLine(l[3], l[4], l[5], l[6], s.hf, 4)};
 }
 
-inline ThermoRecord MakeRecord(const RecordSpec& spec, int line_number = 2) {
-  return ParseThermoRecord(RecordLines(spec), 4, line_number);
+inline ThermoRecord MakeRecord(const RecordShape& shape, int line_number = 2) {
+  return ParseThermoRecord(RecordLines(shape), 4, line_number);
 }
 
 // A whole database file of the given records, LF line ends.
-inline std::string RecordsDatabaseText(const std::vector<RecordSpec>& specs) {
+inline std::string RecordsDatabaseText(const std::vector<RecordShape>& shapes) {
   std::string text = "THERMO\n   300.000  1000.000  5000.000\n";
-  for (const RecordSpec& spec : specs) {
-    for (const std::string& line : RecordLines(spec)) text += line + "\n";
+  for (const RecordShape& shape : shapes) {
+    for (const std::string& line : RecordLines(shape)) text += line + "\n";
   }
   return text + "END\n";
 }

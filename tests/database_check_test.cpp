@@ -19,7 +19,7 @@ namespace tabulon {
 namespace {
 
 using testing::MakeRecord;
-using testing::RecordSpec;
+using testing::RecordShape;
 
 std::vector<CheckCode> Codes(const std::vector<ThermoRecord>& records,
                              const CheckTolerances& tolerances = {}) {
@@ -176,14 +176,14 @@ TEST(CheckIncomplete, CutShortByEndOfFileEndLineOrNextRecord) {
 }
 
 TEST(CheckDuplicates, IdenticalOrConflictingWithTheFirstOfTheName) {
-  const RecordSpec base{};
+  const RecordShape base{};
   ThermoRecord first = MakeRecord(base, 10);
   ThermoRecord padded = first;  // trailing blanks do not count
   for (std::size_t k = 1; k < 4; ++k) padded.lines[k] += "   ";
   padded.line_number = 20;
-  RecordSpec other_limits = base;
+  RecordShape other_limits = base;
   other_limits.mid = 1200;
-  RecordSpec other_line3 = base;
+  RecordShape other_line3 = base;
   other_line3.high_set[5] = -1000.5;  // a6, the first field of line 3
   const std::vector<ThermoRecord> records = {first, padded, MakeRecord(other_limits, 30),
                                              MakeRecord(other_line3, 40),
@@ -215,7 +215,7 @@ TEST(CheckCpNegative, FirstKelvinWhereCpIsZeroOrBelow) {
   const CoefficientSet fine{3.5, 0, 0, 0, 0, 0, 0};
   struct Case {
     const char* what;
-    RecordSpec spec;
+    RecordShape shape;
     std::optional<int> t;
   } cases[] = {
       {"low set crosses at 512 K", {.high_set = fine, .low_set = falling}, 512},
@@ -238,7 +238,7 @@ TEST(CheckCpNegative, FirstKelvinWhereCpIsZeroOrBelow) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const CheckRun run = CheckRecords(std::vector{MakeRecord(c.spec)}, {100, 100, 100});
+    const CheckRun run = CheckRecords(std::vector{MakeRecord(c.shape)}, {100, 100, 100});
     std::optional<int> t;
     for (const CheckFinding& f : run.findings) {
       if (f.code == CheckCode::CpNegative) t = int(f.numbers.at(0).second);
@@ -260,15 +260,15 @@ TEST(CheckHf, FieldAgainstTheEnthalpyAt298) {
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.a6 << " " << c.field);
     const CoefficientSet set{1e-6, 0, 0, 0, 0, c.a6, 0};
-    RecordSpec spec{.high_set = set, .low_set = set, .hf = c.field};
-    const auto codes = Codes({MakeRecord(spec)}, {100, 100, 100});
+    RecordShape shape{.high_set = set, .low_set = set, .hf = c.field};
+    const auto codes = Codes({MakeRecord(shape)}, {100, 100, 100});
     EXPECT_EQ(codes, c.reported ? std::vector{CheckCode::HfMismatch} : std::vector<CheckCode>{});
   }
 }
 
 TEST(CheckOrder, ByLineThenCode) {
-  RecordSpec jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
-  RecordSpec copy = jumpy;
+  RecordShape jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
+  RecordShape copy = jumpy;
   // The copy comes later in the list but carries the smaller line number.
   const CheckRun run = CheckRecords(std::vector{MakeRecord(jumpy, 5), MakeRecord(copy, 1)}, {});
   std::vector<std::pair<int, CheckCode>> got;

@@ -18,7 +18,7 @@ namespace tabulon {
 namespace {
 
 using testing::MakeRecord;
-using testing::RecordSpec;
+using testing::RecordShape;
 
 // What evaluating every kelvin in order gives: the reference for the bounded search.
 Deviation BruteForce(const TwoRangeNasa7& a, const TwoRangeNasa7& b) {
