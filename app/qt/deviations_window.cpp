@@ -18,6 +18,7 @@
 #include "app/qt/job_progress.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/results_table.h"
 #include "app/qt/species_selection.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
@@ -84,13 +85,7 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
   items_->setHorizontalHeaderLabels({tr("Species"), tr("T from"), tr("T to"), tr("dCp max"),
                                      tr("at T"), tr("dH max"), tr("at T"), tr("dS max"),
                                      tr("at T")});
-  table_ = new QTableView(this);
-  table_->setObjectName("differences");
-  table_->setModel(items_);
-  table_->setSortingEnabled(true);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->verticalHeader()->hide();
+  table_ = NewResultsTable("differences", items_, this);
 
   status_ = new QLabel(this);
   status_->setObjectName("status");

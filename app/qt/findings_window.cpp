@@ -19,6 +19,7 @@
 #include "app/qt/job_progress.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/results_table.h"
 #include "app/qt/species_selection.h"
 #include "compare/check_report.h"
 #include "thermodb/thermo_file.h"
@@ -96,14 +97,8 @@ FindingsWindow::FindingsWindow(MainWindow& main, Db db, QWidget* parent)
   shown_ = new QSortFilterProxyModel(this);
   shown_->setSourceModel(items_);
   shown_->setFilterKeyColumn(kCode);
-  table_ = new QTableView(this);
-  table_->setObjectName("findings");
-  table_->setModel(shown_);
-  table_->setSortingEnabled(true);
+  table_ = NewResultsTable("findings", shown_, this);
   table_->sortByColumn(kLine, Qt::AscendingOrder);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->verticalHeader()->hide();
   table_->horizontalHeader()->setStretchLastSection(true);
 
   status_ = new QLabel(this);
