@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/database_file_loader.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
@@ -24,7 +24,7 @@ int main(int argc, char* argv[]) {
 
   // The model needs the platform, and the platform shows the view: platform, model, view.
   tabulon::gui::QtPlatform platform;
-  tabulon::VivuveRava model(platform);
+  tabulon::MainWindowModel model(platform);
   model.Load();
   tabulon::gui::MainWindow window(model);
   platform.AttachView(&window);

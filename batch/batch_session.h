@@ -5,8 +5,8 @@
 #include <string>
 
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 
 namespace tabulon::batch {
 
@@ -17,7 +17,7 @@ class BatchSession {
  public:
   explicit BatchSession(std::ostream& err);
 
-  VivuveRava& Window() { return window_; }
+  MainWindowModel& Window() { return window_; }
   ScriptedPlatform& Platform() { return platform_; }
 
   // Runs the load of CMD1 or CMD2 with the dialog answering `path`. True when the load
@@ -27,7 +27,7 @@ class BatchSession {
  private:
   std::ostream& err_;
   ScriptedPlatform platform_;
-  VivuveRava window_{platform_};
+  MainWindowModel window_{platform_};
 };
 
 // Writes a message box as tabulon-batch shows it.

@@ -79,7 +79,7 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
   if (!parsed) return 2;
 
   BatchSession session(err);
-  VivuveRava& window = session.Window();
+  MainWindowModel& window = session.Window();
   const ScriptedPlatform& platform = session.Platform();
   bool complete = session.Load(Db::One, parsed->db1);
   complete = session.Load(Db::Two, parsed->db2) && complete;

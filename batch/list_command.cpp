@@ -12,7 +12,7 @@ int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (args.size() != 1) return 2;
   BatchSession session(err);
   const bool loaded = session.Load(Db::One, args[0]);
-  const VivuveRava& window = session.Window();
+  const MainWindowModel& window = session.Window();
   out << window.List1Nbr.Caption() << '\n';
   for (const std::string& name : window.LOS1.Items()) out << name << '\n';
   return loaded ? 0 : 1;

@@ -37,7 +37,7 @@ bool ParseShowArgs(const std::vector<std::string>& args, ShowArgs& parsed) {
   return true;
 }
 
-std::string Joined(VivuveRava& window, int first, int last) {
+std::string Joined(MainWindowModel& window, int first, int last) {
   std::string line;
   for (int i = first; i <= last; ++i) {
     if (i > first) line += '\t';
@@ -75,7 +75,7 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 
   BatchSession session(err);
   if (!session.Load(Db::One, parsed.db)) return 1;
-  VivuveRava& window = session.Window();
+  MainWindowModel& window = session.Window();
   if (parsed.hf) window.Ck1.SetChecked(true);
   window.LOS1.SelectByName(parsed.name);
 

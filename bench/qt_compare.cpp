@@ -13,8 +13,8 @@
 #include <QPushButton>
 
 #include "app/model/compare_databases.h"
+#include "app/model/main_window_model.h"
 #include "app/model/property_report.h"
-#include "app/model/vivuve_rava.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   BenchPlatform platform;
   platform.files = {argv[1], argv[2]};
-  tabulon::VivuveRava model(platform);
+  tabulon::MainWindowModel model(platform);
   model.Load();
   tabulon::gui::MainWindow view(model);
   platform.AttachView(&view);

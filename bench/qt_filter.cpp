@@ -16,9 +16,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 #include "app/qt/main_window.h"
-#include "common/scripted_platform.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   const int count = argc > 1 ? std::atoi(argv[1]) : 30000;
   tabulon::ScriptedPlatform platform;
-  tabulon::VivuveRava model(platform);
+  tabulon::MainWindowModel model(platform);
   model.Load();
   for (std::string& name : Names(count)) model.LOS1.AddItem(std::move(name));
   tabulon::gui::MainWindow view(model);

@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
+#include "thermodb/coefficient_set.h"
 
 namespace tabulon {
 
 // The gas constant in cal/mol/K, held in single precision: wherever it enters a product it is
 // widened to double, so the factor applied is exactly 1.9872000217437744140625.
 inline constexpr float kRGas = 1.9872f;
-
-// One set of seven NASA polynomial coefficients a1 to a7 (index 0 to 6): the high set of a
-// record, valid from its common temperature to its high limit, or the low set a'1 to a'7, valid
-// from its low limit to the common temperature.
-using CoefficientSet = std::array<double, 7>;
 
 // Each evaluation computes every power with std::pow (T^0 = 1, also at T = 0), adds left to
 // right in the order written, and throws Failure(Overflow) as soon as any step, a power

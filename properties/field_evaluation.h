@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/failure.h"
+#include "properties/evaluation.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {

@@ -1,15 +1,34 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Fails when a domain file (thermodb/, properties/, compare/) includes the window model (app/),
-# the window's controls or platform services, or Qt: the domain must stay usable without them.
+# Fails when an include runs up the layers. From the bottom: common/ < thermodb/ < properties/ <
+# compare/ (the domain, no Qt) < app/model/ (the window model, no Qt) < app/qt/ and batch/. A
+# file may include its own layer and the layers below it, never one above it.
 # Usage: scripts/check_layers.sh [SOURCE_DIR]
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 cd "$root" || exit 2
-found=$(grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](app/|Q[A-Za-z]*[>/]|Qt|common/(controls|platform_services|scripted_platform)\.h)' \
-  thermodb/*.h thermodb/*.cpp properties/*.h properties/*.cpp compare/*.h compare/*.cpp 2>/dev/null)
-if [ -n "$found" ]; then
-  echo "Domain files include the window model, controls or Qt:" >&2
-  echo "$found" >&2
-  exit 1
-fi
-exit 0
+
+include='^[[:space:]]*#[[:space:]]*include[[:space:]]*'
+qt='<Q[A-Za-z]*[>/]|<Qt'
+status=0
+
+# check FOLDER FORBIDDEN: FORBIDDEN is an extended regular expression of include targets.
+check() {
+  folder=$1
+  forbidden=$2
+  found=$(find "$folder" -maxdepth 1 \( -name '*.h' -o -name '*.cpp' \) -print 2>/dev/null |
+    sort | xargs -r grep -nE "$include($forbidden)")
+  if [ -n "$found" ]; then
+    echo "Includes against the layers in $folder/:" >&2
+    echo "$found" >&2
+    status=1
+  fi
+}
+
+check common '"(thermodb|properties|compare|app|batch)/|'"$qt"
+check thermodb '"(properties|compare|app|batch)/|'"$qt"
+check properties '"(compare|app|batch)/|'"$qt"
+check compare '"(app|batch)/|'"$qt"
+check app/model '"(app/qt|batch)/|'"$qt"
+check app/qt '"batch/'
+check app/qt/plot '"batch/'
+exit $status

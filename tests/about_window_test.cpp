@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 
 namespace tabulon {
 namespace {
@@ -19,13 +19,13 @@ class AboutWindowTest : public ::testing::Test {
 
   // The texts of the five boxes, in the order of the load steps.
   std::vector<std::string> Texts() const {
-    const Aboutfrm& about = window.about;
+    const AboutWindowModel& about = window.about;
     return {about.aboutxt[0].Text(), about.aboutxt[1].Text(), about.aboutxt[2].Text(),
             about.aboutxt3.Text(), about.aboutxt4.Text()};
   }
 
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
 };
 
 const std::vector<std::string> kLoadTexts = {
@@ -49,7 +49,7 @@ TEST_F(AboutWindowTest, AboutCmdLoadsTheTextsAndShowsTheWindow) {
 
 TEST_F(AboutWindowTest, TypedTextIsLostAtTheNextOpening) {
   window.AboutCmd.Click();
-  Aboutfrm& about = window.about;
+  AboutWindowModel& about = window.about;
   about.aboutxt[0].SetText("");
   about.aboutxt[2].SetText("typed\r\nover");
   about.aboutxt3.SetText("someone@elsewhere.example");
@@ -67,7 +67,7 @@ TEST_F(AboutWindowTest, TypedTextIsLostAtTheNextOpening) {
 
 TEST_F(AboutWindowTest, EachClickOnALinkBoxHandsItsLinkToThePlatform) {
   window.AboutCmd.Click();
-  Aboutfrm& about = window.about;
+  AboutWindowModel& about = window.about;
   about.aboutxt3.Click();
   about.aboutxt3.Click();
   about.aboutxt4.Click();

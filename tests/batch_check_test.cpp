@@ -7,6 +7,7 @@
 
 #include "batch_run.h"
 #include "check_records.h"
+#include "properties/evaluation.h"
 #include "test_support.h"
 
 namespace tabulon {

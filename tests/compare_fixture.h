@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/number_text.h"
 #include "detail_window.h"
 #include "test_support.h"
@@ -51,7 +51,7 @@ inline void LoadDatabaseFile(TestWindow& t, Db db, const std::string& path) {
 
 // Leaves a side as a load of `path` would, with `names` in its list exactly as given (repeats
 // included), so the comparison can be driven with any pair of lists.
-inline void UseLoadedList(VivuveRava& window, Db db, const std::string& path,
+inline void UseLoadedList(MainWindowModel& window, Db db, const std::string& path,
                           const std::vector<std::string>& names) {
   const DatabaseSide side = SideOf(window, db);
   side.list.Clear();

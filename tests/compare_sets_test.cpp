@@ -231,7 +231,7 @@ TEST(CompareDatabases, SplitsTheListsAndChecksRepeatedNames) {
   for (const ComparisonCase& c : cases) {
     SCOPED_TRACE(c.what);
     ComparedWindow run(c.list1, c.list2);
-    VivuveRava& w = run.t.window;
+    MainWindowModel& w = run.t.window;
     w.CMD3.Click();
 
     EXPECT_EQ(w.LOS3.Items(), c.los3);
@@ -262,7 +262,7 @@ TEST(CompareDatabases, SplitsTheListsAndChecksRepeatedNames) {
 
 TEST(CompareDatabases, ASecondRunGivesTheSameListsAndReport) {
   ComparedWindow run({"A", "B", "C"}, {"B", "C", "D"});
-  VivuveRava& w = run.t.window;
+  MainWindowModel& w = run.t.window;
   w.CMD3.Click();
   const std::string first_report = testing::ReadBytes(run.dir.File("Comp.txt"));
   const Names los3 = w.LOS3.Items(), los4 = w.LOS4.Items(), los5 = w.LOS5.Items();
@@ -286,7 +286,7 @@ TEST(CompareDatabases, MatchesNothingUnlessBothDatabasesAreLoaded) {
 
 TEST(CompareDatabases, DoesNothingWithoutBothPathCaptions) {
   ComparedWindow run({"A"}, {"A"});
-  VivuveRava& w = run.t.window;
+  MainWindowModel& w = run.t.window;
   w.Lbl2.SetCaption("");
   w.PropTxt[3].SetText("1.0");
   w.msglbl1.SetCaption("earlier");
@@ -299,7 +299,7 @@ TEST(CompareDatabases, DoesNothingWithoutBothPathCaptions) {
 
 TEST(CompareDatabases, EmptiesTheDetailViewsBeforeAndAfterTheReport) {
   ComparedWindow run({"A", "B"}, {"A", "C"});
-  VivuveRava& w = run.t.window;
+  MainWindowModel& w = run.t.window;
   w.THERMIMG.SetVisible(true);
   w.TXT2CPBis.SetVisible(true);
   w.TXT1CP.SetText(" 4.968");
@@ -316,7 +316,7 @@ TEST(CompareDatabases, EmptiesTheDetailViewsBeforeAndAfterTheReport) {
 
 TEST(CompareDatabases, MoreThan32767MatchesEndTheRunSilently) {
   ComparedWindow run(Names(200, "A"), Names(200, "A"));  // 40,000 matches
-  VivuveRava& w = run.t.window;
+  MainWindowModel& w = run.t.window;
   w.CMD3.Click();
   ASSERT_EQ(run.t.platform.silent_failures.size(), 1u);
   EXPECT_EQ(run.t.platform.silent_failures[0].command, kCompareCommand);

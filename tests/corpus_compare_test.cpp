@@ -177,7 +177,7 @@ TEST(CorpusCompare, ReportRowsMatchTheHighlightedCoefficients) {
     SCOPED_TRACE(pair.db1);
     TempDir dir;
     TestWindow t;
-    VivuveRava& w = t.window;
+    MainWindowModel& w = t.window;
     const std::string db1 = dir.Write(pair.db1, ReadBytes(CorpusFile(pair.db1)));
     LoadDatabaseFile(t, Db::One, db1);
     LoadDatabaseFile(t, Db::Two, CorpusFile(pair.db2));

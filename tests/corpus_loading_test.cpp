@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 #include "test_support.h"
 
 namespace tabulon {
@@ -55,7 +55,7 @@ TEST(CorpusLoading, EveryFileLoadsOrFailsAsTheRulesSay) {
   };
   for (const CorpusCase& c : cases) {
     ScriptedPlatform platform;
-    VivuveRava window{platform};
+    MainWindowModel window{platform};
     window.Load();
     platform.file_answers = {CorpusFile(c.file)};
     window.CMD1.Click();
@@ -74,7 +74,7 @@ TEST(CorpusLoading, EveryFileLoadsOrFailsAsTheRulesSay) {
 TEST(CorpusLoading, LineEndsDoNotChangeTheList) {
   TABULON_REQUIRE_CORPUS("llnl_prf_v3_therm.txt", "llnl_prf_v3_therm_crlf_pele.dat");
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
   window.Load();
   platform.file_answers = {CorpusFile("llnl_prf_v3_therm.txt"),
                            CorpusFile("llnl_prf_v3_therm_crlf_pele.dat")};

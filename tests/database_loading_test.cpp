@@ -9,8 +9,8 @@
 
 #include "app/model/database_loader.h"
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 #include "test_support.h"
 
 namespace tabulon {
@@ -48,7 +48,7 @@ class DatabaseLoading : public ::testing::TestWithParam<Db> {
     LoadAs(GetParam(), earlier_path);
     LoadAs(OtherDb(GetParam()), other_path);
 
-    VivuveRava& w = window;
+    MainWindowModel& w = window;
     for (int i = 0; i < w.PropTxt.Size(); ++i) {
       w.PropTxt[i].SetText("1.00000000E+00");
       w.PropTxt[i].SetBackColour(Colour::Yellow);
@@ -93,7 +93,7 @@ class DatabaseLoading : public ::testing::TestWithParam<Db> {
 
   // The reset before the dialog, whatever the outcome.
   void ExpectReset() {
-    VivuveRava& w = window;
+    MainWindowModel& w = window;
     EXPECT_FALSE(w.THERMIMG.Visible());
     EXPECT_TRUE(w.LOS3.Items().empty() && w.LOS4.Items().empty() && w.LOS5.Items().empty());
     EXPECT_EQ(w.common.CommonCount, 0);
@@ -148,7 +148,7 @@ class DatabaseLoading : public ::testing::TestWithParam<Db> {
   }
 
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
   TempDir dir;
   std::string earlier_path;
   std::string other_path;
@@ -193,7 +193,7 @@ TEST_P(DatabaseLoading, SuccessListsTheNamesAndShowsCountAndPath) {
 }
 
 // Every list, label, box, visibility, colour and shared value that a load may touch, as text.
-std::string WindowState(VivuveRava& w) {
+std::string WindowState(MainWindowModel& w) {
   std::string state;
   for (const ListBox* list : {&w.LOS1, &w.LOS2, &w.LOS3, &w.LOS4, &w.LOS5}) {
     state += list->Name() + ":";
@@ -324,7 +324,7 @@ INSTANTIATE_TEST_SUITE_P(BothSides, DatabaseLoading, ::testing::Values(Db::One, 
 
 TEST(DatabaseLoadingFlags, ALoadWithoutNamesLeavesTheFlagFalse) {
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
   window.Load();
   TempDir dir;
   for (const std::string& bytes : {std::string("THERMO\nEND\n"), std::string("x\n")}) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 
 namespace tabulon::testing {
 
@@ -40,7 +40,7 @@ inline std::string RecordText(std::string_view name, std::string_view temperatur
 // The main window model with scripted platform services, after its load steps.
 struct TestWindow {
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
 
   TestWindow() { window.Load(); }
 

@@ -9,12 +9,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/scripted_platform.h"
 #include "batch_run.h"
-#include "common/scripted_platform.h"
 #include "detail_window.h"
-#include "properties/temperature_line.h"
 #include "test_support.h"
 #include "thermodb/name_scan.h"
+#include "thermodb/temperature_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {

@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
-#include "common/scripted_platform.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 #include "compare_fixture.h"
 #include "detail_window.h"
 #include "test_support.h"
@@ -106,7 +106,7 @@ void PrintTo(const LoadOutcome& o, std::ostream* os) {
 // Loads `path` as DB #1, as a click on the load button with the file chosen in the dialog.
 LoadOutcome LoadAsDb1(const std::string& path) {
   ScriptedPlatform platform;
-  VivuveRava window{platform};
+  MainWindowModel window{platform};
   window.Load();
   platform.file_answers = {path};
   window.CMD1.Click();

@@ -32,7 +32,7 @@ using testing::UnchangedFiles;
 const std::string kShownA1 = "2.50000000E+00";
 
 bool DetailViewEmpty(const TestWindow& t) {
-  const VivuveRava& w = t.window;
+  const MainWindowModel& w = t.window;
   return w.Lbl8.Caption().empty() && w.common.T1Low.empty() && w.PropTxt[0].Text().empty() &&
          w.PropTxt[13].Text().empty() && w.TXT1CP.Text().empty();
 }

@@ -28,7 +28,7 @@ std::vector<std::string> Ch4Fields(const std::string& a3) {
 struct ComparedDatabases {
   TempDir dir;
   TestWindow t;
-  VivuveRava& w = t.window;
+  MainWindowModel& w = t.window;
 
   ComparedDatabases() {
     LoadDatabaseFile(

@@ -127,7 +127,7 @@ TEST(PropertyReport, WritesThreeBlocksWithRatiosAndBlankSeparators) {
   EXPECT_EQ(run.Lines(), expected);
   EXPECT_EQ(expected[6], "AR\t 4.968\t 4.968\t 1\t .009191\t .009191\t 1\t 37.04\t 37.04\t 1");
 
-  VivuveRava& w = run.t.window;
+  MainWindowModel& w = run.t.window;
   EXPECT_EQ(w.msglbl2.Caption(), kPropertyReportDone);
   EXPECT_FALSE(w.THERMIMG.Visible());
   EXPECT_EQ(w.LOS1.SelectedText(), "KR");

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/controls.h"
 #include "app/model/repeated_names.h"
-#include "common/controls.h"
 #include "common/count16.h"
 
 namespace tabulon {

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "properties/temperature_line.h"
 #include "test_support.h"
 #include "thermodb/record_lookup.h"
+#include "thermodb/temperature_line.h"
 
 namespace tabulon {
 namespace {

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "common/failure.h"
-#include "properties/coefficient_text.h"
 #include "properties/value_text.h"
+#include "thermodb/coefficient_text.h"
 
 namespace tabulon {
 namespace {

@@ -7,7 +7,7 @@
 #include "common/ascii_text.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
-#include "properties/coefficient_text.h"
+#include "thermodb/coefficient_text.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {

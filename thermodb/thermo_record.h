@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "properties/evaluation.h"
-#include "properties/temperature_line.h"
+#include "thermodb/coefficient_set.h"
+#include "thermodb/temperature_line.h"
 
 namespace tabulon {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/clear_detail_views.h"
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 
 namespace tabulon {
 
-void ClearDetailViews(VivuveRava& w) {
+void ClearDetailViews(MainWindowModel& w) {
   // This order: the fields' reactions run one after another as each field is emptied.
   for (TextBox* box : {&w.TXT1K, &w.TXT1KH, &w.TXT1KS, &w.TXT2K, &w.TXT2KH, &w.TXT2KS, &w.TXT1CP,
                        &w.TXT1H, &w.TXT1S, &w.TXT2CP, &w.TXT2H, &w.TXT2S}) {
@@ -19,11 +19,11 @@ void ClearDetailViews(VivuveRava& w) {
   ClearCoefficientBoxes(w);
 }
 
-void ClearCoefficientBoxes(VivuveRava& w) {
+void ClearCoefficientBoxes(MainWindowModel& w) {
   for (int i = 0; i < w.PropTxt.Size(); ++i) w.PropTxt[i].SetText("");
 }
 
-void ClearLimitLabels(VivuveRava& w) {
+void ClearLimitLabels(MainWindowModel& w) {
   for (Label* label : {&w.Lbl8, &w.Lbl9, &w.Lbl10, &w.Lbl11, &w.Lbl12, &w.Lbl13}) {
     label->SetCaption("");
   }

@@ -3,17 +3,17 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // Empties both detail views before a comparison shows species in them: the temperature fields
 // and result boxes (an emptied temperature field runs its change reaction), the six second
 // boxes hidden, the limit labels Lbl8 to Lbl13 and the coefficient boxes PropTxt(0) to (27).
-void ClearDetailViews(VivuveRava& window);
+void ClearDetailViews(MainWindowModel& window);
 
 // Empties the coefficient boxes PropTxt(0) to PropTxt(27).
-void ClearCoefficientBoxes(VivuveRava& window);
+void ClearCoefficientBoxes(MainWindowModel& window);
 
 // Empties the captions of the limit labels Lbl8 to Lbl13.
-void ClearLimitLabels(VivuveRava& window);
+void ClearLimitLabels(MainWindowModel& window);
 
 }  // namespace tabulon

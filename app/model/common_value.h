@@ -8,7 +8,7 @@
 namespace tabulon {
 
 // The shared state of the main window, created with it and kept until the program ends. The
-// values here are those before the window's load steps run (see VivuveRava::Load).
+// values here are those before the window's load steps run (see MainWindowModel::Load).
 struct CommonValue {
   bool DB1Loaded = false;
   bool DB2Loaded = false;

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/number_text.h"
@@ -74,8 +74,8 @@ void WriteRecordBlock(ReportFile& file, RecordFinder& records, const std::string
 }
 
 // The species of one database only: heading, tildes, their records, then the closing rule.
-void WriteOneSidedSection(ReportFile& file, VivuveRava& window, std::string_view title, int count,
-                          const ListBox& list, const std::string& path) {
+void WriteOneSidedSection(ReportFile& file, MainWindowModel& window, std::string_view title,
+                          int count, const ListBox& list, const std::string& path) {
   file.WriteLine(SectionHeading(title, count));
   file.WriteLine(kTildes);
   for (int i = 0; i < count; ++i) WriteRecordBlock(file, window.records, path, list.Item(i));
@@ -87,7 +87,8 @@ void WriteOneSidedSection(ReportFile& file, VivuveRava& window, std::string_view
 // The report's lines for a common species computed from its two records, when its step is
 // plain: no view refuses it (a message) and every differing text reads without a failure.
 // Empty when it is not. The boxes' texts are those the detail views would show.
-std::optional<std::vector<std::string>> PlainLines(VivuveRava& window, const std::string& name) {
+std::optional<std::vector<std::string>> PlainLines(MainWindowModel& window,
+                                                   const std::string& name) {
   std::array<std::array<std::string, kCoefficientsPerRecord>, 2> texts;
   std::array<std::string, 2> hf;
   for (int side = 0; side < 2; ++side) {
@@ -120,7 +121,7 @@ std::optional<std::vector<std::string>> PlainLines(VivuveRava& window, const std
 
 // What the common-species loop leaves in the window for `name`: both detail views showing it,
 // the differing coefficients padded in their boxes.
-void ShowCommonSpecies(VivuveRava& window, const std::string& name) {
+void ShowCommonSpecies(MainWindowModel& window, const std::string& name) {
   window.LOS1.SelectByName(name);
   window.LOS2.SelectByName(name);
   for (int j = 0; j < kCoefficientsPerRecord; ++j) {
@@ -133,7 +134,7 @@ void ShowCommonSpecies(VivuveRava& window, const std::string& name) {
 }
 
 // Shows `name` in both detail views and writes what differs between them.
-void WriteCommonSpecies(ReportFile& file, VivuveRava& window, const std::string& name) {
+void WriteCommonSpecies(ReportFile& file, MainWindowModel& window, const std::string& name) {
   file.WriteLine(name);
   window.LOS1.SelectByName(name);
   window.LOS2.SelectByName(name);
@@ -167,7 +168,7 @@ std::string CoefficientInRow(std::string_view text) {
   return std::string(text);
 }
 
-void WriteCompReport(VivuveRava& window) {
+void WriteCompReport(MainWindowModel& window) {
   const CommonValue& common = window.common;
   ReportFile file(common.DB1Dir + "Comp.txt", ReportFile::Mode::Replace,
                   {common.DB1Path, common.DB2Path});

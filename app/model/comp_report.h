@@ -6,7 +6,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // Writes Comp.txt into DB #1's directory: the two databases with their counts, the full
 // records of the species of LOS4 (from DB #1's file) and LOS5 (from DB #2's file), and for each
@@ -16,7 +16,7 @@ class VivuveRava;
 // (refused, not found, cut short) is compared with that side's boxes empty. Throws
 // ReportFailure when the report cannot be written, or a one-sided record cannot be read in
 // full; the lines written before stay in the file.
-void WriteCompReport(VivuveRava& window);
+void WriteCompReport(MainWindowModel& window);
 
 // A coefficient text as it stands in a row: one blank in front when its value is above zero,
 // so that it lines up with negative values; other texts unchanged.

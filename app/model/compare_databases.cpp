@@ -4,8 +4,8 @@
 #include "app/model/clear_detail_views.h"
 #include "app/model/comp_report.h"
 #include "app/model/compare_sets.h"
+#include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
-#include "app/model/vivuve_rava.h"
 #include "common/message_text.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
@@ -16,7 +16,7 @@ namespace {
 
 constexpr std::string_view kRepeatedNameTitle = "Two (or more) species have the same name!";
 
-void ResetComparison(VivuveRava& window) {
+void ResetComparison(MainWindowModel& window) {
   window.LOS3.Clear();
   window.LOS4.Clear();
   window.LOS5.Clear();
@@ -26,7 +26,7 @@ void ResetComparison(VivuveRava& window) {
   common.NewLine = "\r\n";
 }
 
-void ShowRemovalFailure(VivuveRava& window, const RepeatedNameFailure& failure) {
+void ShowRemovalFailure(MainWindowModel& window, const RepeatedNameFailure& failure) {
   window.platform.ShowMessage({ErrorMessageText(failure.Description(),
                                                 {"Two (or more) species have the same name...",
                                                  "You need to rename the following species: ",
@@ -37,7 +37,7 @@ void ShowRemovalFailure(VivuveRava& window, const RepeatedNameFailure& failure) 
 
 // The warning names the repeated species that made the counts disagree, so that the user
 // knows what to rename.
-void ShowCountCheckFailure(VivuveRava& window, std::string_view db, const ListBox& list,
+void ShowCountCheckFailure(MainWindowModel& window, std::string_view db, const ListBox& list,
                            const ListBox& other) {
   const std::string line =
       "Two (or more) species have the same name in DB #" + std::string(db) + "...";
@@ -52,7 +52,7 @@ void ShowCountCheckFailure(VivuveRava& window, std::string_view db, const ListBo
 
 // A name repeated in one database and present in the other leaves a list short or long: the
 // one-sided and common counts no longer add up to the database's count.
-void CheckCounts(VivuveRava& window) {
+void CheckCounts(MainWindowModel& window) {
   const CommonValue& common = window.common;
   const Count16 sum1 = common.Only1Count + common.CommonCount;
   const Count16 sum2 = common.Only2Count + common.CommonCount;
@@ -62,7 +62,7 @@ void CheckCounts(VivuveRava& window) {
 
 }  // namespace
 
-ReportRun CompareDatabases(VivuveRava& window) {
+ReportRun CompareDatabases(MainWindowModel& window) {
   if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
   try {
     // Every record lookup of the comparison is answered from one read of each file.

@@ -5,7 +5,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // The name under which the comparison reports a silent failure.
 inline constexpr std::string_view kCompareCommand = "Compare";
@@ -20,6 +20,6 @@ enum class ReportRun {
 };
 
 // CMD3 "Compare": fills LOS3, LOS4 and LOS5, writes Comp.txt and checks for repeated names.
-ReportRun CompareDatabases(VivuveRava& window);
+ReportRun CompareDatabases(MainWindowModel& window);
 
 }  // namespace tabulon

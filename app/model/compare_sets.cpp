@@ -5,7 +5,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/number_text.h"
 
 namespace tabulon {
@@ -103,7 +103,7 @@ Pruning PruneOneSided(std::span<const std::string> list, std::span<const std::st
   return pruning;
 }
 
-void CompareSets(VivuveRava& window) {
+void CompareSets(MainWindowModel& window) {
   CommonValue& common = window.common;
   const std::span<const std::string> list1 = Entries(window.LOS1, common.DB1Count);
   const std::span<const std::string> list2 = Entries(window.LOS2, common.DB2Count);

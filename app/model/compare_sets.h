@@ -11,7 +11,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // The pruning of LOS4 or LOS5 called for a removal before the first position: a name stands
 // more than once in one database and also in the other. `name` is the LOS3 entry whose match
@@ -31,7 +31,7 @@ class RepeatedNameFailure : public Failure {
 // the two prunings). Expects LOS3 to LOS5 empty, the ready flags cleared and CommonCount 0.
 // Throws RepeatedNameFailure, and Failure(Overflow) when LOS3 would pass 32767 entries; the
 // lists, counts and captions then stay as they were at that point.
-void CompareSets(VivuveRava& window);
+void CompareSets(MainWindowModel& window);
 
 // The matching of the two lists (each in its sorted list order): the position in `list1` of
 // every entry to append to LOS3, in order. Entry i is taken once for each equal entry of

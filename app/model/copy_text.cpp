@@ -3,14 +3,14 @@
 
 #include <algorithm>
 
+#include "app/model/main_window_model.h"
 #include "app/model/temperature_field.h"
-#include "app/model/vivuve_rava.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/number_text.h"
-#include "properties/coefficient_text.h"
 #include "properties/evaluation.h"
 #include "properties/value_text.h"
+#include "thermodb/coefficient_text.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_format.h"
 
@@ -26,7 +26,7 @@ struct BoxPlace {
   bool second = false;
 };
 
-std::optional<BoxPlace> PlaceOf(VivuveRava& w, const TextBox& box) {
+std::optional<BoxPlace> PlaceOf(MainWindowModel& w, const TextBox& box) {
   for (int i = 0; i < w.PropTxt.Size(); ++i) {
     if (&w.PropTxt[i] == &box) return BoxPlace{i < 14 ? Db::One : Db::Two, i % 14};
   }
@@ -65,7 +65,7 @@ const TextBox& FieldOf(const DatabaseSide& side, Property property) {
 }
 
 // The result at full precision, or nullopt when the record does not give what the box shows.
-std::optional<std::string> ResultText(VivuveRava& w, const DatabaseSide& side,
+std::optional<std::string> ResultText(MainWindowModel& w, const DatabaseSide& side,
                                       const ThermoRecord& record, const BoxPlace& place,
                                       const std::string& shown) {
   const double t = LeadingNumber(FieldOf(side, place.property).Text());
@@ -86,7 +86,7 @@ std::optional<std::string> ResultText(VivuveRava& w, const DatabaseSide& side,
 
 }  // namespace
 
-std::optional<std::string> FullPrecisionText(VivuveRava& window, const TextBox& box) {
+std::optional<std::string> FullPrecisionText(MainWindowModel& window, const TextBox& box) {
   const std::optional<BoxPlace> place = PlaceOf(window, box);
   if (!place) return std::nullopt;
   const std::string& shown = box.Text();
@@ -105,7 +105,7 @@ std::optional<std::string> FullPrecisionText(VivuveRava& window, const TextBox& 
   }
 }
 
-std::optional<std::string> SpeciesRecordText(VivuveRava& window, Db db) {
+std::optional<std::string> SpeciesRecordText(MainWindowModel& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
   const ThermoFile file = ThermoFile::Read(side.path);
   const ThermoRecord* record = file.Find(side.list.SelectedText());

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/main_window_model.h"
 #include "app/model/repeated_names.h"
-#include "app/model/vivuve_rava.h"
 #include "common/ascii_text.h"
 #include "common/failure.h"
 #include "common/message_text.h"
@@ -31,7 +31,7 @@ OpenFileRequest DatabaseFileRequest() {
 
 // Clears everything that depended on the earlier databases, before the dialog is shown.
 // Emptying a temperature field runs its change reaction, as when the user empties it.
-void ResetForLoad(VivuveRava& w, const DatabaseSide& side) {
+void ResetForLoad(MainWindowModel& w, const DatabaseSide& side) {
   w.THERMIMG.SetVisible(false);
   for (ListBox* list : {&side.list, &w.LOS3, &w.LOS4, &w.LOS5}) list->Clear();
   side.count = 0;
@@ -68,7 +68,7 @@ void AddSpeciesName(const DatabaseSide& side, std::string name) {
   side.list.AddItem(std::move(name));
 }
 
-void Read(VivuveRava& w, const DatabaseSide& side, std::string chosen) {
+void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
   side.path = std::move(chosen);
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
@@ -101,7 +101,7 @@ void ClearAfterFailure(const DatabaseSide& side) {
 }
 
 // "DB #1 was not loaded", the file and the reason, under the caption of the button.
-void ShowLoadFailure(VivuveRava& w, const DatabaseSide& side, const Failure& failure) {
+void ShowLoadFailure(MainWindowModel& w, const DatabaseSide& side, const Failure& failure) {
   const bool one = side.db == Db::One;
   std::string reason = failure.Detail();
   if (!reason.empty()) reason[0] = UpperAscii(reason[0]);
@@ -117,7 +117,7 @@ void ShowLoadFailure(VivuveRava& w, const DatabaseSide& side, const Failure& fai
 
 }  // namespace
 
-LoadOutcome LoadDatabase(VivuveRava& window, Db db) {
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
   // Cancelling the dialog leaves everything as it was: the reset waits for a chosen file.
   std::optional<std::string> chosen = window.platform.ChooseOpenFile(DatabaseFileRequest());

@@ -5,7 +5,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 enum class LoadOutcome { Loaded, Cancelled, Failed };
 
@@ -22,6 +22,6 @@ enum class LoadOutcome { Loaded, Cancelled, Failed };
 //    without an END line."); the names added so far stay listed and counted, the path and
 //    directory hold the new file, but the count label shows "(0)" and the path label and the
 //    side's own coefficient boxes and Hf/R box are emptied.
-LoadOutcome LoadDatabase(VivuveRava& window, Db db);
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db);
 
 }  // namespace tabulon

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/database_side.h"
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -10,7 +10,7 @@ TextBox& DatabaseSide::Coefficient(int k) const {
   return window.PropTxt[first_coefficient + k];
 }
 
-DatabaseSide SideOf(VivuveRava& w, Db db) {
+DatabaseSide SideOf(MainWindowModel& w, Db db) {
   CommonValue& c = w.common;
   if (db == Db::One) {
     return DatabaseSide{.db = Db::One,

@@ -3,12 +3,12 @@
 
 #include <string>
 
-#include "common/controls.h"
+#include "app/model/controls.h"
 #include "common/count16.h"
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 enum class Db { One, Two };
 
@@ -53,9 +53,9 @@ struct DatabaseSide {
   // The coefficient box of coefficient k (0 to 13: a1 to a7, then a'1 to a'7) of this side.
   TextBox& Coefficient(int k) const;
 
-  VivuveRava& window;
+  MainWindowModel& window;
 };
 
-DatabaseSide SideOf(VivuveRava& window, Db db);
+DatabaseSide SideOf(MainWindowModel& window, Db db);
 
 }  // namespace tabulon

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/detail_view.h"
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/message_text.h"
 #include "properties/species_view.h"
 #include "thermodb/thermo_record.h"
@@ -43,7 +43,7 @@ void ShowCoefficients(const DatabaseSide& side, const ThermoRecord& record) {
 }
 
 void ShowTemperatureMessage(const DatabaseSide& side) {
-  VivuveRava& window = side.window;
+  MainWindowModel& window = side.window;
   window.platform.ShowMessage(
       Message{.text = ErrorMessageText("", {"Please check the temperatures for this species."},
                                        window.common.NewLine),
@@ -67,7 +67,7 @@ void ClearTemperatureFields(const DatabaseSide& side) {
 
 }  // namespace
 
-DetailOutcome ShowSpeciesDetail(VivuveRava& window, Db db) {
+DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
   window.THERMIMG.SetVisible(false);
   // Removes the highlight of differing coefficients, which only the DB #1 boxes carry.

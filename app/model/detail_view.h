@@ -6,7 +6,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // A click (or a selection by code) in LOS1 or LOS2: re-reads the selected species' record and
 // shows its limits, coefficients and Hf/R field in that database's detail view, then empties
@@ -20,7 +20,7 @@ class VivuveRava;
 //    loading, a record ending before its fourth line): labels, limits, coefficient boxes and
 //    Hf/R box are emptied, with no message.
 // Returns which of the three it was.
-DetailOutcome ShowSpeciesDetail(VivuveRava& window, Db db);
+DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db);
 
 // True when the side's detail view shows a species' coefficients (the first outcome above):
 // its limits label is set and the limits pass the temperature check. For observers of the

@@ -2,19 +2,19 @@
 #include "app/model/list_selection.h"
 
 #include "app/model/clear_detail_views.h"
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
 
 namespace {
 
-void ResetDb1Backgrounds(VivuveRava& window) {
+void ResetDb1Backgrounds(MainWindowModel& window) {
   for (int i = 0; i < kCoefficientsPerRecord; ++i) window.PropTxt[i].SetBackColour(Colour::Window);
 }
 
 // Marks each DB #1 coefficient box whose text differs from the DB #2 box of that coefficient.
-void HighlightDifferences(VivuveRava& window) {
+void HighlightDifferences(MainWindowModel& window) {
   for (int i = 0; i < kCoefficientsPerRecord; ++i) {
     if (window.PropTxt[i + kCoefficientsPerRecord].Text() != window.PropTxt[i].Text()) {
       window.PropTxt[i].SetBackColour(Colour::Yellow);
@@ -24,7 +24,7 @@ void HighlightDifferences(VivuveRava& window) {
 
 }  // namespace
 
-void SelectCommon(VivuveRava& window) {
+void SelectCommon(MainWindowModel& window) {
   window.THERMIMG.SetVisible(false);
   ClearDetailViews(window);
   if (!window.common.CommonReady) return;
@@ -36,7 +36,7 @@ void SelectCommon(VivuveRava& window) {
   HighlightDifferences(window);
 }
 
-void SelectOnly1(VivuveRava& window) {
+void SelectOnly1(MainWindowModel& window) {
   window.THERMIMG.SetVisible(false);
   if (!window.common.Only1Ready) return;
   ResetDb1Backgrounds(window);
@@ -44,7 +44,7 @@ void SelectOnly1(VivuveRava& window) {
   if (!name.empty()) window.LOS1.SelectByName(name);
 }
 
-void SelectOnly2(VivuveRava& window) {
+void SelectOnly2(MainWindowModel& window) {
   window.THERMIMG.SetVisible(false);
   if (!window.common.Only2Ready) return;
   ResetDb1Backgrounds(window);

@@ -3,12 +3,12 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // Clicks in the comparison lists: LOS3 shows a common species in both detail views and marks
 // the DB #1 coefficients that differ; LOS4 and LOS5 show a species in its own database's view.
-void SelectCommon(VivuveRava& window);
-void SelectOnly1(VivuveRava& window);
-void SelectOnly2(VivuveRava& window);
+void SelectCommon(MainWindowModel& window);
+void SelectOnly1(MainWindowModel& window);
+void SelectOnly2(MainWindowModel& window);
 
 }  // namespace tabulon

@@ -5,8 +5,8 @@
 #include <optional>
 #include <unordered_map>
 
+#include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
-#include "app/model/vivuve_rava.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/message_text.h"
@@ -32,7 +32,7 @@ void WriteHeading(const std::string& path, const CommonValue& common) {
 }
 
 // The species line: the name, then Cp, H and S of both databases, each pair with its ratio.
-std::string SpeciesLine(const VivuveRava& w, const std::string& name) {
+std::string SpeciesLine(const MainWindowModel& w, const std::string& name) {
   std::string line = name;
   for (const auto& [one, two] : {std::pair{&w.TXT1CP, &w.TXT2CP}, std::pair{&w.TXT1H, &w.TXT2H},
                                  std::pair{&w.TXT1S, &w.TXT2S}}) {
@@ -59,13 +59,14 @@ class StoppedAtSpecies : public Failure {
 // the text of the last evaluation at a common temperature, which is part of the window's state.
 using SecondTexts = std::array<std::string, 6>;
 
-std::array<TextBox*, 6> SecondBoxes(VivuveRava& w) {
+std::array<TextBox*, 6> SecondBoxes(MainWindowModel& w) {
   return {&w.TXT1CPBis, &w.TXT1HBis, &w.TXT1SBis, &w.TXT2CPBis, &w.TXT2HBis, &w.TXT2SBis};
 }
 
 // What the window shows for a species at a temperature: the step the report takes for each
 // species, as the user would take it.
-void ShowSpeciesAt(VivuveRava& window, const std::string& name, const std::string& field_text) {
+void ShowSpeciesAt(MainWindowModel& window, const std::string& name,
+                   const std::string& field_text) {
   window.LOS1.SelectByName(name);
   window.LOS2.SelectByName(name);
   window.TXT1K.SetText(field_text);
@@ -94,12 +95,12 @@ struct Sync {
   SecondTexts seconds;  // the second boxes' texts after the last species
 };
 
-void ReadSeconds(VivuveRava& window, Sync& sync) {
+void ReadSeconds(MainWindowModel& window, Sync& sync) {
   const auto boxes = SecondBoxes(window);
   for (std::size_t k = 0; k < boxes.size(); ++k) sync.seconds[k] = boxes[k]->Text();
 }
 
-void CatchUp(VivuveRava& window, Sync& sync) {
+void CatchUp(MainWindowModel& window, Sync& sync) {
   if (sync.in_sync) return;
   // Second boxes have no change reaction: their texts are restored as they stood before the
   // previous species, whose steps then run as they did.
@@ -119,7 +120,7 @@ std::string ResultText(const FieldOutcome& outcome) {
 
 // The species line computed from the two records, or nothing when the step is not plain.
 // `seconds` is updated with the second texts the step leaves.
-const std::array<Sync::Side, 2>& RecordsOf(VivuveRava& window, const std::string& name,
+const std::array<Sync::Side, 2>& RecordsOf(MainWindowModel& window, const std::string& name,
                                            Sync& sync) {
   const auto known = sync.records.find(name);
   if (known != sync.records.end()) return known->second;
@@ -142,7 +143,7 @@ const std::array<Sync::Side, 2>& RecordsOf(VivuveRava& window, const std::string
   return sync.records.emplace(name, sides).first->second;
 }
 
-std::optional<std::string> PlainLine(VivuveRava& window, const std::string& name,
+std::optional<std::string> PlainLine(MainWindowModel& window, const std::string& name,
                                      const std::string& field_text, Sync& sync,
                                      SecondTexts& seconds) {
   const double t = LeadingNumber(field_text);
@@ -179,7 +180,7 @@ std::optional<std::string> PlainLine(VivuveRava& window, const std::string& name
 
 // One block: the temperature line, the column line and a line per common species. The file
 // is opened for this block alone, so a failure leaves every line written before it on disk.
-void WriteBlock(const std::string& path, VivuveRava& window, double t, bool last_block,
+void WriteBlock(const std::string& path, MainWindowModel& window, double t, bool last_block,
                 Sync& sync) {
   ReportFile file(path, ReportFile::Mode::Append, {window.common.DB1Path, window.common.DB2Path});
   file.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
@@ -222,7 +223,7 @@ void WriteBlockSeparator(const std::string& path, const CommonValue& common) {
   file.Close();
 }
 
-void ShowMissingInformation(VivuveRava& window, const Failure& failure) {
+void ShowMissingInformation(MainWindowModel& window, const Failure& failure) {
   window.platform.ShowMessage(
       {ErrorMessageText(failure.Description(),
                         {"Some information is missing in your database.",
@@ -240,7 +241,7 @@ std::string TemperatureFieldText(double t) {
   return text;
 }
 
-ReportRun WritePropertyReport(VivuveRava& window) {
+ReportRun WritePropertyReport(MainWindowModel& window) {
   if (window.common.CommonCount == 0) return ReportRun::NotRun;
   try {
     // Every record lookup of the report is answered from one read of each file.

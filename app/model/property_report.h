@@ -8,7 +8,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // The name under which the property report reports a silent failure.
 inline constexpr std::string_view kPropertyReportCommand = "Compare Common Species";
@@ -21,7 +21,7 @@ inline constexpr std::string_view kPropertyReportDone = "Output copied to: Comp2
 // A run that ends early says so in msglbl2: "Comp2.txt stops at CH4 (T = 4000 K)" when a
 // species line cannot be made (a division by zero also keeps its message), or, after an error
 // message, "Comp2.txt not written completely" when the file cannot be created or written.
-ReportRun WritePropertyReport(VivuveRava& window);
+ReportRun WritePropertyReport(MainWindowModel& window);
 
 // The text put into TXT1K and TXT2K for a report temperature: NumberText without its leading
 // blank ("300", "298.15", "-5").

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/controls.h"
+#include "app/model/controls.h"
 #include "common/count16.h"
 
 namespace tabulon {

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/message_text.h"
 #include "compare/report_file.h"
 
 namespace tabulon {
 
-void ShowReportNotWritten(VivuveRava& window, std::string_view title, std::string_view file_name,
-                          const ReportFailure& failure) {
+void ShowReportNotWritten(MainWindowModel& window, std::string_view title,
+                          std::string_view file_name, const ReportFailure& failure) {
   const std::string not_written = std::string(file_name) + " was not written completely:";
   window.platform.ShowMessage(
       Message{.text = ErrorMessageText(failure.Description(), {not_written, failure.Detail()},

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "common/failure.h"
 #include "common/leading_number.h"
 #include "common/message_text.h"
@@ -75,7 +75,7 @@ void Recompute(const DatabaseSide& side, Property property, const FieldBoxes& bo
 
 }  // namespace
 
-void RecomputeProperty(VivuveRava& window, Db db, Property property) {
+void RecomputeProperty(MainWindowModel& window, Db db, Property property) {
   const DatabaseSide side = SideOf(window, db);
   const FieldBoxes boxes = BoxesOf(side, property);
   window.THERMIMG.SetVisible(false);

@@ -51,11 +51,11 @@ void ShowAsLink(AboutTextBox& box, const QString& tooltip) {
 
 }  // namespace
 
-AboutDialog::AboutDialog(Aboutfrm& model, QWidget* parent)
+AboutDialog::AboutDialog(AboutWindowModel& model, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
-  setObjectName("Aboutfrm");
+  setObjectName("AboutWindowModel");
   setWindowTitle(QStringLiteral("About Tabulon"));
   setWindowIcon(ThermometerIcon());
   setWindowModality(Qt::ApplicationModal);
@@ -127,7 +127,7 @@ void AboutDialog::Refresh() {
   }
 }
 
-void ShowAboutDialog(Aboutfrm& model, QWidget* owner) {
+void ShowAboutDialog(AboutWindowModel& model, QWidget* owner) {
   AboutDialog dialog(model, owner);
   dialog.exec();
 }

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "app/model/about_window.h"
+#include "app/model/about_window_model.h"
 
 namespace tabulon::gui {
 
@@ -20,7 +20,7 @@ class AboutDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit AboutDialog(Aboutfrm& model, QWidget* parent = nullptr);
+  explicit AboutDialog(AboutWindowModel& model, QWidget* parent = nullptr);
 
   // Shows every text box whose revision changed since it was last shown.
   void Refresh();
@@ -39,6 +39,6 @@ class AboutDialog : public QDialog {
 
 // Shows the About window of `model` modally over `owner` and returns when the user has closed
 // it. The dialog lives only while it is shown.
-void ShowAboutDialog(Aboutfrm& model, QWidget* owner);
+void ShowAboutDialog(AboutWindowModel& model, QWidget* owner);
 
 }  // namespace tabulon::gui

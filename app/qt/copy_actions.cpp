@@ -16,7 +16,7 @@ namespace tabulon::gui {
 namespace {
 
 // The model's text box that a line edit of the window shows.
-const TextBox* BoxOf(VivuveRava& model, const QObject& widget) {
+const TextBox* BoxOf(MainWindowModel& model, const QObject& widget) {
   const std::string name = widget.objectName().toStdString();
   for (int i = 0; i < model.PropTxt.Size(); ++i) {
     if (model.PropTxt[i].Name() == name) return &model.PropTxt[i];

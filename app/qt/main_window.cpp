@@ -38,8 +38,8 @@ QRect PixelRect(const TwipsRect& twips) {
 
 }  // namespace
 
-MainWindow::MainWindow(VivuveRava& model, QWidget* parent) : QWidget(parent), model_(model) {
-  setObjectName("VivuveRava");
+MainWindow::MainWindow(MainWindowModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+  setObjectName("MainWindowModel");
   setWindowTitle(Latin1(credits::MainWindowTitle()));
   setWindowIcon(ThermometerIcon());
   setFont(WindowFont());

@@ -10,7 +10,7 @@
 
 #include <QWidget>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/main_window_layout.h"
 
 namespace tabulon::gui {
@@ -23,12 +23,12 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(VivuveRava& model, QWidget* parent = nullptr);
+  explicit MainWindow(MainWindowModel& model, QWidget* parent = nullptr);
 
   // Shows every model control whose revision changed since it was last shown.
   void Refresh();
 
-  VivuveRava& Model() const { return model_; }
+  MainWindowModel& Model() const { return model_; }
 
  signals:
   // A user's event has run in the model and the window shows its outcome.
@@ -60,7 +60,7 @@ class MainWindow : public QWidget {
   void ShowUnexpectedError(std::string_view what);
   void SetTabOrder(std::vector<std::pair<int, QWidget*>> widgets_by_tab_index);
 
-  VivuveRava& model_;
+  MainWindowModel& model_;
   std::vector<Binding> bindings_;
 };
 

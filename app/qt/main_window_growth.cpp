@@ -16,7 +16,7 @@ Growth CoefficientColumn(int column, bool grows) {
 
 void AddDatabaseFrame(std::map<const Control*, Growth>& growth, const DatabaseSide& side,
                       Label& title, std::initializer_list<const Control*> below_list) {
-  VivuveRava& w = side.window;
+  MainWindowModel& w = side.window;
   growth[&side.list] = {.grow_x = kSpeciesListWidthShare, .grow_y = 1};
   growth[&side.count_label] = kRightOfList;
   growth[&side.path_label] = {.move_x = kSpeciesListWidthShare, .grow_x = kPathLabelWidthShare};
@@ -31,7 +31,7 @@ void AddDatabaseFrame(std::map<const Control*, Growth>& growth, const DatabaseSi
 
 }  // namespace
 
-std::map<const Control*, Growth> MainWindowGrowth(VivuveRava& w) {
+std::map<const Control*, Growth> MainWindowGrowth(MainWindowModel& w) {
   constexpr double kShare = kDatabaseFrameHeightShare;
   std::map<const Control*, Growth> growth = {
       {&w.Frm1, {.grow_x = 1, .grow_y = kShare}},

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "app/model/database_side.h"
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/growing_layout.h"
 
 namespace tabulon::gui {
@@ -25,6 +25,6 @@ inline constexpr double kPathLabelWidthShare = 0.25;
 // what stands below them moves down, what stands right of them moves right. A control that is
 // not named here keeps its designed place: a new control below a list or at a frame's right
 // edge needs its line here.
-std::map<const Control*, Growth> MainWindowGrowth(VivuveRava& window);
+std::map<const Control*, Growth> MainWindowGrowth(MainWindowModel& window);
 
 }  // namespace tabulon::gui

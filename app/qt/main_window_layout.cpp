@@ -11,7 +11,7 @@ constexpr Style kSymbolFont{.symbol_font = true};
 
 // The coefficient boxes: two rows of seven per frame. Box k (0 to 13) of a frame holds a1 to a7
 // in the first row and a'1 to a'7 in the second; tab indexes run down from the frame's first.
-void PlaceCoefficientBoxes(VivuveRava& w, std::vector<ControlPlace>& layout) {
+void PlaceCoefficientBoxes(MainWindowModel& w, std::vector<ControlPlace>& layout) {
   for (int i = 0; i < w.PropTxt.Size(); ++i) {
     const bool db1 = i < 14;
     const int k = i % 14;
@@ -37,7 +37,7 @@ const Control& ControlOf(const ModelControl& control) {
       control);
 }
 
-std::vector<ControlPlace> MainWindowLayout(VivuveRava& w) {
+std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
   const Label* frm1 = &w.Frm1;
   const Label* frm2 = &w.Frm2;
   const Label* frm3 = &w.Frm3;

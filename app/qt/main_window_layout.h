@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 
 namespace tabulon::gui {
 
@@ -54,6 +54,6 @@ struct ControlPlace {
 };
 
 // Every control of the main window with its place, tab index and style; frames come first.
-std::vector<ControlPlace> MainWindowLayout(VivuveRava& window);
+std::vector<ControlPlace> MainWindowLayout(MainWindowModel& window);
 
 }  // namespace tabulon::gui

@@ -7,7 +7,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "common/platform_services.h"
+#include "app/model/platform_services.h"
 
 namespace tabulon::gui {
 

@@ -3,8 +3,8 @@
 
 #include <QPointer>
 
+#include "app/model/platform_services.h"
 #include "app/qt/main_window.h"
-#include "common/platform_services.h"
 
 namespace tabulon::gui {
 

@@ -12,7 +12,7 @@ namespace tabulon::gui {
 
 namespace {
 
-QString ReportFolder(const VivuveRava& model) {
+QString ReportFolder(const MainWindowModel& model) {
   const QString folder = QFile::decodeName(QByteArray::fromStdString(model.common.DB1Dir));
   return folder.isEmpty() ? QDir::currentPath() : folder;
 }
@@ -37,7 +37,7 @@ ReportLink::ReportLink(MainWindow& window, QWidget* parent) : QToolButton(parent
 }
 
 void ReportLink::Follow(const Control& control) {
-  VivuveRava& model = window_.Model();
+  MainWindowModel& model = window_.Model();
   if (&control == &model.CMD1 || &control == &model.CMD2) {
     hide();
   } else if (&control == &model.CMD3 || &control == &model.CMD4) {

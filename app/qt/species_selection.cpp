@@ -8,7 +8,7 @@
 namespace tabulon::gui {
 
 void SelectSpecies(MainWindow& window, Db db, const std::string& name) {
-  VivuveRava& model = window.Model();
+  MainWindowModel& model = window.Model();
   ListBox& list = db == Db::One ? model.LOS1 : model.LOS2;
   try {
     list.SelectByName(name);

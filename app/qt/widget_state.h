@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QString>
 
-#include "common/controls.h"
+#include "app/model/controls.h"
 
 class QCheckBox;
 class QGroupBox;

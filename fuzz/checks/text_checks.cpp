@@ -9,8 +9,8 @@
 #include "common/number_text.h"
 #include "fuzz/checks/fuzz_checks.h"
 #include "fuzz/checks/reference.h"
-#include "properties/coefficient_text.h"
-#include "properties/temperature_line.h"
+#include "thermodb/coefficient_text.h"
+#include "thermodb/temperature_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon::fuzz {

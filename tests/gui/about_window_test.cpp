@@ -28,7 +28,7 @@ class AboutPlatform : public ScriptedPlatform {
     ShowAboutDialog(model->about, owner);
   }
 
-  VivuveRava* model = nullptr;
+  MainWindowModel* model = nullptr;
   QWidget* owner = nullptr;
 };
 
@@ -62,7 +62,7 @@ class AboutWindowTest : public ::testing::Test {
   }
 
   AboutPlatform platform;
-  VivuveRava model{platform};
+  MainWindowModel model{platform};
   MainWindow view{model};
 };
 
@@ -194,7 +194,7 @@ TEST_F(AboutWindowTest, TheMainWindowTakesNoInputWhileTheAboutWindowIsOpen) {
 // is closed the Quit access key ends the program.
 TEST(AboutWindowOnTheDesktop, OpensFromTheMainWindowAndQuitStillEndsTheProgram) {
   QtPlatform platform;
-  VivuveRava model(platform);
+  MainWindowModel model(platform);
   model.Load();
   MainWindow view(model);
   platform.AttachView(&view);

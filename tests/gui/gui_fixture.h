@@ -12,9 +12,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
+#include "app/model/scripted_platform.h"
 #include "app/qt/main_window.h"
-#include "common/scripted_platform.h"
 
 // Readable texts in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -42,7 +42,7 @@ class WindowTest : public ::testing::Test {
   }
 
   ScriptedPlatform platform;
-  VivuveRava model{platform};
+  MainWindowModel model{platform};
   std::unique_ptr<MainWindow> view;
 };
 

@@ -26,7 +26,7 @@ TEST_F(MainWindowLayoutTest, EveryControlHasOneWidgetAtItsPlaceInItsFrame) {
     ASSERT_EQ(widgets.size(), 1) << name.toStdString();
     const QWidget* widget = widgets.front();
     EXPECT_EQ(widget->parentWidget()->objectName().toStdString(),
-              place.frame ? place.frame->Name() : "VivuveRava");
+              place.frame ? place.frame->Name() : "MainWindowModel");
     EXPECT_EQ(widget->geometry(), QRect(place.place.left / 15, place.place.top / 15,
                                         place.place.width / 15, place.place.height / 15))
         << name.toStdString();
@@ -40,8 +40,8 @@ TEST_F(MainWindowLayoutTest, PlacesAreThoseOfTheDesign) {
     QRect twips;
   };
   const Case cases[] = {
-      {"Frm1", "VivuveRava", {120, 0, 13335, 3735}},
-      {"Frm3", "VivuveRava", {120, 7800, 13335, 2535}},
+      {"Frm1", "MainWindowModel", {120, 0, 13335, 3735}},
+      {"Frm3", "MainWindowModel", {120, 7800, 13335, 2535}},
       {"LOS1", "Frm1", {360, 480, 3615, 840}},
       {"LOS2", "Frm2", {360, 480, 3735, 840}},
       {"CMD2", "Frm2", {4320, 960, 4455, 375}},

@@ -36,7 +36,7 @@ class QtPlatformTest : public ::testing::Test {
   }
 
   QtPlatform platform;
-  VivuveRava model{platform};
+  MainWindowModel model{platform};
   MainWindow view{model};
 };
 

@@ -113,7 +113,7 @@ struct DesktopWindow {
     view.show();
   }
   QtPlatform platform;
-  VivuveRava model{platform};
+  MainWindowModel model{platform};
   MainWindow view{model};
 };
 

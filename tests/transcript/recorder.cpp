@@ -38,8 +38,8 @@
 
 #include <unistd.h>
 
-#include "app/model/vivuve_rava.h"
-#include "common/platform_services.h"
+#include "app/model/main_window_model.h"
+#include "app/model/platform_services.h"
 #include "window_dump.h"
 
 namespace fs = std::filesystem;
@@ -64,7 +64,7 @@ class RecordingPlatform : public PlatformServices {
  public:
   explicit RecordingPlatform(std::ostream& out) : out_(out) {}
 
-  void Watch(const VivuveRava& window) {
+  void Watch(const MainWindowModel& window) {
     window_ = &window;
     last_ = DumpWindow(window);
   }
@@ -123,7 +123,7 @@ class RecordingPlatform : public PlatformServices {
   void Event(const std::string& what) { out_ << "  > " << what << '\n'; }
 
   std::ostream& out_;
-  const VivuveRava* window_ = nullptr;
+  const MainWindowModel* window_ = nullptr;
   WindowState last_;
   std::deque<std::optional<std::string>> answers_;
 };
@@ -351,7 +351,7 @@ class ScriptRunner {
   fs::path corpus_;
   RecordingPlatform platform_;
   FolderWatch folder_;
-  VivuveRava window_{platform_};
+  MainWindowModel window_{platform_};
 };
 
 int Main(int argc, char** argv) {

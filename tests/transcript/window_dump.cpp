@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 
 namespace tabulon::transcript {
 namespace {
@@ -130,7 +130,7 @@ std::string HashText(std::string_view bytes) {
   return text;
 }
 
-WindowState DumpWindow(const VivuveRava& w) {
+WindowState DumpWindow(const MainWindowModel& w) {
   WindowState state;
   auto add = [&state](const Control& control, std::string value) {
     state.emplace_back(control.Name(), std::move(value));

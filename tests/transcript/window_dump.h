@@ -8,7 +8,7 @@
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 namespace transcript {
 
@@ -20,7 +20,7 @@ std::string Quoted(std::string_view text);
 // value of CommonValue), in a fixed order: key and value. Long lists are summed up by their
 // count, their first and last items and a hash of all of them.
 using WindowState = std::vector<std::pair<std::string, std::string>>;
-WindowState DumpWindow(const VivuveRava& window);
+WindowState DumpWindow(const MainWindowModel& window);
 
 // A 64-bit FNV-1a hash, in 16 hexadecimal digits.
 std::string HashText(std::string_view bytes);

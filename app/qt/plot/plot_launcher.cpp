@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 #include "app/qt/fonts.h"
 #include "app/qt/main_window_layout.h"
 #include "app/qt/plot/plot_window.h"
@@ -27,7 +27,7 @@ DatabaseSpecies Side(int db, const std::string& path, const std::string& name) {
 }
 
 // The species under a double-click: the row's name in the databases its list belongs to.
-std::vector<DatabaseSpecies> SpeciesOfList(VivuveRava& model, const QString& list,
+std::vector<DatabaseSpecies> SpeciesOfList(MainWindowModel& model, const QString& list,
                                            const std::string& name) {
   const CommonValue& common = model.common;
   std::vector<DatabaseSpecies> sides;
@@ -39,7 +39,7 @@ std::vector<DatabaseSpecies> SpeciesOfList(VivuveRava& model, const QString& lis
 }
 
 // The model's selection, not the row's text: a row shows at most the start of a very long name.
-std::vector<DatabaseSpecies> SelectedInList(VivuveRava& model, const QString& list) {
+std::vector<DatabaseSpecies> SelectedInList(MainWindowModel& model, const QString& list) {
   const ListBox* lists[] = {&model.LOS1, &model.LOS2, &model.LOS3, &model.LOS4, &model.LOS5};
   for (const ListBox* box : lists) {
     if (QString::fromStdString(box->Name()) != list) continue;
@@ -126,7 +126,7 @@ void AddButton(QWidget& main_window, const char* frame, const char* follows, con
 
 }  // namespace
 
-std::vector<DatabaseSpecies> SelectedSpecies(VivuveRava& model, PlotSource source) {
+std::vector<DatabaseSpecies> SelectedSpecies(MainWindowModel& model, PlotSource source) {
   switch (source) {
     case PlotSource::Db1:
       return SelectedInList(model, QStringLiteral("LOS1"));
@@ -154,7 +154,7 @@ QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides) {
   return window;
 }
 
-void InstallPlotLaunchers(QWidget& main_window, VivuveRava& model) {
+void InstallPlotLaunchers(QWidget& main_window, MainWindowModel& model) {
   struct FrameButtons {
     const char* frame;
     const char* follows;  // the control the buttons stay beside
@@ -169,7 +169,7 @@ void InstallPlotLaunchers(QWidget& main_window, VivuveRava& model) {
        kTableButtonInCompareFrame},
   };
   QWidget* owner = &main_window;
-  VivuveRava* m = &model;
+  MainWindowModel* m = &model;
   for (const FrameButtons& f : frames) {
     const PlotSource source = f.source;
     AddButton(main_window, f.frame, f.follows, QStringLiteral("PlotCmd") + f.suffix,

@@ -8,7 +8,7 @@
 class QWidget;
 
 namespace tabulon {
-class VivuveRava;
+class MainWindowModel;
 }
 
 namespace tabulon::gui {
@@ -18,7 +18,7 @@ enum class PlotSource { Db1, Db2, Common };
 // The species selected for a plot or table: the one selected in LOS1 (Db1) or LOS2 (Db2) of
 // its loaded database, or the common species selected in LOS3 in both databases (Common).
 // Empty when nothing is selected there.
-std::vector<DatabaseSpecies> SelectedSpecies(VivuveRava& model, PlotSource source);
+std::vector<DatabaseSpecies> SelectedSpecies(MainWindowModel& model, PlotSource source);
 
 // Opens a plot window or a property table window for the sides (non-modal, one per request,
 // deleted when closed, and closed with `owner`, the main window). When no side can be
@@ -28,6 +28,6 @@ QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides);
 
 // Adds the Plot and Table buttons to the three frames of the main window and opens a plot on a
 // double click in a species list (LOS1, LOS4: DB #1; LOS2, LOS5: DB #2; LOS3: both).
-void InstallPlotLaunchers(QWidget& main_window, VivuveRava& model);
+void InstallPlotLaunchers(QWidget& main_window, MainWindowModel& model);
 
 }  // namespace tabulon::gui

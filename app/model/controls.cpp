@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/controls.h"
+#include "app/model/controls.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/model/about_window.h"
+#include "app/model/about_window_model.h"
 #include "app/model/common_value.h"
-#include "common/controls.h"
-#include "common/platform_services.h"
+#include "app/model/controls.h"
+#include "app/model/platform_services.h"
 #include "thermodb/record_finder.h"
 
 namespace tabulon {
@@ -15,11 +15,11 @@ namespace tabulon {
 // adapters: they read these controls, ask the domain (thermodb/, properties/, compare/) and
 // write the controls exactly as the window's own code would.
 // The Qt window (app/qt) is a view of this object, and tabulon-batch drives it headless.
-class VivuveRava {
+class MainWindowModel {
  public:
-  explicit VivuveRava(PlatformServices& platform);
-  VivuveRava(const VivuveRava&) = delete;
-  VivuveRava& operator=(const VivuveRava&) = delete;
+  explicit MainWindowModel(PlatformServices& platform);
+  MainWindowModel(const MainWindowModel&) = delete;
+  MainWindowModel& operator=(const MainWindowModel&) = delete;
 
   // The window's load steps; run once, right after construction.
   void Load();
@@ -119,7 +119,7 @@ class VivuveRava {
   Button QuitCMD{"QuitCMD", "&Quit"};     // ends the program
 
   // The About window, shown modally by AboutCmd.
-  Aboutfrm about{*this};
+  AboutWindowModel about{*this};
 
  private:
   void WireEvents();

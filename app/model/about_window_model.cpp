@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/model/about_window.h"
+#include "app/model/about_window_model.h"
 
 #include "app/model/credits.h"
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 
 namespace tabulon {
 
@@ -10,12 +10,12 @@ void LinkTextBox::Click() {
   if (on_click_) on_click_();
 }
 
-Aboutfrm::Aboutfrm(VivuveRava& window) : window_(window) {
+AboutWindowModel::AboutWindowModel(MainWindowModel& window) : window_(window) {
   aboutxt3.OnClick([this] { window_.platform.OpenLink(credits::MailLink()); });
   aboutxt4.OnClick([this] { window_.platform.OpenLink(credits::WebLink()); });
 }
 
-void Aboutfrm::Load() {
+void AboutWindowModel::Load() {
   const std::string& new_line = window_.common.NewLine;
   aboutxt[0].SetText(std::string(credits::kVersionLine) + new_line + credits::kPlatformLine);
   aboutxt[1].SetText(credits::AuthorsLine());

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/platform_services.h"
+#include "app/model/platform_services.h"
 
 namespace tabulon {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/model/vivuve_rava.h"
+#include "app/model/main_window_model.h"
 
 #include "app/model/compare_databases.h"
 #include "app/model/database_loader.h"
@@ -12,7 +12,8 @@
 
 namespace tabulon {
 
-VivuveRava::VivuveRava(PlatformServices& platform_services) : platform(platform_services) {
+MainWindowModel::MainWindowModel(PlatformServices& platform_services)
+    : platform(platform_services) {
   for (TextBox* result : {&TXT1CP, &TXT1CPBis, &TXT1H, &TXT1HBis, &TXT1S, &TXT1SBis, &TXT2CP,
                           &TXT2CPBis, &TXT2H, &TXT2HBis, &TXT2S, &TXT2SBis}) {
     result->SetBackColour(Colour::InactiveBorder);
@@ -20,7 +21,7 @@ VivuveRava::VivuveRava(PlatformServices& platform_services) : platform(platform_
   WireEvents();
 }
 
-void VivuveRava::Load() {
+void MainWindowModel::Load() {
   THERMIMG.SetVisible(false);
   common.DB1Loaded = common.DB2Loaded = false;
   common.CommonReady = common.Only1Ready = common.Only2Ready = false;
@@ -33,7 +34,7 @@ void VivuveRava::Load() {
   common.NewLine = "\r\n";
 }
 
-void VivuveRava::WireEvents() {
+void MainWindowModel::WireEvents() {
   CMD1.OnClick([this] { LoadDatabase(*this, Db::One); });
   CMD2.OnClick([this] { LoadDatabase(*this, Db::Two); });
   LOS1.OnClick([this] { ShowSpeciesDetail(*this, Db::One); });

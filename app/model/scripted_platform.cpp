@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/scripted_platform.h"
+#include "app/model/scripted_platform.h"
 
 namespace tabulon {
 

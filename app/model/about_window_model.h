@@ -4,11 +4,11 @@
 #include <functional>
 #include <string>
 
-#include "common/controls.h"
+#include "app/model/controls.h"
 
 namespace tabulon {
 
-class VivuveRava;
+class MainWindowModel;
 
 // A text box of the About window that also reacts to a click: the two link boxes.
 class LinkTextBox : public TextBox {
@@ -31,11 +31,11 @@ class Line : public Control {
 // The About window as a model: the controls of Frame1, named as in the window. It keeps no state
 // of its own: Load sets every text again each time the window opens, so typed text is lost on
 // closing. A click on a link box hands its link to the main window's platform.
-class Aboutfrm {
+class AboutWindowModel {
  public:
-  explicit Aboutfrm(VivuveRava& window);
-  Aboutfrm(const Aboutfrm&) = delete;
-  Aboutfrm& operator=(const Aboutfrm&) = delete;
+  explicit AboutWindowModel(MainWindowModel& window);
+  AboutWindowModel(const AboutWindowModel&) = delete;
+  AboutWindowModel& operator=(const AboutWindowModel&) = delete;
 
   // The load steps, run every time the window is shown. The view draws aboutxt(0) in bold
   // 12-point type, which the load of the original window set here.
@@ -49,7 +49,7 @@ class Aboutfrm {
   ControlArray<Line> Line1{"Line1", 2};
 
  private:
-  VivuveRava& window_;
+  MainWindowModel& window_;
 };
 
 }  // namespace tabulon

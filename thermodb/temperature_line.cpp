@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "properties/temperature_line.h"
+#include "thermodb/temperature_line.h"
 
 #include <algorithm>
 #include <vector>

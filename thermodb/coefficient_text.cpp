@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "properties/coefficient_text.h"
+#include "thermodb/coefficient_text.h"
 
 #include <algorithm>
 #include <charconv>
