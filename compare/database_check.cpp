@@ -39,7 +39,7 @@ std::string_view TrimmedRight(std::string_view line) {
 // at a line that is itself a record's first line (the record before it was cut short).
 int OwnLineCount(const ThermoRecord& record) {
   for (int k = 1; k < record.line_count; ++k) {
-    const std::string& line = record.lines[static_cast<std::size_t>(k)];
+    const std::string_view line = record.Line(k);
     if (IsEndLine(line) || ClassifyBodyLine(line) == BodyLineKind::Species) return k;
   }
   return record.line_count;
@@ -48,7 +48,7 @@ int OwnLineCount(const ThermoRecord& record) {
 std::string IncompleteDetail(const ThermoRecord& record, int own_lines) {
   std::string detail = "only " + std::to_string(own_lines) + " of 4 lines, then ";
   if (own_lines == record.line_count) return detail + "the end of the file";
-  const std::string& next = record.lines[static_cast<std::size_t>(own_lines)];
+  const std::string_view next = record.Line(own_lines);
   return detail + (IsEndLine(next) ? "the END line" : "the next record");
 }
 
@@ -103,8 +103,8 @@ class Checker {
           record.t_mid != first.t_mid) {
         differences.push_back("limits");
       }
-      for (std::size_t k = 1; k < kLinesPerRecord; ++k) {
-        if (TrimmedRight(record.lines[k]) != TrimmedRight(first.lines[k])) {
+      for (int k = 1; k < kLinesPerRecord; ++k) {
+        if (TrimmedRight(record.Line(k)) != TrimmedRight(first.Line(k))) {
           differences.push_back("line " + std::to_string(k + 1));
         }
       }
@@ -149,7 +149,7 @@ class Checker {
   }
 
   void Hf(const ThermoRecord& record, const TwoRangeNasa7& curve) {
-    const std::optional<double> field = StrictNumber(CoefficientField(record.lines[3], 5));
+    const std::optional<double> field = record.HfValue();
     if (!field) return;
     const double h298 = HfOverRAt298(curve);
     if (!HfDisagrees(*field, h298)) return;
