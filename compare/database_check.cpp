@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/leading_number.h"
+#include "thermodb/record_extent.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -33,16 +34,6 @@ std::string Short(double x) {
 std::string_view TrimmedRight(std::string_view line) {
   const std::size_t end = line.find_last_not_of(' ');
   return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
-}
-
-// How many of the record's lines really belong to it: lines 2 to 4 end at the end line, and
-// at a line that is itself a record's first line (the record before it was cut short).
-int OwnLineCount(const ThermoRecord& record) {
-  for (int k = 1; k < record.line_count; ++k) {
-    const std::string_view line = record.Line(k);
-    if (IsEndLine(line) || ClassifyBodyLine(line) == BodyLineKind::Species) return k;
-  }
-  return record.line_count;
 }
 
 std::string IncompleteDetail(const ThermoRecord& record, int own_lines) {

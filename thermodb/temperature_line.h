@@ -12,6 +12,8 @@ struct TemperatureLimits {
   std::string mid;   // T common, where the two coefficient sets meet
   std::string high;  // T high
   std::string low;   // T low
+
+  friend bool operator==(const TemperatureLimits&, const TemperatureLimits&) = default;
 };
 
 // The three limits as numbers; none where the token's number lies beyond the double range.
