@@ -98,8 +98,7 @@ std::optional<RecordRepair> RepairJoin(const ThermoRecord& record, std::size_t i
   repair.action = cp_jump ? RepairAction::Refit : RepairAction::Shift;
   if (cp_jump && !(repair.cost.dcp_max <= options.max_dcp)) {
     repair.action = RepairAction::Refused;
-    repair.reason = "largest |dCp| " + ShortestNumber(repair.cost.dcp_max) +
-                    " cal/mol/K is above " + ShortestNumber(options.max_dcp);
+    repair.reason = "|dCp| above the allowed " + ShortestNumber(options.max_dcp) + " cal/mol/K";
   }
   return repair;
 }

@@ -121,7 +121,7 @@ TEST(RecordRepair, ChoosesTheRepairAndReportsItsCost) {
        1,
        RepairAction::Refused,
        {nan, nan, nan},
-       "largest |dCp| "},
+       "|dCp| above the allowed 1 cal/mol/K"},
       {"the same with a larger allowance",
        {.high_set = Raised(kH2oHigh, 0, 0.8), .low_set = kH2oLow},
        {.max_dcp = 5},
