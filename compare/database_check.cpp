@@ -86,20 +86,7 @@ class Checker {
   }
 
   void Duplicate(const ThermoRecord& record, const ThermoRecord& first) {
-    std::vector<std::string> differences;
-    if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
-      differences.push_back("the first is incomplete");
-    } else {
-      if (record.t_low != first.t_low || record.t_high != first.t_high ||
-          record.t_mid != first.t_mid) {
-        differences.push_back("limits");
-      }
-      for (int k = 1; k < kLinesPerRecord; ++k) {
-        if (TrimmedRight(record.Line(k)) != TrimmedRight(first.Line(k))) {
-          differences.push_back("line " + std::to_string(k + 1));
-        }
-      }
-    }
+    const std::vector<std::string> differences = RepeatDifferences(record, first);
     const std::vector<std::pair<std::string, double>> numbers = {{"first_line", first.line_number}};
     if (differences.empty()) {
       Add(record, CheckCode::DuplicateIdentical,
@@ -156,6 +143,23 @@ class Checker {
 };
 
 }  // namespace
+
+std::vector<std::string> RepeatDifferences(const ThermoRecord& later, const ThermoRecord& first) {
+  if (OwnLineCount(later) != kLinesPerRecord) return {"it is incomplete"};
+  if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
+    return {"the first is incomplete"};
+  }
+  std::vector<std::string> differences;
+  if (later.t_low != first.t_low || later.t_high != first.t_high || later.t_mid != first.t_mid) {
+    differences.push_back("limits");
+  }
+  for (int k = 1; k < kLinesPerRecord; ++k) {
+    if (TrimmedRight(later.Line(k)) != TrimmedRight(first.Line(k))) {
+      differences.push_back("line " + std::to_string(k + 1));
+    }
+  }
+  return differences;
+}
 
 std::string_view CodeName(CheckCode code) {
   return kCodeNames[static_cast<std::size_t>(code)];

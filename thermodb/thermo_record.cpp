@@ -19,6 +19,10 @@ std::string_view ThermoRecord::Line(int k) const {
   return lines_[static_cast<std::size_t>(k)].In(*bytes_);
 }
 
+std::array<std::string_view, kLinesPerRecord> ThermoRecord::Lines() const {
+  return {Line(0), Line(1), Line(2), Line(3)};
+}
+
 std::string ThermoRecord::Line1Upper() const {
   return UpperAscii(Line(0));
 }

@@ -54,6 +54,8 @@ struct ThermoRecord {
   // Record line k (0 to 3) as it stands in the file, not upper-cased (comment lines between
   // the record's lines left out); empty past line_count.
   std::string_view Line(int k) const;
+  // The four lines, as Line gives them.
+  std::array<std::string_view, kLinesPerRecord> Lines() const;
   // Line 1 upper-cased, as the record lookup returns it and the reports write it.
   std::string Line1Upper() const;
   // The limit texts the detail view shows (" 300", " 5000", " 1000"; empty for a limit beyond
