@@ -3,17 +3,13 @@
 
 namespace tabulon {
 
-SpeciesView ViewOf(const LookupResult& found) {
+SpeciesView ViewOf(const ThermoRecord* found) {
   SpeciesView view;
-  if (found.status != LookupStatus::Found && found.status != LookupStatus::Incomplete) return view;
-  const SpeciesRecord& lines = found.record;
-  // An incomplete record is never shown, so how many of its lines were read does not matter.
-  const int line_count = found.status == LookupStatus::Found ? kLinesPerRecord : 1;
-  view.record = ParseThermoRecord({lines.line1, lines.line2, lines.line3, lines.line4}, line_count,
-                                  /*line_number=*/0);
-  if (!view.record.LimitsAccepted()) {
+  if (found == nullptr) return view;
+  view.record = *found;
+  if (!found->LimitsAccepted()) {
     view.outcome = DetailOutcome::Refused;
-  } else if (view.record.Complete()) {
+  } else if (found->Complete()) {
     view.outcome = DetailOutcome::Shown;
   }
   return view;

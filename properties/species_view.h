@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "thermodb/record_lookup.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -14,13 +13,14 @@ enum class DetailOutcome {
              // ending before its fourth line): the view shows no species
 };
 
-// What a detail view shows for a lookup's result: the outcome and the record behind it (its
-// lines, limits and texts; for NotShown only what the lookup found, if anything). Line 1 is
-// checked first, so a record cut short after line 1 is still refused for its limits.
+// What a detail view shows for the record a lookup found (null for none): the outcome and the
+// record behind it (its lines, limits and texts; for NotShown only what the lookup found, if
+// anything). Line 1 is checked first, so a record cut short after line 1 is still refused for
+// its limits.
 struct SpeciesView {
   DetailOutcome outcome = DetailOutcome::NotShown;
   ThermoRecord record;
 };
-SpeciesView ViewOf(const LookupResult& found);
+SpeciesView ViewOf(const ThermoRecord* found);
 
 }  // namespace tabulon

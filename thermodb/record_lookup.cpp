@@ -6,19 +6,10 @@
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
+namespace {
 
-LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
-  LineReader reader;
-  if (!reader.Open(path)) return {LookupStatus::CannotOpen, {}};
-  // Every line without a first word has the empty word, which never matches.
-  if (name.empty()) return {LookupStatus::NotFound, {}};
-  std::string line;
-  while (reader.Next(line)) {
-    if (RecordWord(line) == name) return ReadRecordAfterLine1(reader, UpperAscii(line));
-  }
-  return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
-}
-
+// Reads record lines 2 to 4 after line 1 has matched, each the next line that is not a comment
+// line.
 LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {
   LookupResult result{LookupStatus::Found, {}};
   SpeciesRecord& record = result.record;
@@ -34,6 +25,20 @@ LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {
     *target = std::move(line);
   }
   return result;
+}
+
+}  // namespace
+
+LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
+  LineReader reader;
+  if (!reader.Open(path)) return {LookupStatus::CannotOpen, {}};
+  // Every line without a first word has the empty word, which never matches.
+  if (name.empty()) return {LookupStatus::NotFound, {}};
+  std::string line;
+  while (reader.Next(line)) {
+    if (RecordWord(line) == name) return ReadRecordAfterLine1(reader, UpperAscii(line));
+  }
+  return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
 }
 
 }  // namespace tabulon

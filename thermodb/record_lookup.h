@@ -33,10 +33,4 @@ struct LookupResult {
 // looked for: the preamble and lines after the end line are searched too.
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name);
 
-class LineReader;
-
-// The part of a lookup after line 1 has matched, shared by FindSpeciesRecord and RecordFinder:
-// reads record lines 2 to 4 from `reader`, each the next line that is not a comment line.
-LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper);
-
 }  // namespace tabulon

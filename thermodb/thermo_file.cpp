@@ -77,9 +77,9 @@ std::vector<std::string> ThermoFile::Names() const {
 }
 
 const ThermoRecord* ThermoFile::Find(std::string_view name) const {
-  std::size_t index = 0;
-  const LookupStatus status = text_.Find(name, &index).status;
-  if (status != LookupStatus::Found && status != LookupStatus::Incomplete) return nullptr;
+  const std::optional<std::size_t> line = text_.FindLine(name);
+  if (!line) return nullptr;
+  const std::size_t index = *line;
   const int line_number = static_cast<int>(index) + 1;
 
   const auto scanned = std::lower_bound(

@@ -68,9 +68,8 @@ int ThermoText::RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines)
   return count;
 }
 
-LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) const {
-  if (!snapshot_.Readable()) return {LookupStatus::CannotOpen, {}};
-  if (name.empty() || HoldsLowerCase(name)) return {LookupStatus::NotFound, {}};
+std::optional<std::size_t> ThermoText::FindLine(std::string_view name) const {
+  if (!snapshot_.Readable() || name.empty() || HoldsLowerCase(name)) return std::nullopt;
   std::call_once(words_->built, [this] {
     auto& first_line_of = words_->first_line_of;
     first_line_of.reserve(lines_.size());
@@ -80,16 +79,8 @@ LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) co
     }
   });
   const auto hit = words_->first_line_of.find(name);
-  if (hit == words_->first_line_of.end()) return {LookupStatus::NotFound, {}};
-  if (line_index != nullptr) *line_index = hit->second;
-  std::array<LineSpan, 4> lines;
-  const int count = RecordLinesAt(hit->second, lines);
-  const std::string_view bytes = snapshot_.Bytes();
-  auto text = [&](int k) {
-    return k < count ? std::string(lines[static_cast<std::size_t>(k)].In(bytes)) : std::string();
-  };
-  return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(text(0)), text(1), text(2), text(3)}};
+  if (hit == words_->first_line_of.end()) return std::nullopt;
+  return hit->second;
 }
 
 }  // namespace tabulon

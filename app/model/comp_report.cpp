@@ -53,32 +53,29 @@ void WriteEmptyLines(ReportFile& file, int lines) {
 // The record block of `name`; nothing when the file holds no such record. A file that cannot
 // be read, or a record that ends before its fourth line, ends the run: the report would
 // otherwise look complete without that species' data.
-void WriteRecordBlock(ReportFile& file, RecordFinder& records, const std::string& path,
-                      const std::string& name) {
-  const LookupResult found = records.Find(path, name);
-  switch (found.status) {
-    case LookupStatus::Found:
-      break;
-    case LookupStatus::NotFound:
-      return;
-    case LookupStatus::Incomplete:
-      throw ReportFailure(file.Path(),
-                          "the record of " + name + " in " + path + " ends before its fourth line");
-    case LookupStatus::CannotOpen:
-      throw ReportFailure(file.Path(), "the database " + path + " cannot be read");
+void WriteRecordBlock(ReportFile& file, const ThermoFile& database, const std::string& name) {
+  const std::string& path = database.Path();
+  if (!database.Readable()) {
+    throw ReportFailure(file.Path(), "the database " + path + " cannot be read");
   }
-  file.WriteLine(found.record.line1);
-  file.WriteLine(found.record.line2);
-  file.WriteLine(found.record.line3);
-  file.WriteLine(found.record.line4);
+  const ThermoRecord* record = database.Find(name);
+  if (record == nullptr) return;
+  if (!record->Complete()) {
+    throw ReportFailure(file.Path(),
+                        "the record of " + name + " in " + path + " ends before its fourth line");
+  }
+  file.WriteLine(record->Line1Upper());
+  for (int k = 1; k < kLinesPerRecord; ++k) file.WriteLine(record->Line(k));
 }
 
 // The species of one database only: heading, tildes, their records, then the closing rule.
 void WriteOneSidedSection(ReportFile& file, MainWindowModel& window, std::string_view title,
-                          int count, const ListBox& list, const std::string& path) {
+                          int count, const ListBox& list, Db db) {
+  const std::string& path = db == Db::One ? window.common.DB1Path : window.common.DB2Path;
+  const std::shared_ptr<const ThermoFile> database = window.databases.Current(db, path);
   file.WriteLine(SectionHeading(title, count));
   file.WriteLine(kTildes);
-  for (int i = 0; i < count; ++i) WriteRecordBlock(file, window.records, path, list.Item(i));
+  for (int i = 0; i < count; ++i) WriteRecordBlock(file, *database, list.Item(i));
   WriteEmptyLines(file, 2);
   file.WriteLine(kRule);
   WriteEmptyLines(file, 2);
@@ -93,7 +90,8 @@ std::optional<std::vector<std::string>> PlainLines(MainWindowModel& window,
   std::array<std::string, 2> hf;
   for (int side = 0; side < 2; ++side) {
     const std::string& path = side == 0 ? window.common.DB1Path : window.common.DB2Path;
-    const SpeciesView view = ViewOf(window.records.Find(path, name));
+    const SpeciesView view =
+        ViewOf(window.databases.Current(side == 0 ? Db::One : Db::Two, path)->Find(name));
     if (view.outcome == DetailOutcome::Refused) return std::nullopt;
     if (view.outcome != DetailOutcome::Shown) continue;  // its boxes stay empty
     for (int k = 0; k < kCoefficientsPerRecord; ++k) {
@@ -180,9 +178,9 @@ void WriteCompReport(MainWindowModel& window) {
   WriteEmptyLines(file, 1);
 
   WriteOneSidedSection(file, window, "List of species in DB # 1 but not in DB # 2",
-                       common.Only1Count, window.LOS4, common.DB1Path);
+                       common.Only1Count, window.LOS4, Db::One);
   WriteOneSidedSection(file, window, "List of species in DB # 2 but not in DB # 1",
-                       common.Only2Count, window.LOS5, common.DB2Path);
+                       common.Only2Count, window.LOS5, Db::Two);
 
   file.WriteLine(SectionHeading("List of common species", common.CommonCount));
   file.WriteLine(kTildes);

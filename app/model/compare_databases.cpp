@@ -65,8 +65,9 @@ void CheckCounts(MainWindowModel& window) {
 ReportRun CompareDatabases(MainWindowModel& window) {
   if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
   try {
-    // Every record lookup of the comparison is answered from one read of each file.
-    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
+    // Every record lookup of the comparison is answered from the files as they were at its
+    // start.
+    const CommandFiles files(window);
     window.THERMIMG.SetVisible(false);
     window.msglbl1.SetCaption("");
     ClearDetailViews(window);

@@ -77,7 +77,8 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
     }
   }
 
-  const SpeciesView view = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
+  const SpeciesView view =
+      ViewOf(window.databases.Current(db, side.path)->Find(side.list.SelectedText()));
   switch (view.outcome) {
     case DetailOutcome::Shown:
       ShowLimits(side, view.record.LimitTexts());

@@ -127,7 +127,8 @@ const std::array<Sync::Side, 2>& RecordsOf(MainWindowModel& window, const std::s
   std::array<Sync::Side, 2> sides;
   for (int side = 0; side < 2; ++side) {
     const std::string& path = side == 0 ? window.common.DB1Path : window.common.DB2Path;
-    const SpeciesView view = ViewOf(window.records.Find(path, name));
+    const SpeciesView view =
+        ViewOf(window.databases.Current(side == 0 ? Db::One : Db::Two, path)->Find(name));
     const ThermoRecord& record = view.record;
     // Refused: a message. An empty a1: no evaluation, so no line. T = 0 inside the range: the
     // emptied fields' reactions would evaluate, and could tell of a failure.
@@ -244,8 +245,8 @@ std::string TemperatureFieldText(double t) {
 ReportRun WritePropertyReport(MainWindowModel& window) {
   if (window.common.CommonCount == 0) return ReportRun::NotRun;
   try {
-    // Every record lookup of the report is answered from one read of each file.
-    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
+    // Every record lookup of the report is answered from the files as they were at its start.
+    const CommandFiles files(window);
     window.THERMIMG.SetVisible(false);
     window.msglbl2.SetCaption("");
     const std::string path = window.common.DB1Dir + "Comp2.txt";
