@@ -57,8 +57,13 @@ ScanResult ScanSpeciesLines(const ThermoText& text,
 ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
   ThermoFile file;
   file.text_ = ThermoText(std::move(snapshot));
-  file.outcome_ = ScanSpeciesLines(
-      file.text_, [&file](std::size_t index) { file.records_.push_back(file.RecordAt(index)); });
+  // The species lines first, so that the records take exactly the room they need.
+  std::vector<std::uint32_t> species_lines;
+  file.outcome_ = ScanSpeciesLines(file.text_, [&species_lines](std::size_t index) {
+    species_lines.push_back(static_cast<std::uint32_t>(index));
+  });
+  file.records_.reserve(species_lines.size());
+  for (std::uint32_t index : species_lines) file.records_.push_back(file.RecordAt(index));
   return file;
 }
 
