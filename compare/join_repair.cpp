@@ -43,6 +43,7 @@ void AddCpRows(const TwoRangeNasa7& curve, RecordSet set, std::size_t column, Li
   const CoefficientSet& old = SetOf(curve, set);
   const KelvinRange range = RangeOf(curve, set);
   std::vector<double> row(rows.Unknowns(), 0.0);
+  if (range.to >= range.from) rows.Reserve(std::size_t(range.to - range.from) + 1);
   for (int t = range.from; t <= range.to; ++t) {
     const double tau = double(t) / curve.t_mid;
     double power = 1;
