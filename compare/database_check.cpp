@@ -39,7 +39,7 @@ std::string_view TrimmedRight(std::string_view line) {
 std::string IncompleteDetail(const ThermoRecord& record, int own_lines) {
   std::string detail = "only " + std::to_string(own_lines) + " of 4 lines, then ";
   if (own_lines == record.line_count) return detail + "the end of the file";
-  const std::string& next = record.lines[static_cast<std::size_t>(own_lines)];
+  const std::string_view next = record.Line(own_lines);
   return detail + (IsEndLine(next) ? "the END line" : "the next record");
 }
 
@@ -127,7 +127,7 @@ class Checker {
   }
 
   void Hf(const ThermoRecord& record, const TwoRangeNasa7& curve) {
-    const std::optional<double> field = StrictNumber(CoefficientField(record.lines[3], 5));
+    const std::optional<double> field = record.HfValue();
     if (!field) return;
     const double h298 = HfOverRAt298(curve);
     if (!HfDisagrees(*field, h298)) return;
@@ -153,8 +153,8 @@ std::vector<std::string> RepeatDifferences(const ThermoRecord& later, const Ther
   if (later.t_low != first.t_low || later.t_high != first.t_high || later.t_mid != first.t_mid) {
     differences.push_back("limits");
   }
-  for (std::size_t k = 1; k < kLinesPerRecord; ++k) {
-    if (TrimmedRight(later.lines[k]) != TrimmedRight(first.lines[k])) {
+  for (int k = 1; k < kLinesPerRecord; ++k) {
+    if (TrimmedRight(later.Line(k)) != TrimmedRight(first.Line(k))) {
       differences.push_back("line " + std::to_string(k + 1));
     }
   }

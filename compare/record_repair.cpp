@@ -157,8 +157,8 @@ void AddRepairs(const RepairPlan& plan, std::span<const ThermoRecord> records, D
     const ThermoRecord& record = records[repair.record];
     // Every repair keeps H(298.15 K) but a refit of both sets anchored above 298.15 K.
     const bool keeps_h298 = !repair.refit_both || record.t_low <= kReferenceTemperature;
-    std::string hf(HfFieldText(record.lines[3]));
-    if (!keeps_h298 && StrictNumber(CoefficientField(record.lines[3], 5))) {
+    std::string hf(HfFieldText(record.Line(3)));
+    if (!keeps_h298 && record.HfValue()) {
       hf = CoefficientField15(HfOverRAt298(repair.after)).value_or("");
     }
     const auto lines = StandardCoefficientLines(repair.after.high, repair.after.low, hf);

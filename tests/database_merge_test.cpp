@@ -153,7 +153,7 @@ TEST(DatabaseMerge, CorpusRecordsKeepTheirLines) {
   for (std::size_t i = 0; i < merged.Records().size(); ++i) {
     const ThermoRecord& record = merged.Records()[i];
     const ThermoRecord* from = output.records[i].as_read;
-    ASSERT_EQ(record.lines, from->lines) << record.name;
+    ASSERT_EQ(record.Lines(), from->Lines()) << record.name;
     const bool from_second =
         from >= second.Records().data() && from < second.Records().data() + second.Records().size();
     EXPECT_EQ(from_second, std::find(common.begin(), common.end(), record.name) != common.end() ||

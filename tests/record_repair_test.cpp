@@ -240,14 +240,14 @@ TEST(RecordRepair, CorpusFilesWithJumpsRepairedAndReadBack) {
       const ThermoRecord& after = written.Records()[i];
       const bool repaired = next < plan.repairs.size() && plan.repairs[next].record == i;
       if (!repaired) {
-        EXPECT_EQ(after.lines, before.lines) << before.name;
+        EXPECT_EQ(after.Lines(), before.Lines()) << before.name;
         continue;
       }
       const RecordRepair& repair = plan.repairs[next++];
       ASSERT_TRUE(repair.Applied()) << before.name << ": " << repair.reason;
       EXPECT_EQ(written.Text().Line(std::size_t(after.line_number - 2)).substr(0, 12),
                 "! repaired: ");
-      EXPECT_EQ(after.lines[0], before.lines[0]);
+      EXPECT_EQ(after.Line(0), before.Line(0));
       const TwoRangeNasa7 old_curve = TwoRangeNasa7::Of(before),
                           new_curve = TwoRangeNasa7::Of(after);
       ExpectCost(repair.cost, BruteForceCost(old_curve, new_curve));

@@ -38,13 +38,18 @@ bool SameSet(const CoefficientSet& a, const CoefficientSet& b) {
   return true;
 }
 
+bool SameTexts(const ThermoRecord& a, const ThermoRecord& b) {
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    if (a.CoefficientText(k) != b.CoefficientText(k)) return false;
+  }
+  return true;
+}
+
 // What a written record's reading differs in from what was meant, or empty.
 std::string Difference(const ThermoRecord& read, const WrittenRecord& meant) {
   const ThermoRecord& from = *meant.as_read;
   if (read.name != from.name) return "reads the name " + read.name + ", not " + from.name;
-  if (read.limit_texts.low != from.limit_texts.low ||
-      read.limit_texts.high != from.limit_texts.high ||
-      read.limit_texts.mid != from.limit_texts.mid) {
+  if (read.LimitTexts() != from.LimitTexts()) {
     return "reads other temperature limits";
   }
   if (meant.rewritten) {
@@ -52,8 +57,8 @@ std::string Difference(const ThermoRecord& read, const WrittenRecord& meant) {
         !SameSet(read.low, meant.rewritten->second)) {
       return "reads other coefficients than were written";
     }
-  } else if (meant.whole && (read.coefficient_texts != from.coefficient_texts ||
-                             !SameSet(read.high, from.high) || !SameSet(read.low, from.low))) {
+  } else if (meant.whole && (!SameTexts(read, from) || !SameSet(read.high, from.high) ||
+                             !SameSet(read.low, from.low))) {
     return "reads other coefficients than its source";
   }
   return {};

@@ -27,7 +27,7 @@ RecordExtent ExtentOf(const ThermoText& text, std::size_t first) {
 
 int OwnLineCount(const ThermoRecord& record) {
   for (int k = 1; k < record.line_count; ++k) {
-    if (EndsTheRecord(record.lines[static_cast<std::size_t>(k)])) return k;
+    if (EndsTheRecord(record.Line(k))) return k;
   }
   return record.line_count;
 }
