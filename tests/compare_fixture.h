@@ -8,8 +8,11 @@
 #include "app/model/database_side.h"
 #include "app/model/main_window_model.h"
 #include "common/number_text.h"
+#include "compare/report_file.h"
+#include "compare/report_sink.h"
 #include "detail_window.h"
 #include "test_support.h"
+#include "thermodb/thermo_file.h"
 
 namespace tabulon::testing {
 
@@ -76,5 +79,21 @@ inline std::vector<std::string> ReportLines(const std::string& bytes) {
     start = end + 2;
   }
 }
+
+// A database held in memory, read as a report command reads its file.
+inline ThermoFile FileOf(const std::vector<std::string>& records, std::string path) {
+  return ThermoFile::Of(FileSnapshot::OfBytes(std::move(path), DatabaseText(records)));
+}
+
+// A report's lines caught in memory. With `fail_at`, writing line number `fail_at` (from 0)
+// fails as a full disk would.
+struct CaughtLines : ReportSink {
+  std::vector<std::string> lines;
+  std::size_t fail_at = static_cast<std::size_t>(-1);
+  void WriteLine(std::string_view text) override {
+    if (lines.size() == fail_at) throw ReportFailure("Comp.txt", "No space left on device");
+    lines.emplace_back(text);
+  }
+};
 
 }  // namespace tabulon::testing

@@ -2,11 +2,12 @@
 #include "app/model/compare_databases.h"
 
 #include "app/model/clear_detail_views.h"
-#include "app/model/comp_report.h"
 #include "app/model/compare_sets.h"
 #include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
+#include "app/model/report_run_view.h"
 #include "common/message_text.h"
+#include "compare/comp_report.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
 
@@ -60,19 +61,54 @@ void CheckCounts(MainWindowModel& window) {
   if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2", window.LOS2, window.LOS1);
 }
 
+// Writes Comp.txt from the two databases as they are now, then shows what the run did.
+// True when the report was written in full.
+bool WriteCompReport(MainWindowModel& window) {
+  const CommonValue& common = window.common;
+  const auto [db1, db2] = ReadDatabasesForReport(window);
+  const std::string path = common.DB1Dir + "Comp.txt";
+  ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
+  const CompReportInput input{.db1 = &db1,
+                              .db2 = &db2,
+                              .db1_path = common.DB1Path,
+                              .db2_path = common.DB2Path,
+                              .db1_count = common.DB1Count,
+                              .db2_count = common.DB2Count,
+                              .only1 = window.LOS4.Items(),
+                              .only2 = window.LOS5.Items(),
+                              .common = window.LOS3.Items(),
+                              .hf_asked = {window.Ck1.Checked(), window.Ck2.Checked()},
+                              .r_gas = common.RGas,
+                              .fields = FieldsBeforeReport(window)};
+  ReportRunResult run = RunCompReport(input, file);
+  if (!run.failure) {
+    try {
+      file.Close();
+    } catch (const ReportFailure& failure) {
+      run.NotWritten(failure);
+    }
+  }
+  ShowReportRun(window, run);
+  if (!run.failure) return true;
+  if (run.failure->Kind() == FailureKind::FileFailure) {
+    ShowReportNotWritten(window, "Compare", "Comp.txt", path, *run.failure);
+  } else {
+    window.platform.NoteSilentFailure(kCompareCommand, *run.failure);
+  }
+  return false;
+}
+
 }  // namespace
 
 ReportRun CompareDatabases(MainWindowModel& window) {
   if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
   try {
-    // Every record lookup of the comparison is answered from one read of each file.
-    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
     window.THERMIMG.SetVisible(false);
     window.msglbl1.SetCaption("");
     ClearDetailViews(window);
     ResetComparison(window);
     CompareSets(window);
-    WriteCompReport(window);
+    if (!WriteCompReport(window)) return ReportRun::Stopped;
     if (window.common.CommonCount != 0) {
       for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
                                                               &window.Ktxt2, &window.Ktxt3}) {
@@ -86,8 +122,6 @@ ReportRun CompareDatabases(MainWindowModel& window) {
     return ReportRun::Complete;
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
-  } catch (const ReportFailure& failure) {
-    ShowReportNotWritten(window, "Compare", "Comp.txt", failure);
   } catch (const Failure& failure) {
     window.platform.NoteSilentFailure(kCompareCommand, failure);
   }
