@@ -20,6 +20,11 @@ std::string ErrorText(int error_number) {
   return std::generic_category().message(error_number);
 }
 
+int OpenFile(const char* path, int flags, mode_t mode) {
+  return ::open(path, flags, mode);
+}
+
+ReportOpenCall open_call = &OpenFile;
 ReportWriteCall write_call = &::write;
 
 bool IsSameFile(const struct stat& report, std::string_view database) {
@@ -29,6 +34,10 @@ bool IsSameFile(const struct stat& report, std::string_view database) {
 }
 
 }  // namespace
+
+void SetReportOpenCall(ReportOpenCall call) {
+  open_call = call != nullptr ? call : &OpenFile;
+}
 
 void SetReportWriteCall(ReportWriteCall call) {
   write_call = call != nullptr ? call : &::write;
@@ -46,7 +55,7 @@ void ReportFile::Open() {
   // O_NONBLOCK keeps a FIFO without a reader from blocking the open; it is refused below.
   const int flags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | O_NONBLOCK |
                     (mode_ == Mode::Append ? O_APPEND : 0);
-  fd_ = ::open(path_.c_str(), flags, 0666);
+  fd_ = open_call(path_.c_str(), flags, 0666);
   if (fd_ < 0) {
     Fail(errno == ELOOP ? "it is a symbolic link" : ErrorText(errno));
   }

@@ -30,9 +30,12 @@ class ReportFailure : public Failure {
   std::string reason_;
 };
 
-// The system call that writes a report's bytes (::write). Tests put another in its place to
-// see a full disk; nullptr puts ::write back.
+// The system calls that open a report (::open) and write its bytes (::write). Tests put others
+// in their place to see a full disk, or a folder that refuses the file also to the superuser
+// (whom permission bits do not stop); nullptr puts the system's call back.
+using ReportOpenCall = int (*)(const char* path, int flags, mode_t mode);
 using ReportWriteCall = ssize_t (*)(int fd, const void* bytes, std::size_t size);
+void SetReportOpenCall(ReportOpenCall call);
 void SetReportWriteCall(ReportWriteCall call);
 
 // A report being written (Comp.txt, Comp2.txt): single-byte text, every line ending in CR LF.

@@ -61,9 +61,9 @@ void CheckCounts(MainWindowModel& window) {
   if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2", window.LOS2, window.LOS1);
 }
 
-// Writes Comp.txt from the two databases as they are now, then shows what the run did.
-// True when the report was written in full.
-bool WriteCompReport(MainWindowModel& window) {
+// Writes Comp.txt from the two databases as they are now and shows what the run did; a run
+// that ends early says why.
+ReportOutcome WriteCompReport(MainWindowModel& window) {
   const CommonValue& common = window.common;
   const auto [db1, db2] = ReadDatabasesForReport(window);
   const std::string path = common.DB1Dir + "Comp.txt";
@@ -89,43 +89,45 @@ bool WriteCompReport(MainWindowModel& window) {
     }
   }
   ShowReportRun(window, run);
-  if (!run.failure) return true;
-  if (run.failure->Kind() == FailureKind::FileFailure) {
-    ShowReportNotWritten(window, "Compare", "Comp.txt", path, *run.failure);
-  } else {
-    window.platform.NoteSilentFailure(kCompareCommand, *run.failure);
-  }
-  return false;
+  if (run.failure) return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure);
+  return ReportOutcome::Written();
 }
 
 }  // namespace
 
-ReportRun CompareDatabases(MainWindowModel& window) {
-  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
+ReportOutcome CompareDatabases(MainWindowModel& window) {
+  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return {};
+  window.THERMIMG.SetVisible(false);
+  window.msglbl1.SetCaption("");
+  ClearDetailViews(window);
+  ResetComparison(window);
   try {
-    window.THERMIMG.SetVisible(false);
-    window.msglbl1.SetCaption("");
-    ClearDetailViews(window);
-    ResetComparison(window);
     CompareSets(window);
-    if (!WriteCompReport(window)) return ReportRun::Stopped;
-    if (window.common.CommonCount != 0) {
-      for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
-                                                              &window.Ktxt2, &window.Ktxt3}) {
-        control->SetVisible(true);
-      }
-    }
-    ClearCoefficientBoxes(window);
-    ClearLimitLabels(window);
-    window.msglbl1.SetCaption(kCompReportDone);
-    CheckCounts(window);
-    return ReportRun::Complete;
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
+    return ReportNotWrittenAfter(window, ReportName::Comp, failure);
   } catch (const Failure& failure) {
-    window.platform.NoteSilentFailure(kCompareCommand, failure);
+    return ShowReportNotWritten(window, ReportName::Comp, window.common.DB1Dir + "Comp.txt",
+                                failure);
   }
-  return ReportRun::Stopped;
+  const ReportOutcome outcome = WriteCompReport(window);
+  if (outcome.end != ReportOutcome::End::Written) return outcome;
+  if (window.common.CommonCount != 0) {
+    for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
+                                                            &window.Ktxt2, &window.Ktxt3}) {
+      control->SetVisible(true);
+    }
+  }
+  ClearCoefficientBoxes(window);
+  ClearLimitLabels(window);
+  window.msglbl1.SetCaption(kCompReportDone);
+  try {
+    CheckCounts(window);
+  } catch (const Failure& failure) {
+    // A 16-bit sum beyond 32767: the report is whole, only the name check could not be made.
+    window.platform.NoteSilentFailure("Compare", failure);
+  }
+  return outcome;
 }
 
 }  // namespace tabulon

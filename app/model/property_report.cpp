@@ -25,9 +25,9 @@ void ShowMissingInformation(MainWindowModel& window, const Failure& failure) {
 
 }  // namespace
 
-ReportRun WritePropertyReport(MainWindowModel& window) {
+ReportOutcome WritePropertyReport(MainWindowModel& window) {
   const CommonValue& common = window.common;
-  if (common.CommonCount == 0) return ReportRun::NotRun;
+  if (common.CommonCount == 0) return {};
   window.THERMIMG.SetVisible(false);
   window.msglbl2.SetCaption("");
   const auto [db1, db2] = ReadDatabasesForReport(window);
@@ -54,23 +54,20 @@ ReportRun WritePropertyReport(MainWindowModel& window) {
   ShowReportRun(window, run);
   if (!run.failure) {
     window.msglbl2.SetCaption(kPropertyReportDone);
-    return ReportRun::Complete;
+    return ReportOutcome::Written();
   }
   window.THERMIMG.SetVisible(true);
-  if (run.stopped_at) {
-    if (run.failure->Kind() == FailureKind::DivisionByZero) {
-      ShowMissingInformation(window, *run.failure);
-    } else {
-      window.platform.NoteSilentFailure(kPropertyReportCommand, *run.failure);
-    }
-    window.msglbl2.SetCaption("Comp2.txt stops at " + run.stopped_at->species +
-                              " (T = " + run.stopped_at->temperature + " K)");
-  } else if (run.failure->Kind() == FailureKind::FileFailure) {
-    ShowReportNotWritten(window, "Compare Common Species", "Comp2.txt", path, *run.failure);
+  if (!run.stopped_at) return ShowReportNotWritten(window, ReportName::Comp2, path, *run.failure);
+  // A species line that cannot be made ends the report there; only a division by zero is told.
+  const bool told = run.failure->Kind() == FailureKind::DivisionByZero;
+  if (told) {
+    ShowMissingInformation(window, *run.failure);
   } else {
     window.platform.NoteSilentFailure(kPropertyReportCommand, *run.failure);
   }
-  return ReportRun::Stopped;
+  window.msglbl2.SetCaption("Comp2.txt stops at " + run.stopped_at->species +
+                            " (T = " + run.stopped_at->temperature + " K)");
+  return ReportOutcome::Stopped(*run.failure, *run.stopped_at, told);
 }
 
 }  // namespace tabulon

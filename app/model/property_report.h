@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "app/model/compare_databases.h"
+#include "app/model/report_outcome.h"
 
 namespace tabulon {
 
@@ -17,10 +17,10 @@ inline constexpr std::string_view kPropertyReportDone = "Output copied to: Comp2
 // CMD4: writes Comp2.txt with Cp, H and S of every common species at the three temperatures
 // (RunPropertyReport), then shows what the run did: its messages in order, and both detail
 // views as the run left them (the last species reached at the last temperature).
-// A run that ends early says so in msglbl2 and shows THERMIMG: "Comp2.txt stops at CH4
-// (T = 4000 K)" when a species line cannot be made (a division by zero also keeps its
-// message), or, after an error message, "Comp2.txt not written completely" when the file
-// cannot be created or written.
-ReportRun WritePropertyReport(MainWindowModel& window);
+// A run that ends early shows THERMIMG and says so in msglbl2: "Comp2.txt stops at CH4
+// (T = 4000 K)" when a species line cannot be made (a division by zero also has its message);
+// after an error message, "Comp2.txt not written completely" for any other failure (the file
+// cannot be created or written, a temperature beyond the double range).
+ReportOutcome WritePropertyReport(MainWindowModel& window);
 
 }  // namespace tabulon
