@@ -57,7 +57,7 @@ void WriteRecordBlock(ReportSink& sink, const ThermoFile& file, std::string_view
                                                 " ends before its fourth line");
   }
   sink.WriteLine(record->Line1Upper());
-  for (std::size_t k = 1; k < kLinesPerRecord; ++k) sink.WriteLine(record->lines[k]);
+  for (int k = 1; k < kLinesPerRecord; ++k) sink.WriteLine(record->Line(k));
 }
 
 // The species of one database only: heading, tildes, their records, then the closing rule.

@@ -22,7 +22,7 @@ void DetailViewRun::Select(std::string_view name, const ThermoRecord* record,
   }
   // The fields evaluate a species only when a1's box holds a text; they evaluate the numbers
   // the boxes show (a text beyond the double range is NaN, which fails as the text would).
-  species_in_boxes_ = outcome == DetailOutcome::Shown && !record->coefficient_texts[0].empty();
+  species_in_boxes_ = outcome == DetailOutcome::Shown && !record->Field(0).empty();
   if (species_in_boxes_) {
     species_ = FieldSpecies{.t_low = record->t_low,
                             .t_high = record->t_high,

@@ -27,10 +27,12 @@ DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool 
   if (outcome == DetailOutcome::NotShown) return view;
   // A refused species shows its limits, so the user sees why, and no coefficients, so nothing
   // is ever computed from another species' coefficients under its name.
-  view.limits = record.limit_texts;
+  view.limits = record.LimitTexts();
   if (outcome == DetailOutcome::Refused) return view;
-  view.coefficients = record.coefficient_texts;
-  if (hf_asked) view.hf = record.hf_text;
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    view.coefficients[static_cast<std::size_t>(k)] = record.CoefficientText(k);
+  }
+  if (hf_asked) view.hf = record.HfText();
   return view;
 }
 
