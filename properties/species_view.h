@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <string>
+
+#include "thermodb/temperature_line.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
+
+// The two databases, each with its list and detail view.
+enum class Db { One, Two };
 
 // How showing a species in a detail view ends.
 enum class DetailOutcome {
@@ -13,14 +20,19 @@ enum class DetailOutcome {
              // ending before its fourth line): the view shows no species
 };
 
-// What a detail view shows for the record a lookup found (null for none): the outcome and the
-// record behind it (its lines, limits and texts; for NotShown only what the lookup found, if
-// anything). Line 1 is checked first, so a record cut short after line 1 is still refused for
-// its limits.
-struct SpeciesView {
+// The outcome for the record a lookup found (null: no record for the name). Line 1 is checked
+// first, so a record cut short after line 1 is still refused for its limits.
+DetailOutcome OutcomeOf(const ThermoRecord* record);
+
+// The texts a detail view shows for a species: its limit labels and limit texts, its fourteen
+// coefficient boxes and its Hf/R box.
+struct DetailView {
   DetailOutcome outcome = DetailOutcome::NotShown;
-  ThermoRecord record;
+  TemperatureLimits limits;  // the record's limits when shown or refused; empty otherwise
+  std::array<std::string, kCoefficientsPerRecord> coefficients;  // empty unless shown
+  std::string hf;  // the Hf/R field when shown and asked for (Ck1, Ck2); empty otherwise
 };
-SpeciesView ViewOf(const ThermoRecord* found);
+DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool hf_asked);
+DetailView DetailViewOf(const ThermoRecord* record, bool hf_asked);
 
 }  // namespace tabulon
