@@ -266,6 +266,109 @@ TEST(CheckHf, FieldAgainstTheEnthalpyAt298) {
   }
 }
 
+TEST(CheckComposition, SymbolsThatAreNoElementAndCountsThatAreNotWhole) {
+  const double no_number = std::nan("");
+  struct Case {
+    std::vector<ElementCount> composition;
+    const char* problems;
+  } cases[] = {
+      {{{"C", 1}, {"H", 4}}, ""},
+      {{{"Al", 1}, {"E", -1}}, ""},  // an ion
+      {{{"D", 2}, {"O", 1}}, ""},    // deuterium
+      {{{"Tc", 1}}, ""},             // an element without a standard weight
+      {{{"Ao", 1}, {"C", 1}}, "Ao is no element"},
+      {{{"1h", 1}}, "1h is no element"},
+      {{{"C", 1.5}, {"H", 4}}, "count 1.5 of C is not a whole number"},
+      {{{"C", 0.999}}, "count 0.999 of C is not a whole number"},
+      {{{"Rs", 0.5}, {"H", no_number}},
+       "Rs is no element; count 0.5 of Rs is not a whole number; the count of H is no number"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CompositionProblems(c.composition), c.problems) << FormulaText(c.composition, " ");
+  }
+}
+
+TEST(CheckWeightInCommon, WithinOneHundredthOfTheWeight) {
+  struct Case {
+    double t_mid;
+    std::optional<double> weight;
+    bool in_common;
+  } cases[] = {
+      {26.98154, 26.982, true}, {26.972, 26.982, true},   // just inside
+      {26.971, 26.982, false},  {26.993, 26.982, false},  // just past
+      {0.01, 0, true},          {-0.01, 0, true},         // exactly at (0.01 - 0 is exact)
+      {0.0100001, 0, false},    {1000, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WeightInCommon(c.t_mid, c.weight), c.in_common) << c.t_mid;
+  }
+}
+
+// Record line 1 up to column 45 and lines 2 to 4 ending in their numbers in column 80.
+const std::string kPairs = "AL                J 6/83AL 1.   0.   0.   0.G";
+const std::string kLine2 = std::string(79, ' ') + "2";
+const std::string kLine3 = std::string(79, ' ') + "3";
+const std::string kLine4 = std::string(79, ' ') + "4";
+
+TEST(CheckLayout, FixedColumnsAgainstTheLimitsRead) {
+  struct Case {
+    std::string line1;
+    std::optional<double> file_default;
+    ReadLimits read;
+    std::array<std::string, 3> lines;
+    const char* detail;
+  } cases[] = {
+      {kPairs + "   200.000  6000.000 1000.000     1", {}, {200, 6000, 1000}, {}, ""},
+      {kPairs + "   300.00   5000.00  1000.00      1", {}, {300, 5000, 1000}, {}, ""},
+      {kPairs + "   300.000  5000.000              1", 1000, {300, 5000, 1000}, {}, ""},
+      {kPairs + "   200.000  6000.0005.48579903-04 1",
+       {},
+       {0, 200, 6000.0005},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 200, high 6000, common 5.485799; the limits read "
+       "are low 0, high 200, common 6000.0005"},
+      {kPairs + "   300.0X0  5000.000 1000.000     1",
+       {},
+       {300, 5000, 1000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low \"300.0X0\", high 5000, common 1000; the limits "
+       "read are low 300, high 5000, common 1000"},
+      {kPairs + "   300.000  5000.000              1",
+       {},
+       {0, 300, 5000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 300, high 5000, common blank (no default line); the "
+       "limits read are low 0, high 300, common 5000"},
+      {kPairs + "   300.000  5000.000              1",
+       1000,
+       {0, 300, 5000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 300, high 5000, common 1000 (blank: the default); "
+       "the limits read are low 0, high 300, common 5000"},
+      {kPairs + "   300.000  5000.000 1000.000     1 ! 1 2 3",
+       {},
+       {300, 5000, 1000},
+       {kLine2, kLine3.substr(0, 79), kLine4.substr(0, 79) + "x"},
+       "line 3 ends before column 80, not 3; line 4 has \"x\" in column 80, not 4"},
+      {"X 300 5000 1000 1",
+       {},
+       {300, 5000, 1000},
+       {kLine3, kLine3, kLine4 + "!note"},
+       "columns 46-55, 56-65, 66-73 give low blank, high blank, common blank (no default line); "
+       "the limits read are low 300, high 5000, common 1000; line 2 has \"3\" in column 80, "
+       "not 2"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.line1);
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (c.lines[k].empty()) c.lines[k] = std::array{kLine2, kLine3, kLine4}[k];
+    }
+    EXPECT_EQ(
+        LayoutDisagreement(c.line1, c.file_default, c.read, {c.lines[0], c.lines[1], c.lines[2]}),
+        c.detail);
+  }
+}
+
 TEST(CheckOrder, ByLineThenCode) {
   RecordShape jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
   RecordShape copy = jumpy;
