@@ -17,8 +17,12 @@ namespace {
 
 using testing::CorpusFile;
 
-bool CorpusPresent() {
-  return std::filesystem::is_directory(CorpusFile(""));
+// A corpus file read whole; the test stops when it did not load, so no check passes on an
+// empty list of records.
+ThermoFile ReadCorpusFile(const std::string& name) {
+  ThermoFile file = ThermoFile::Read(CorpusFile(name));
+  EXPECT_FALSE(file.Records().empty()) << name << " gave no records";
+  return file;
 }
 
 std::map<CheckCode, int> CountByCode(const CheckRun& run) {
@@ -29,8 +33,8 @@ std::map<CheckCode, int> CountByCode(const CheckRun& run) {
 
 // Every finding on every database of the corpus names the line where its record begins.
 TEST(CorpusCheck, EveryFindingPointsAtItsRecordsFirstLine) {
-  if (!CorpusPresent()) GTEST_SKIP() << "corpus of real databases not found at " << CorpusFile("");
-  int findings = 0;
+  TABULON_REQUIRE_CORPUS();
+  int files = 0, findings = 0;
   for (const auto& entry : std::filesystem::directory_iterator(CorpusFile(""))) {
     if (!entry.is_regular_file() || entry.path().extension() == ".md") continue;
     SCOPED_TRACE(entry.path().filename().string());
@@ -44,30 +48,33 @@ TEST(CorpusCheck, EveryFindingPointsAtItsRecordsFirstLine) {
       EXPECT_EQ(RecordWord(lines[std::size_t(f.line - 1)].In(bytes)), f.name) << f.line;
     }
     findings += int(run.findings.size());
+    ++files;
   }
+  EXPECT_GE(files, 26);
   EXPECT_GT(findings, 0);
 }
 
 TEST(CorpusCheck, PlausibleOnKnownFiles) {
-  if (!CorpusPresent()) GTEST_SKIP() << "corpus of real databases not found at " << CorpusFile("");
+  TABULON_REQUIRE_CORPUS("gri30_thermo.dat", "llnl_prf_v3_therm.txt",
+                         "methylformate_dooley2010_therm.dat");
   // The canonical GRI-Mech 3.0 thermo is clean.
-  EXPECT_TRUE(CheckRecords(ThermoFile::Read(CorpusFile("gri30_thermo.dat")).Records(), {})
-                  .findings.empty());
+  const ThermoFile gri30 = ReadCorpusFile("gri30_thermo.dat");
+  EXPECT_EQ(gri30.Records().size(), 53u);
+  EXPECT_TRUE(CheckRecords(gri30.Records(), {}).findings.empty());
   // 83 names of this LLNL file are defined twice; each second definition is found once.
-  const auto prf = CountByCode(
-      CheckRecords(ThermoFile::Read(CorpusFile("llnl_prf_v3_therm.txt")).Records(), {}));
+  const auto prf = CountByCode(CheckRecords(ReadCorpusFile("llnl_prf_v3_therm.txt").Records(), {}));
   EXPECT_EQ(prf.at(CheckCode::DuplicateIdentical) + prf.at(CheckCode::DuplicateConflicting), 83);
   EXPECT_GT(prf.at(CheckCode::DuplicateIdentical), prf.at(CheckCode::DuplicateConflicting));
   // The file with one record of only three lines.
-  const auto methyl = CountByCode(CheckRecords(
-      ThermoFile::Read(CorpusFile("methylformate_dooley2010_therm.dat")).Records(), {}));
+  const auto methyl =
+      CountByCode(CheckRecords(ReadCorpusFile("methylformate_dooley2010_therm.dat").Records(), {}));
   EXPECT_EQ(methyl.at(CheckCode::Incomplete), 1);
 }
 
 TEST(CorpusDiff, SameDataWithOtherLineEndsDiffersNowhere) {
-  if (!CorpusPresent()) GTEST_SKIP() << "corpus of real databases not found at " << CorpusFile("");
-  const ThermoFile lf = ThermoFile::Read(CorpusFile("llnl_prf_v3_therm.txt"));
-  const ThermoFile crlf = ThermoFile::Read(CorpusFile("llnl_prf_v3_therm_crlf_pele.dat"));
+  TABULON_REQUIRE_CORPUS("llnl_prf_v3_therm.txt", "llnl_prf_v3_therm_crlf_pele.dat");
+  const ThermoFile lf = ReadCorpusFile("llnl_prf_v3_therm.txt");
+  const ThermoFile crlf = ReadCorpusFile("llnl_prf_v3_therm_crlf_pele.dat");
   const DeviationRun run = ScanDeviations(lf.Records(), crlf.Records());
   EXPECT_GT(run.rows.size(), 1400u);
   for (const DeviationRow& row : run.rows) {
@@ -79,9 +86,9 @@ TEST(CorpusDiff, SameDataWithOtherLineEndsDiffersNowhere) {
 }
 
 TEST(CorpusDiff, TwoEditionsDifferWhereTheyWereRefitted) {
-  if (!CorpusPresent()) GTEST_SKIP() << "corpus of real databases not found at " << CorpusFile("");
-  const ThermoFile older = ThermoFile::Read(CorpusFile("chemkin2_thermdb_744.dat"));
-  const ThermoFile newer = ThermoFile::Read(CorpusFile("chemkin_thermdb_782_mpe.dat"));
+  TABULON_REQUIRE_CORPUS("chemkin2_thermdb_744.dat", "chemkin_thermdb_782_mpe.dat");
+  const ThermoFile older = ReadCorpusFile("chemkin2_thermdb_744.dat");
+  const ThermoFile newer = ReadCorpusFile("chemkin_thermdb_782_mpe.dat");
   const DeviationRun run = ScanDeviations(older.Records(), newer.Records());
   // Mostly last-digit changes: only a few species differ by more than 0.01 cal/mol/K in Cp.
   int refitted = 0;
