@@ -95,7 +95,11 @@ std::string CompositionProblems(const std::vector<ElementCount>& composition) {
 }
 
 bool WeightInCommon(double t_mid, std::optional<double> molecular_weight) {
-  return molecular_weight && std::abs(t_mid - *molecular_weight) <= kWeightInCommonTolerance;
+  if (!molecular_weight) return false;
+  // Compared in whole nanograms per mole, so that two decimal texts written exactly 0.01 apart
+  // ("65.39", "65.38") are within the tolerance whatever their binary rounding.
+  const double nanograms = std::round(std::abs(t_mid - *molecular_weight) * 1e9);
+  return nanograms <= std::round(kWeightInCommonTolerance * 1e9);
 }
 
 namespace {

@@ -65,8 +65,9 @@ bool HfDisagrees(double hf_field, double h298_over_r);
 // ("AO is no element; count 1.5 of C is not a whole number"). Empty when nothing is.
 std::string CompositionProblems(const std::vector<ElementCount>& composition);
 
-// The common temperature as read is the molecular weight: they differ by 0.01 or less. Files
-// that keep the weight in columns 66-73 give such records. False without a weight.
+// The common temperature as read is the molecular weight: they differ by 0.01 or less (to the
+// nanogram per mole, so values written 0.01 apart are within it). Files that keep the weight
+// where the common temperature stands give such records. False without a weight.
 inline constexpr double kWeightInCommonTolerance = 0.01;
 bool WeightInCommon(double t_mid, std::optional<double> molecular_weight);
 

@@ -294,10 +294,10 @@ TEST(CheckWeightInCommon, WithinOneHundredthOfTheWeight) {
     std::optional<double> weight;
     bool in_common;
   } cases[] = {
-      {26.98154, 26.982, true}, {26.972, 26.982, true},   // just inside
-      {26.971, 26.982, false},  {26.993, 26.982, false},  // just past
-      {0.01, 0, true},          {-0.01, 0, true},         // exactly at (0.01 - 0 is exact)
-      {0.0100001, 0, false},    {1000, std::nullopt, false},
+      {26.98154, 26.982, true},   {26.9721, 26.982, true},   // inside
+      {26.9719, 26.982, false},   {26.9921, 26.982, false},  // just past
+      {65.39, 65.38, true},       {65.37, 65.38, true},      // exactly at, in decimal
+      {65.3900001, 65.38, false}, {1000, std::nullopt, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(WeightInCommon(c.t_mid, c.weight), c.in_common) << c.t_mid;
