@@ -68,6 +68,17 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"records",
+     "DB [--csv]",
+     "every record of a database with its line-1 fields",
+     "Prints every record of DB in file order, repeats included, one row each: line, name,\n"
+     "note (columns 19-24), formula (the element pairs as written, C1H4), phase letter,\n"
+     "mw (g/mol from IUPAC standard atomic weights; empty when an element is unknown), the\n"
+     "limits t_low, t_mid, t_high, and common_from: 'line', or 'default' when a blank common\n"
+     "temperature took the file's default. Without --csv, an aligned table.\n"
+     "  --csv   line,name,note,formula,phase,mw,t_low,t_mid,t_high,common_from\n",
+     {"--csv"},
+     RunRecords},
     {"table",
      "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
      "Cp, H, S and G of one species over a range of T, as CSV",

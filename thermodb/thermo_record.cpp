@@ -35,7 +35,7 @@ std::string ThermoRecord::Line1Upper() const {
 }
 
 ThermoRecord ParseThermoRecord(std::array<std::string, kLinesPerRecord> lines, int line_count,
-                               int line_number) {
+                               int line_number, std::optional<double> file_default_mid) {
   ThermoRecord record;
   record.line_count =
       line_count < 0 ? 0 : (line_count > kLinesPerRecord ? kLinesPerRecord : line_count);
@@ -45,7 +45,10 @@ ThermoRecord ParseThermoRecord(std::array<std::string, kLinesPerRecord> lines, i
   record.line_number = line_number;
   record.name = RecordWord(record.lines[0]);
 
-  record.limit_texts = ParseTemperatureLine(record.Line1Upper());
+  record.file_default_mid = file_default_mid;
+  record.limit_texts = ParseTemperatureLine(record.Line1Upper(), file_default_mid);
+  record.mid_from_default = record.limit_texts.mid_from_default;
+  record.molecular_weight = MolecularWeight(record.Fields().composition);
   // A limit text is a NumberText or empty, so reading it back never fails.
   record.t_low = LeadingNumber(record.limit_texts.low);
   record.t_high = LeadingNumber(record.limit_texts.high);

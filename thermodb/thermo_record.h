@@ -2,9 +2,11 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "thermodb/coefficient_set.h"
+#include "thermodb/line1_fields.h"
 #include "thermodb/temperature_line.h"
 
 namespace tabulon {
@@ -41,6 +43,12 @@ struct ThermoRecord {
   CoefficientSet high{}, low{};
   bool coefficients_read = false;  // all 14 fields read wholly as numbers
   std::string hf_text;             // the Hf/R field as its box shows it (whatever the check box)
+  // The file's default common temperature (DefaultLineSearch), which a blank common temperature
+  // takes; mid_from_default says it did.
+  std::optional<double> file_default_mid;
+  bool mid_from_default = false;
+  // From the composition of line 1 (Fields()); empty when an element or a count is unknown.
+  std::optional<double> molecular_weight;
 
   bool Complete() const { return line_count == kLinesPerRecord; }
   // The detail view's temperature check: no limit reads as 0 (nor is missing). A refused
@@ -48,11 +56,15 @@ struct ThermoRecord {
   bool LimitsAccepted() const;
   // Line 1 upper-cased, as the record lookup returns it and the reports write it.
   std::string Line1Upper() const;
+  // The note, composition and phase of line 1.
+  Line1Fields Fields() const { return ReadLine1Fields(lines[0]); }
 };
 
 // Parses a record from its lines (lines[0] .. lines[line_count - 1], the others ignored) and
-// the file line number of line 1. Never throws.
+// the file line number of line 1, in a file whose default common temperature is
+// `file_default_mid`. Never throws.
 ThermoRecord ParseThermoRecord(std::array<std::string, kLinesPerRecord> lines, int line_count,
-                               int line_number);
+                               int line_number,
+                               std::optional<double> file_default_mid = std::nullopt);
 
 }  // namespace tabulon
