@@ -83,6 +83,8 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"show", db, "AR", "--temps", "300"}, "tabulon-batch show: unknown option '--temps'\n"},
       {{"list", db, "--hf"}, "tabulon-batch list: unknown option '--hf'\n"},
       {{"list"}, "usage: tabulon-batch list DB\n"},
+      {{"records", db, "--bogus"}, "tabulon-batch records: unknown option '--bogus'\n"},
+      {{"records"}, "usage: tabulon-batch records DB [--csv]\n"},
   };
   for (const Case& c : cases) {
     const BatchRun run = RunBatch(c.args, dir);

@@ -371,6 +371,32 @@ TEST(CheckLayout, FixedColumnsAgainstTheLimitsRead) {
   }
 }
 
+// The line-1 rules on whole records whose sets jump at the join: composition and layout are
+// told whatever the limits; mw-in-common, like limits, stops the rules that evaluate the sets.
+TEST(CheckLineOne, WhichRulesRunBesideTheLimits) {
+  const RecordShape jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
+  const std::vector<CheckCode> jumps = {CheckCode::CpJump, CheckCode::HJump, CheckCode::SJump};
+  struct Case {
+    std::string line1;
+    std::vector<CheckCode> codes;
+  } cases[] = {
+      {kPairs + "   300.000  5000.000 1000.000     1", jumps},
+      {"CH4               L 8/88C   1H   4    0    0G   300.000  5000.000  1000.00    1", jumps},
+      {"AO                L 8/88AO  1CH1.5    0    0G   300.000  5000.000  1000.00    1",
+       {CheckCode::Composition, CheckCode::CpJump, CheckCode::HJump, CheckCode::SJump}},
+      {kPairs + "   300.000  5000.00 26.98154      1", {CheckCode::MwInCommon}},
+      {kPairs + "   300.000  5000.000     26.98154 1", {CheckCode::Layout, CheckCode::MwInCommon}},
+      {kPairs + "   300.000  5000.000 26.95000     1", {CheckCode::Limits}},
+      {kPairs + "   300.000  5000.000              1", {CheckCode::Layout, CheckCode::Limits}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line1);
+    std::array<std::string, 4> lines = testing::RecordLines(jumpy);
+    lines[0] = c.line1;
+    EXPECT_EQ(Codes({ParseThermoRecord(lines, 4, 2)}), c.codes);
+  }
+}
+
 TEST(CheckOrder, ByLineThenCode) {
   RecordShape jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
   RecordShape copy = jumpy;
