@@ -30,15 +30,19 @@ std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most
   return tokens;
 }
 
-std::string LimitText(std::string_view token) {
+std::optional<double> LimitValue(std::string_view token) {
   try {
-    return NumberText(LeadingNumber(token));
+    return LeadingNumber(token);
   } catch (const Failure&) {
-    return {};  // beyond the double range: no limit, refused by the check
+    return std::nullopt;  // beyond the double range: no limit, refused by the check
   }
 }
 
 }  // namespace
+
+std::string LimitText(const std::optional<double>& value) {
+  return value ? NumberText(*value) : std::string();
+}
 
 std::string_view WithoutComment(std::string_view line) {
   const std::size_t comment = line.find(" !");
@@ -66,6 +70,15 @@ ColumnLimits ReadLimitColumns(std::string_view line, std::optional<double> defau
 }
 
 TemperatureLimits ParseTemperatureLine(std::string_view line, std::optional<double> default_mid) {
+  const TemperatureLimitValues values = ReadTemperatureLimits(line, default_mid);
+  return TemperatureLimits{.mid = LimitText(values.mid),
+                           .high = LimitText(values.high),
+                           .low = LimitText(values.low),
+                           .mid_from_default = values.mid_from_default};
+}
+
+TemperatureLimitValues ReadTemperatureLimits(std::string_view line,
+                                             std::optional<double> default_mid) {
   line = WithoutComment(line);
   // At most: T low, T high, T common, the lone "0" and the line number.
   std::vector<std::string_view> tokens = LastTokens(line, 5);
@@ -78,10 +91,8 @@ TemperatureLimits ParseTemperatureLine(std::string_view line, std::optional<doub
     // A blank common temperature means the file's default.
     const ColumnLimits columns = ReadLimitColumns(line, default_mid);
     if (columns.mid_blank && columns.low && columns.high) {
-      return TemperatureLimits{.mid = NumberText(*default_mid),
-                               .high = NumberText(*columns.high),
-                               .low = NumberText(*columns.low),
-                               .mid_from_default = true};
+      return TemperatureLimitValues{
+          .mid = default_mid, .high = columns.high, .low = columns.low, .mid_from_default = true};
     }
   }
   if (tail) {
@@ -93,10 +104,10 @@ TemperatureLimits ParseTemperatureLine(std::string_view line, std::optional<doub
   }
 
   // Read from the end: the n-th token from the last, or the zero limit when the line is short.
-  auto from_end = [&](std::size_t n) {
-    return n < tokens.size() ? LimitText(tokens[tokens.size() - 1 - n]) : NumberText(0);
+  auto from_end = [&](std::size_t n) -> std::optional<double> {
+    return n < tokens.size() ? LimitValue(tokens[tokens.size() - 1 - n]) : 0.0;
   };
-  return TemperatureLimits{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
+  return TemperatureLimitValues{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
 }
 
 bool TemperaturesAccepted(const std::string& low, const std::string& mid, const std::string& high) {
