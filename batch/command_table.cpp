@@ -50,8 +50,9 @@ const BatchCommand kCommands[] = {
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
      "check every record of a database",
      "Checks every record of DB (repeats included) and prints one finding per record and\n"
-     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
-     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "rule, by line, then code: incomplete, composition, layout, mw-in-common, limits,\n"
+     "cp-jump, h-jump, s-jump, duplicate-identical, duplicate-conflicting, cp-negative,\n"
+     "hf-mismatch.\n"
      "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
      "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
      "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
