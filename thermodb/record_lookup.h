@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,11 +27,15 @@ enum class LookupStatus {
 struct LookupResult {
   LookupStatus status = LookupStatus::NotFound;
   SpeciesRecord record;
+  // The file's default common temperature (DefaultLineSearch), which a blank common temperature
+  // of the record takes; empty when the file has none.
+  std::optional<double> file_default_mid = std::nullopt;
 };
 
 // Searches the file from its first line for the first line whose first word (the text before
 // its first blank, upper-cased) equals `name`, and returns that record. The header is not
-// looked for: the preamble and lines after the end line are searched too.
+// looked for: the preamble and lines after the end line are searched too. The file's default
+// common temperature comes with the record.
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name);
 
 }  // namespace tabulon

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "common/ascii_text.h"
+#include "thermodb/default_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -80,6 +81,10 @@ ThermoText::ThermoText() : words_(std::make_unique<WordIndex>()) {}
 ThermoText::ThermoText(FileSnapshot snapshot)
     : snapshot_(std::move(snapshot)), words_(std::make_unique<WordIndex>()) {
   if (snapshot_.Readable()) lines_ = SplitLines(snapshot_.Bytes());
+  DefaultLineSearch search;
+  for (std::size_t i = 0; i < lines_.size() && !search.Take(Line(i)); ++i) {
+  }
+  default_mid_ = search.Default();
 }
 ThermoText::~ThermoText() = default;
 ThermoText::ThermoText(ThermoText&&) noexcept = default;

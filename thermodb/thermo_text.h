@@ -30,6 +30,9 @@ class ThermoText {
   // Line `index` (from 0) without its line end.
   std::string_view Line(std::size_t index) const { return lines_[index].In(snapshot_.Bytes()); }
 
+  // The file's default common temperature (DefaultLineSearch); empty when it has none.
+  std::optional<double> DefaultMid() const { return default_mid_; }
+
   // The line FindSpeciesRecord would take as line 1 of `name`'s record: the index (from 0) of
   // the first line of the file whose first word is the name. None when there is none, when the
   // bytes could not be read, for the empty name and for a name holding a-z (the word is
@@ -45,6 +48,7 @@ class ThermoText {
 
   FileSnapshot snapshot_;
   std::vector<LineSpan> lines_;
+  std::optional<double> default_mid_;
   // Built at the first Find, so a reader that only scans pays nothing for it.
   std::unique_ptr<WordIndex> words_;
 };
