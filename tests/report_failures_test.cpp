@@ -4,12 +4,16 @@
 // report.
 #include <array>
 #include <filesystem>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 #include "compare_fixture.h"
 
 namespace tabulon {
@@ -227,6 +231,59 @@ TEST(ReportFailures, APropertyReportStoppedAtASpeciesSaysWhere) {
       EXPECT_EQ(s.t.platform.silent_failures[0].kind, FailureKind::NotANumber);
     }
   }
+}
+
+// Generated comparisons of small databases whose fields hold hostile texts (numbers beyond the
+// double range, limits of 0, blanks, words) at hostile temperatures: whatever happens, both
+// commands end with a status line that says how, and the outcome agrees with it.
+TEST(ReportFailures, EveryGeneratedComparisonEndsWithAStatusLine) {
+  const char* const fields[] = {"2.5", "2.5", "2.5", "1E+400", "0", "", "abc", "1.5D+02", "1E300"};
+  const char* const limits[] = {"200.000", "0.000", "-100.000", "1E400", "5000.000"};
+  const char* const temps[] = {"300", "", "1e400", "abc", "0", "-5", "1000"};
+  std::mt19937 random(20240517);
+  auto pick = [&random](const auto& options) {
+    return options[std::uniform_int_distribution<std::size_t>(0, std::size(options) - 1)(random)];
+  };
+  auto database = [&] {
+    std::vector<std::string> records;
+    for (const char* name : {"AR", "CH4", "N2"}) {
+      std::vector<std::string> f = GasFields();
+      for (int k = 0; k < 2; ++k)
+        f[std::uniform_int_distribution<std::size_t>(0, 14)(random)] = pick(fields);
+      records.push_back(GasRecord(name, f, "5000.000", pick(limits)));
+    }
+    return DatabaseText(records);
+  };
+  int ran = 0;
+  for (int i = 0; i < 100; ++i) {
+    TempDir dir;
+    TestWindow t;
+    LoadDatabaseFile(t, Db::One, dir.Write("db1.dat", database()));
+    LoadDatabaseFile(t, Db::Two, dir.Write("db2.dat", database()));
+    MainWindowModel& w = t.window;
+    const ReportOutcome comp = CompareDatabases(w);
+    EXPECT_EQ(w.msglbl1.Caption(), comp.end == ReportOutcome::End::Written
+                                       ? "Output copied to: Comp.txt"
+                                       : "Comp.txt not written completely")
+        << i;
+    if (!w.CMD4.Visible()) continue;
+    for (TextBox* box : {&w.Ktxt, &w.Ktxt2, &w.Ktxt3}) box->SetText(pick(temps));
+    const ReportOutcome comp2 = WritePropertyReport(w);
+    const std::string& status = w.msglbl2.Caption();
+    switch (comp2.end) {
+      case ReportOutcome::End::Written:
+        EXPECT_EQ(status, "Output copied to: Comp2.txt") << i;
+        break;
+      case ReportOutcome::End::Stopped:
+        EXPECT_TRUE(status.starts_with("Comp2.txt stops at ")) << i << status;
+        break;
+      default:
+        EXPECT_EQ(status, "Comp2.txt not written completely") << i;
+    }
+    EXPECT_EQ(w.THERMIMG.Visible(), comp2.end != ReportOutcome::End::Written) << i;
+    ++ran;
+  }
+  EXPECT_GT(ran, 30);  // enough runs reached the property report
 }
 
 }  // namespace
