@@ -41,10 +41,11 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
   // Each species' records, looked up once for the three blocks.
-  std::vector<std::array<const ThermoRecord*, 2>> records;
+  std::vector<std::array<ViewedRecord, 2>> records;
   records.reserve(input.common.size());
   for (const std::string& name : input.common) {
-    records.push_back({input.db1->Find(name), input.db2->Find(name)});
+    records.push_back(
+        {ViewedRecord::Of(input.db1->Find(name)), ViewedRecord::Of(input.db2->Find(name))});
   }
   try {
     for (std::size_t block = 0; block < input.temperatures.size(); ++block) {

@@ -35,6 +35,17 @@ struct DetailViewEnd {
   DetailFields fields;
 };
 
+// A species' record as a detail view takes it: the record (null: none in the file), how showing
+// it ends, and whether a1's box then holds a text (the temperature fields evaluate only then).
+// Made once per species, however often a report selects it.
+struct ViewedRecord {
+  const ThermoRecord* record = nullptr;
+  DetailOutcome outcome = DetailOutcome::NotShown;
+  bool a1_filled = false;
+
+  static ViewedRecord Of(const ThermoRecord* record);
+};
+
 // One database's detail view while a report follows species through it, as the window would:
 // selecting a species shows its record (or refuses it, or shows nothing) and empties the
 // temperature fields, whose reactions run; setting the Cp field runs its reaction, which passes
@@ -44,8 +55,8 @@ class DetailViewRun {
   // `fields` holds the view's temperature fields as they stand when the run starts.
   DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fields);
 
-  // Selects `name`, whose record in the view's file is `record` (null: there is none).
-  void Select(std::string_view name, const ThermoRecord* record, std::vector<RunEvent>& events);
+  // Selects `name`, whose record in the view's file is `record`.
+  void Select(std::string_view name, const ViewedRecord& record, std::vector<RunEvent>& events);
   // Sets the Cp field's text.
   void SetCpField(std::string_view text, std::vector<RunEvent>& events);
 
