@@ -3,7 +3,6 @@
 
 #include "common/leading_number.h"
 #include "common/number_text.h"
-#include "compare/report_file.h"
 
 namespace tabulon {
 
@@ -117,11 +116,10 @@ std::string CoefficientInRow(std::string_view text) {
 }
 
 ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
-  ReportRunResult result;
   std::array<DetailViewRun, 2> views = {
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
-  try {
+  return RunReport(views, [&](ReportRunResult& result) {
     sink.WriteLine(DatabaseLine("1", input.db1_path, input.db1_count));
     sink.WriteLine(DatabaseLine("2", input.db2_path, input.db2_count));
     WriteEmptyLines(sink, 1);
@@ -137,13 +135,7 @@ ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
     for (const std::string& name : input.common) {
       WriteCommonSpecies(sink, input, name, views, result.events);
     }
-  } catch (const ReportFailure& failure) {
-    result.NotWritten(failure);
-  } catch (const Failure& failure) {
-    result.failure = failure;
-  }
-  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
-  return result;
+  });
 }
 
 }  // namespace tabulon

@@ -74,4 +74,27 @@ void ReportRunResult::NotWritten(const ReportFailure& failure) {
   report_file_failed = true;
 }
 
+ReportRunResult RunReport(std::array<DetailViewRun, 2>& views,
+                          const std::function<void(ReportRunResult&)>& write) {
+  ReportRunResult result;
+  try {
+    write(result);
+  } catch (const ReportFailure& failure) {
+    result.NotWritten(failure);
+  } catch (const Failure& failure) {
+    result.failure = failure;
+  }
+  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
+  return result;
+}
+
+void CloseReport(ReportFile& file, ReportRunResult& run) {
+  if (run.failure) return;
+  try {
+    file.Close();
+  } catch (const ReportFailure& failure) {
+    run.NotWritten(failure);
+  }
+}
+
 }  // namespace tabulon

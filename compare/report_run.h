@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 namespace tabulon {
 
 class ReportFailure;
+class ReportFile;
 
 // Something a report run made the window tell the user, in the order the run met it: a species
 // refused by a detail view's temperature check ("Check temperature"), or a failure of a
@@ -108,5 +110,15 @@ struct ReportRunResult {
   // with the system's reason ("Permission denied").
   void NotWritten(const ReportFailure& failure);
 };
+
+// Runs `write`, which writes a report's lines and follows its species through `views`: a
+// failure ends the run where it occurs and is kept in the result (the report file's own as
+// NotWritten), with the views as the run left them.
+ReportRunResult RunReport(std::array<DetailViewRun, 2>& views,
+                          const std::function<void(ReportRunResult&)>& write);
+
+// Closes the report's file after a run that went through: a file that cannot be written out
+// then makes it a run that ended early.
+void CloseReport(ReportFile& file, ReportRunResult& run);
 
 }  // namespace tabulon
