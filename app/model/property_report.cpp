@@ -4,6 +4,7 @@
 #include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
 #include "app/model/report_run_view.h"
+#include "app/model/reports_folder.h"
 #include "common/failure.h"
 #include "common/message_text.h"
 #include "compare/property_report.h"
@@ -30,12 +31,13 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
   if (common.CommonCount == 0) return {};
   window.THERMIMG.SetVisible(false);
   window.msglbl2.SetCaption("");
-  const auto [db1, db2] = ReadDatabasesForReport(window);
-  const std::string path = common.DB1Dir + "Comp2.txt";
+  // Every record of the run comes from the files as they are at its start.
+  const CommandFiles files(window);
+  const std::string path = ReportsFolder(common) + "Comp2.txt";
   ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
   const PropertyReportInput input{
-      .db1 = &db1,
-      .db2 = &db2,
+      .db1 = &files.One(),
+      .db2 = &files.Two(),
       .db1_path = common.DB1Path,
       .db2_path = common.DB2Path,
       .common = window.LOS3.Items(),
@@ -44,20 +46,17 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
       .r_gas = common.RGas,
       .fields = FieldsBeforeReport(window)};
   ReportRunResult run = RunPropertyReport(input, file);
-  if (!run.failure) {
-    try {
-      file.Close();
-    } catch (const ReportFailure& failure) {
-      run.NotWritten(failure);
-    }
-  }
+  CloseReport(file, run);
   ShowReportRun(window, run);
   if (!run.failure) {
     window.msglbl2.SetCaption(kPropertyReportDone);
     return ReportOutcome::Written();
   }
   window.THERMIMG.SetVisible(true);
-  if (!run.stopped_at) return ShowReportNotWritten(window, ReportName::Comp2, path, *run.failure);
+  if (!run.stopped_at) {
+    return ShowReportNotWritten(window, ReportName::Comp2, path, *run.failure,
+                                run.report_file_failed);
+  }
   // A species line that cannot be made ends the report there; only a division by zero is told.
   const bool told = run.failure->Kind() == FailureKind::DivisionByZero;
   if (told) {
