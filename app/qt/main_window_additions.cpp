@@ -12,6 +12,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/main_window_growth.h"
 #include "app/qt/main_window_layout.h"
+#include "app/qt/merge_commands.h"
 #include "app/qt/recent_files_menu.h"
 #include "app/qt/report_link.h"
 #include "app/qt/species_filter_bar.h"
@@ -73,6 +74,7 @@ WindowAdditions AddWindowAdditions(MainWindow& window) {
       .recent1 = AddRecentFiles(window, Db::One, {8775, 960, 300, 375}),
       .recent2 = AddRecentFiles(window, Db::Two, {8775, 960, 300, 375}),
       .report_link = new ReportLink(window),
+      .merge = new MergeCommands(window),
   };
   // In the status lines' row, right of the plot and table buttons, above About.
   window.Place(*added.report_link, model.Frm3, {10320, 1560, 1800, 300}, kFollowsBottom);

@@ -22,12 +22,14 @@ inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp
                                                                 PlotProperty::S, PlotProperty::G};
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
-// database's file name), its colour and its two coefficient ranges.
+// database's file name), its colour, its two coefficient ranges and the line style of its
+// curves (a record before a repair is drawn dashed under the repaired one).
 struct PlottedRecord {
   QString key;
   QString label;
   QColor colour;
   TwoRangeNasa7 ranges;
+  Qt::PenStyle style = Qt::SolidLine;
 };
 
 // Points per record and property when nothing else is asked for: smooth at any window size.
