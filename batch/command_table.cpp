@@ -36,22 +36,26 @@ const BatchCommand kCommands[] = {
      {"--hf"},
      RunShow},
     {"compare",
-     "DB1 DB2 [--temps A,B,C] [--hf]",
+     "DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]",
      "compare two databases, write the reports",
      "Loads both databases, runs Compare and, when common species were found, the property\n"
      "comparison. Prints the counts and the status messages; writes Comp.txt and Comp2.txt\n"
-     "next to DB1.\n"
+     "next to DB1, or into DIR.\n"
+     "Exit status: 0 both reports written in full, 1 a database not loaded or a report not\n"
+     "written completely (its message and status line say why), 2 wrong usage.\n"
      "  --temps A,B,C   the three temperatures of the property comparison\n"
      "                  (default 300,1000,2000)\n"
-     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n",
-     {"--temps", "--hf"},
+     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n"
+     "  --out-dir DIR   write the reports into the folder DIR (it must exist)\n",
+     {"--temps", "--hf", "--out-dir"},
      RunCompare},
     {"check",
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
      "check every record of a database",
      "Checks every record of DB (repeats included) and prints one finding per record and\n"
-     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
-     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "rule, by line, then code: incomplete, composition, layout, mw-in-common, limits,\n"
+     "cp-jump, h-jump, s-jump, duplicate-identical, duplicate-conflicting, cp-negative,\n"
+     "hf-mismatch.\n"
      "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
      "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
      "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
@@ -68,8 +72,19 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"records",
+     "DB [--csv]",
+     "every record of a database with its line-1 fields",
+     "Prints every record of DB in file order, repeats included, one row each: line, name,\n"
+     "note (columns 19-24), formula (the element pairs as written, C1H4), phase letter,\n"
+     "mw (g/mol from IUPAC standard atomic weights; empty when an element is unknown), the\n"
+     "limits t_low, t_mid, t_high, and common_from: 'line', or 'default' when a blank common\n"
+     "temperature took the file's default. Without --csv, an aligned table.\n"
+     "  --csv   line,name,note,formula,phase,mw,t_low,t_mid,t_high,common_from\n",
+     {"--csv"},
+     RunRecords},
     {"table",
-     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
+     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si] [--per-mass]",
      "Cp, H, S and G of one species over a range of T, as CSV",
      "Prints T,Cp1,H1,S1,G1 (with --db2 also Cp2,H2,S2,G2 and the differences dCp,dH,dS,dG,\n"
      "DB #1 minus DB #2) at T = A, A+C, ... up to B, from the species' records themselves.\n"
@@ -78,8 +93,11 @@ const BatchCommand kCommands[] = {
      "  --db2 DB2        the same species in a second database\n"
      "  --from, --to, --step   the temperatures (default 300, 3000, 100 K)\n"
      "  --si             J/mol/K and kJ/mol with R = 8.314462618 (default: cal/mol/K and\n"
-     "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
-     {"--db2", "--from", "--to", "--step", "--si"},
+     "                   kcal/mol with the window's R, 1.9872 in single precision)\n"
+     "  --per-mass       per mass of the species, from its molecular weight: J/kg/K and\n"
+     "                   kJ/kg with --si, cal/g/K and kcal/g otherwise; refused when the\n"
+     "                   weight is unknown\n",
+     {"--db2", "--from", "--to", "--step", "--si", "--per-mass"},
      RunTable},
     {"repair",
      "DB --out NEW [--tol-cp X] [--tol-h X] [--tol-s X] [--species A,B] [--refit both] "

@@ -26,7 +26,7 @@ TEST(BatchCommandLine, HelpGoesToStdoutAndNamesEveryCommand) {
   EXPECT_TRUE(help.out.starts_with("usage: tabulon-batch ")) << help.out;
   for (const char* usage :
        {"tabulon-batch list DB\n", "tabulon-batch show DB NAME [--hf] [T ...]\n",
-        "tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]\n"}) {
+        "tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]\n"}) {
     EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
   }
   const BatchRun short_help = RunBatch({"-h"}, dir);
@@ -83,6 +83,8 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"show", db, "AR", "--temps", "300"}, "tabulon-batch show: unknown option '--temps'\n"},
       {{"list", db, "--hf"}, "tabulon-batch list: unknown option '--hf'\n"},
       {{"list"}, "usage: tabulon-batch list DB\n"},
+      {{"records", db, "--bogus"}, "tabulon-batch records: unknown option '--bogus'\n"},
+      {{"records"}, "usage: tabulon-batch records DB [--csv]\n"},
       {{"repair", db}, "usage: tabulon-batch repair DB --out NEW "},
       {{"repair", db, "--out"}, "tabulon-batch repair: --out needs a value\n"},
       {{"repair", db, "--out", "a", "--out", "b"}, "tabulon-batch repair: --out is given twice\n"},

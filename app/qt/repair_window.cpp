@@ -149,10 +149,10 @@ QWidget* OpenRepairPlot(QWidget* owner, const RecordRepair& repair) {
   layout->addWidget(charts);
   charts->SetSpeciesName(ShownLatin1(repair.name));
   // The old curve is drawn last, dashed, so the new one shows between its dashes.
-  charts->ShowRecords(
-      {{"after", QObject::tr("after the repair"), SideColour(1), repair.after},
-       {"before", QObject::tr("before the repair"), SideColour(2), repair.before, Qt::DashLine}},
-      kWindowUnits);
+  charts->ShowRecords({{"after", QObject::tr("after the repair"), SideColour(1), repair.after},
+                       {"before", QObject::tr("before the repair"), SideColour(2), repair.before,
+                        std::nullopt, Qt::DashLine}},
+                      kWindowUnits);
   window->resize(1100, 800);
   window->show();
   return window;

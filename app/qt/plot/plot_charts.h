@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QColor>
@@ -22,13 +23,15 @@ inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp
                                                                 PlotProperty::S, PlotProperty::G};
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
-// database's file name), its colour, its two coefficient ranges and the line style of its
-// curves (a record before a repair is drawn dashed under the repaired one).
+// database's file name), its colour and its two coefficient ranges; per mass, its own units
+// (the gas constant over its own weight), otherwise those the charts are shown in; and the
+// line style of its curves (a record before a repair is drawn dashed over the repaired one).
 struct PlottedRecord {
   QString key;
   QString label;
   QColor colour;
   TwoRangeNasa7 ranges;
+  std::optional<Units> units{};
   Qt::PenStyle style = Qt::SolidLine;
 };
 
