@@ -82,13 +82,7 @@ ReportOutcome WriteCompReport(MainWindowModel& window) {
                               .r_gas = common.RGas,
                               .fields = FieldsBeforeReport(window)};
   ReportRunResult run = RunCompReport(input, file);
-  if (!run.failure) {
-    try {
-      file.Close();
-    } catch (const ReportFailure& failure) {
-      run.NotWritten(failure);
-    }
-  }
+  CloseReport(file, run);
   ShowReportRun(window, run);
   if (run.failure) {
     return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure,

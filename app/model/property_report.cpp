@@ -45,13 +45,7 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
       .r_gas = common.RGas,
       .fields = FieldsBeforeReport(window)};
   ReportRunResult run = RunPropertyReport(input, file);
-  if (!run.failure) {
-    try {
-      file.Close();
-    } catch (const ReportFailure& failure) {
-      run.NotWritten(failure);
-    }
-  }
+  CloseReport(file, run);
   ShowReportRun(window, run);
   if (!run.failure) {
     window.msglbl2.SetCaption(kPropertyReportDone);
