@@ -68,6 +68,22 @@ bench_list() {
   report "tabulon-batch list, 30,000 species" 0.3 "$BATCH" list "$DATA/big30k.dat"
 }
 
+# tabulon-batch loads no Qt library (plot hands over to the window program): the dynamic
+# loader's own account of the libraries it loads, for --version and for list of 30,000.
+bench_without_qt() {
+  local what loaded
+  for what in "--version" "list $DATA/big30k.dat"; do
+    # shellcheck disable=SC2086 # the words of $what are the arguments
+    loaded=$(LD_DEBUG=libs "$BATCH" $what 2>&1 >/dev/null | grep -c 'calling init: .*libQt' || true)
+    if ((loaded == 0)); then
+      echo "PASS  tabulon-batch $what loads no Qt library"
+    else
+      echo "FAIL  tabulon-batch $what loads $loaded Qt libraries"
+      FAILED=1
+    fi
+  done
+}
+
 # ---------------------------------------------------------------------------------------------
 # Compare benchmarks, on the pair generated above ($DATA/pair1.dat and $DATA/pair2.dat: 10,000
 # species each, 8,000 in common, 800 of them with slightly different coefficients). Exit status
@@ -180,6 +196,7 @@ bench_repair_and_merge() {
 
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
+bench_without_qt
 bench_compare
 bench_filter
 bench_plot
