@@ -23,19 +23,13 @@ namespace {
 
 using testing::ExactNasa7;
 using testing::kExactWindowR;
+using testing::kFlat;
+using testing::kFlatHsJump;
+using testing::kH2oHigh;
+using testing::kH2oLow;
 using testing::MakeRecord;
+using testing::Raised;
 using testing::RecordShape;
-
-const CoefficientSet kFlat{4, 0, 0, 0, 0, -1000, 4};
-const CoefficientSet kH2oHigh{2.59547801E+00,  3.17275324E-03,  -9.34644178E-07, 1.33650038E-10,
-                              -7.45005446E-15, -2.98612205E+04, 7.31375646E+00};
-const CoefficientSet kH2oLow{4.23979901E+00, -2.41687479E-03, 7.69627470E-06, -6.93658763E-09,
-                             2.37717577E-12, -3.02970662E+04, -1.01005261E+00};
-
-CoefficientSet Raised(CoefficientSet set, std::size_t k, double by) {
-  set[k] += by;
-  return set;
-}
 
 // The largest |dCp|, |dH|, |dS| at every whole kelvin, evaluated term by term in long double.
 RepairCost BruteForceCost(const TwoRangeNasa7& a, const TwoRangeNasa7& b) {
@@ -81,7 +75,7 @@ TEST(RecordRepair, ChoosesTheRepairAndReportsItsCost) {
       {"smooth", {.high_set = kFlat, .low_set = kFlat}, {}, 0, {}, {}, ""},
       // dH = R 50 / 1000 and dS = R 0.5 over the high range, Cp untouched.
       {"h and s jump: shift",
-       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.high_set = kFlatHsJump, .low_set = kFlat},
        {},
        1,
        RepairAction::Shift,
@@ -138,28 +132,28 @@ TEST(RecordRepair, ChoosesTheRepairAndReportsItsCost) {
        {},
        "limits out of order"},
       {"no join, named",
-       {.mid = 5000, .high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.mid = 5000, .high_set = kFlatHsJump, .low_set = kFlat},
        {.species = {"CH4"}},
        1,
        RepairAction::Skipped,
        {},
        "no join: the common temperature is a limit"},
       {"a jump on a chosen line",
-       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.high_set = kFlatHsJump, .low_set = kFlat},
        {.lines = {3, 7}},
        1,
        RepairAction::Shift,
        {0, 0.09936000108718872, 0.9936000108718872},
        ""},
       {"a jump, but other lines chosen",
-       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.high_set = kFlatHsJump, .low_set = kFlat},
        {.lines = {3}},
        0,
        {},
        {},
        ""},
       {"a jump, but another species named",
-       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.high_set = kFlatHsJump, .low_set = kFlat},
        {.species = {"H2O"}},
        0,
        {},
@@ -193,7 +187,7 @@ TEST(RecordRepair, ChoosesTheRepairAndReportsItsCost) {
 
 TEST(RecordRepair, WritesTheRepairedLinesAfterACommentWithTheOldValues) {
   const std::string text = testing::RecordsDatabaseText(
-      {{.name = "A", .high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat, .hf = -1000},
+      {{.name = "A", .high_set = kFlatHsJump, .low_set = kFlat, .hf = -1000},
        {.name = "B", .high_set = Raised(kH2oHigh, 0, 0.05), .low_set = kH2oLow}});
   const ThermoFile file = ThermoFile::Of(FileSnapshot::OfBytes("db.dat", text));
   const RepairPlan plan = PlanRepairs(file.Records(), {});
