@@ -62,28 +62,35 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& /*out*/, std::os
     return 1;
   }
 
-  // Headless whatever the environment says: the charts are drawn into the file only.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "tabulon-batch";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-
   std::vector<gui::PlottedRecord> records;
   for (const gui::DatabaseSpecies& side : sides) {
     records.push_back({QStringLiteral("db%1").arg(side.db), gui::SideLabel(side),
                        gui::SideColour(side.db), *side.source.ranges});
   }
-  gui::PlotCharts charts;
-  charts.setAttribute(Qt::WA_DontShowOnScreen);
-  charts.resize(size);
-  charts.SetSpeciesName(gui::Latin1(sides.front().source.name));
-  charts.ShowRecords(records, parsed.si ? kSIUnits : kWindowUnits);
-  charts.show();
-  QApplication::processEvents();
+  const Units& units = parsed.si ? kSIUnits : kWindowUnits;
+  QByteArray bytes;
+  if (format == gui::PictureFormat::Svg) {
+    // The domain draws the SVG: no window system needed.
+    bytes = gui::SvgOf(records, units, sides.front().source.name, size);
+  } else {
+    // Headless whatever the environment says: the charts are drawn into the file only.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "tabulon-batch";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    gui::PlotCharts charts;
+    charts.setAttribute(Qt::WA_DontShowOnScreen);
+    charts.resize(size);
+    charts.SetSpeciesName(gui::Latin1(sides.front().source.name));
+    charts.ShowRecords(records, units);
+    charts.show();
+    QApplication::processEvents();
+    bytes = gui::PngOf(charts);
+  }
 
   QString error;
-  if (!gui::ExportPicture(charts, out_path, format, &error)) {
+  if (!gui::SavePicture(bytes, out_path, &error)) {
     err << "tabulon-batch plot: cannot write " << gui::Bytes(out_path) << ": " << gui::Bytes(error)
         << '\n';
     return 1;
