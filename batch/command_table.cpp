@@ -68,6 +68,22 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"report",
+     "DB1 DB2 --out FILE.html [--top N] [--si] [--tol-cp X] [--tol-h X] [--tol-s X]",
+     "the comparison of two databases as one HTML page",
+     "Writes one self-contained HTML page: both files, the species in both and in one only,\n"
+     "the largest |dCp|, |dH|, |dS| and |dG| of every species in both (as diff gives them,\n"
+     "sortable by any column), the four charts and the coefficients of the species that\n"
+     "differ most, and each file's check findings (as check gives them). A database file is\n"
+     "never replaced.\n"
+     "  --out FILE  the page to write\n"
+     "  --top N     plot the N species that differ most (default 20)\n"
+     "  --si        J/mol/K and kJ/mol (default: cal/mol/K and kcal/mol)\n"
+     "  --tol-cp X  mark species whose |dCp| exceeds X (default 0.1, in the page's units)\n"
+     "  --tol-h X   the same for |dH| (default 0.1)\n"
+     "  --tol-s X   the same for |dS| (default 0.1)\n",
+     {"--out", "--top", "--si", "--tol-cp", "--tol-h", "--tol-s"},
+     RunReport},
     {"table",
      "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
      "Cp, H, S and G of one species over a range of T, as CSV",

@@ -83,6 +83,13 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"show", db, "AR", "--temps", "300"}, "tabulon-batch show: unknown option '--temps'\n"},
       {{"list", db, "--hf"}, "tabulon-batch list: unknown option '--hf'\n"},
       {{"list"}, "usage: tabulon-batch list DB\n"},
+      {{"report", db, db}, "tabulon-batch report: --out FILE.html is needed\n"},
+      {{"report", db, "--out", "x.html"}, "usage: tabulon-batch report DB1 DB2 --out"},
+      {{"report", db, db, "--out"}, "tabulon-batch report: --out needs a value\n"},
+      {{"report", db, db, "--out", "x.html", "--top", "-1"},
+       "tabulon-batch report: --top takes a count from 0 to 1000000, not '-1'\n"},
+      {{"report", db, db, "--out", "x.html", "--tol-h", "big"},
+       "tabulon-batch report: --tol-h takes a number >= 0, not 'big'\n"},
   };
   for (const Case& c : cases) {
     const BatchRun run = RunBatch(c.args, dir);
