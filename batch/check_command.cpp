@@ -4,8 +4,8 @@
 #include <optional>
 #include <ostream>
 
+#include "batch/command_args.h"
 #include "batch/commands.h"
-#include "batch/number_args.h"
 #include "batch/thermo_file_load.h"
 #include "compare/check_report.h"
 #include "compare/database_check.h"
@@ -37,7 +37,7 @@ std::optional<CheckArgs> ParseArgs(const std::vector<std::string>& args, std::os
         return std::nullopt;
       }
       if (tolerance) {
-        const auto value = ToleranceArg(args[i]);
+        const auto value = NonNegativeNumber(args[i]);
         if (!value) {
           err << "tabulon-batch check: " << arg << " takes a number >= 0, not '" << args[i]
               << "'\n";

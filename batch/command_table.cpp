@@ -79,9 +79,9 @@ const BatchCommand kCommands[] = {
      "  --out FILE  the page to write\n"
      "  --top N     plot the N species that differ most (default 20)\n"
      "  --si        J/mol/K and kJ/mol (default: cal/mol/K and kcal/mol)\n"
-     "  --tol-cp X  mark species whose |dCp| exceeds X (default 0.1, in the page's units)\n"
-     "  --tol-h X   the same for |dH| (default 0.1)\n"
-     "  --tol-s X   the same for |dS| (default 0.1)\n",
+     "  --tol-cp X  the check's tolerances (defaults 0.01, 0.001, 0.001); a largest\n"
+     "  --tol-h X   difference is marked when the two databases' values where it occurs,\n"
+     "  --tol-s X   measured as check measures a jump, exceed them\n",
      {"--out", "--top", "--si", "--tol-cp", "--tol-h", "--tol-s"},
      RunReport},
     {"table",
@@ -97,6 +97,68 @@ const BatchCommand kCommands[] = {
      "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
      {"--db2", "--from", "--to", "--step", "--si"},
      RunTable},
+    {"repair",
+     "DB --out NEW [--tol-cp X] [--tol-h X] [--tol-s X] [--species A,B] [--refit both] "
+     "[--max-dcp X] [--force] [--format text|csv]",
+     "close the jumps of records at their common temperature, into a new file",
+     "Repairs every record of DB with a cp-, h- or s-jump at the tolerances (as check finds\n"
+     "them) and writes DB with the repaired records to NEW. The set that does not cover\n"
+     "298.15 K changes, so H and S at 298.15 K stay: a shift of its a6, a7 when only H or S\n"
+     "jumps (Cp untouched), a refit of its a1..a5 to its own Cp at every kelvin, meeting the\n"
+     "other set's Cp and slope at the join, then the shift, when Cp jumps. Each repaired\n"
+     "record gets lines 2 to 4 in the standard layout and a comment line with the old values;\n"
+     "every other line is copied byte for byte. The file is read back and checked before it\n"
+     "takes the name NEW.\n"
+     "Prints one row per record considered: LINE<TAB>NAME<TAB>ACTION<TAB>detail, ACTION being\n"
+     "shift, refit, refused or skipped, the detail the largest change of Cp (cal/mol/K), H\n"
+     "(kcal/mol) and S (cal/mol/K) at every kelvin and the jump measures after it.\n"
+     "Exit status: 0 all repaired, 1 a record refused or skipped, a name not found, or nothing\n"
+     "written, 2 wrong usage.\n"
+     "  --out NEW       the new file; never DB itself, an existing file only with --force\n"
+     "  --tol-cp, --tol-h, --tol-s X   the jump tolerances, as for check\n"
+     "  --species A,B   only the records of these species\n"
+     "  --refit both    refit both sets together, then keep H and S at max(298.15 K, T low)\n"
+     "  --max-dcp X     refuse a refit that changes Cp by more than X cal/mol/K (default 1)\n"
+     "  --force         replace NEW when it exists\n"
+     "  --format F      text (the default) or csv: line,name,action,dcp_max,dh_max,ds_max\n",
+     {"--out", "--tol-cp", "--tol-h", "--tol-s", "--species", "--refit", "--max-dcp", "--force",
+      "--format"},
+     RunRepair},
+    {"merge",
+     "DB1 DB2 --out NEW [--take A,B | --take-file F] [--add-missing] [--drop-duplicates] "
+     "[--drop-conflicting] [--force]",
+     "DB1 with species taken from DB2, into a new file",
+     "Writes DB1 to NEW with the records of the chosen species taken from DB2 (their lines as\n"
+     "they stand, each after a comment line naming DB2 and its line). A chosen species that\n"
+     "DB1 lacks is added before END. Every other line of DB1 is copied byte for byte.\n"
+     "Prints 'taken', 'added' and 'dropped' rows. Exit status: 0 done, 1 a chosen species not\n"
+     "in DB2 (the file is written all the same) or nothing written, 2 wrong usage.\n"
+     "  --out NEW            the new file; never DB1 or DB2, an existing file only with --force\n"
+     "  --take A,B           the species to take from DB2\n"
+     "  --take-file F        the same from a file: names separated by blanks or line ends,\n"
+     "                       or a mechanism's SPECIES ... END block\n"
+     "  --add-missing        also add every species of DB2 that DB1 lacks, before END\n"
+     "  --drop-duplicates    leave out DB1's later records of a name, when identical to its\n"
+     "                       first\n"
+     "  --drop-conflicting   leave them out also when they differ\n"
+     "  --force              replace NEW when it exists\n",
+     {"--out", "--take", "--take-file", "--add-missing", "--drop-duplicates", "--drop-conflicting",
+      "--force"},
+     RunMerge},
+    {"subset",
+     "DB --species FILE --out NEW [--force]",
+     "the records of the species a list or a mechanism names, into a new file",
+     "Writes to NEW the first record of each species named in FILE, in DB's order; every\n"
+     "line outside the records (header, comments, END) is copied byte for byte. FILE holds\n"
+     "names separated by blanks or line ends, or is a mechanism whose SPECIES (or SPEC) ...\n"
+     "END block names them (any case); '!' starts a comment. Prints the count of records.\n"
+     "Exit status: 0 done, 1 a name not in DB (listed on stderr; the file is written all the\n"
+     "same) or nothing written, 2 wrong usage.\n"
+     "  --species FILE   the names\n"
+     "  --out NEW        the new file; never DB or FILE, an existing file only with --force\n"
+     "  --force          replace NEW when it exists\n",
+     {"--species", "--out", "--force"},
+     RunSubset},
     {"plot",
      "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]",
      "the plot window's four charts of one species, into a file",

@@ -18,6 +18,11 @@ int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 // report writes the comparison page; 1 when a database cannot be loaded or the page not written.
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// repair, merge and subset write a new database; 1 also when a record was refused or skipped,
+// or a name was not found (the file is written all the same).
+int RunRepair(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunMerge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunSubset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // Built only with the window (it draws with Qt): TABULON_BATCH_PLOT is defined then.
 int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

@@ -15,6 +15,7 @@
 #include "app/model/compare_databases.h"
 #include "app/model/main_window_model.h"
 #include "app/model/property_report.h"
+#include "app/qt/list_box_widget.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_platform.h"
 
@@ -35,8 +36,8 @@ class BenchPlatform : public tabulon::gui::QtPlatform {
   }
 };
 
-void Click(tabulon::gui::MainWindow& view, const char* name) {
-  view.findChild<QPushButton*>(name)->click();
+void Click(tabulon::gui::MainWindow& view, const tabulon::Button& button) {
+  view.ButtonOf(button).click();
   QApplication::processEvents();
 }
 
@@ -58,14 +59,14 @@ int main(int argc, char** argv) {
   view.show();
   QApplication::processEvents();
 
-  Click(view, "CMD1");
-  Click(view, "CMD2");
-  Click(view, "CMD3");
+  Click(view, model.CMD1);
+  Click(view, model.CMD2);
+  Click(view, model.CMD3);
   if (model.msglbl1.Caption() != tabulon::kCompReportDone) return 1;
   // The view must show the lists, or the benchmark measures less than the window does.
-  if (view.findChild<QListWidget*>("LOS3")->count() != model.LOS3.Count()) return 1;
+  if (view.ListOf(model.LOS3).count() != model.LOS3.Count()) return 1;
   if (model.CMD4.Visible()) {
-    Click(view, "CMD4");
+    Click(view, model.CMD4);
     if (model.msglbl2.Caption() != tabulon::kPropertyReportDone) return 1;
   }
   return 0;

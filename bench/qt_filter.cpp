@@ -18,7 +18,9 @@
 
 #include "app/model/main_window_model.h"
 #include "app/model/scripted_platform.h"
+#include "app/qt/list_box_widget.h"
 #include "app/qt/main_window.h"
+#include "app/qt/species_filter_bar.h"
 
 namespace {
 
@@ -59,8 +61,8 @@ int main(int argc, char** argv) {
   tabulon::gui::MainWindow view(model);
   view.show();
   QApplication::processEvents();
-  auto& field = *view.findChild<QLineEdit*>("LOS1Filter");
-  auto& list = *view.findChild<QListWidget*>("LOS1");
+  QLineEdit& field = view.Additions().Filter(tabulon::Db::One).Field();
+  QListWidget& list = view.ListOf(model.LOS1);
   field.setFocus();
 
   // Narrowing down, a text that hides every row, then back to the full list key by key.

@@ -38,6 +38,12 @@ double SJumpMeasure(const JoinSide& low, const JoinSide& high) {
   return Ratio(std::abs(low.s - high.s), std::abs(low.s) + std::abs(low.cp));
 }
 
+JoinMeasures JoinMeasuresOf(const TwoRangeNasa7& curve) {
+  const JoinSide low = JoinSideOf(curve.low, curve.t_mid);
+  const JoinSide high = JoinSideOf(curve.high, curve.t_mid);
+  return {CpJumpMeasure(low, high), HJumpMeasure(low, high), SJumpMeasure(low, high)};
+}
+
 std::optional<NonPositiveCp> FirstNonPositiveCp(const TwoRangeNasa7& curve) {
   const int from = int(std::ceil(curve.t_low));
   const int to = GridTop(curve.t_high);

@@ -38,6 +38,12 @@ double CpJumpMeasure(const JoinSide& low, const JoinSide& high);
 double HJumpMeasure(const JoinSide& low, const JoinSide& high);
 double SJumpMeasure(const JoinSide& low, const JoinSide& high);
 
+// The three measures of a record's join at its common temperature.
+struct JoinMeasures {
+  double cp = 0, h = 0, s = 0;
+};
+JoinMeasures JoinMeasuresOf(const TwoRangeNasa7& curve);
+
 // The first integer kelvin of ceil(t_low) .. floor(t_high) where Cp is zero or negative (the
 // low set below t_mid, the high set from it), or none. Expects LimitsInOrder. The grid ends at
 // kGridTopKelvin at the latest.

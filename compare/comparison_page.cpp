@@ -125,17 +125,16 @@ void AppendFiles(std::string& out, const ComparisonSummary& summary, const PageO
       " class=\"n\"");
   out += "</tbody>\n</table></div>\n";
 
-  const DeviationTolerances& t = options.tolerances;
-  const CheckTolerances& c = summary.options.check;
+  const CheckTolerances& t = summary.options.tolerances;
   out += "<p>Units: T in K; Cp and S in " + std::string(units.cp_unit) + ", H and G in " +
          units.h_unit + " (R = " + GasConstantText(units.r) + " " + units.cp_unit +
-         "). Differences are DB #1 minus DB #2 at every whole kelvin both records cover; " +
-         std::string(kMark) + " marks |&#916;Cp| above " + Shown(t.cp) + " " + units.cp_unit +
-         ", |&#916;H| above " + Shown(t.h) + " " + units.h_unit + ", |&#916;S| above " +
-         Shown(t.s) + " " + units.cp_unit +
-         ". Check tolerances (relative, as <code>tabulon-batch check</code>): cp-jump " +
-         ShortestNumber(c.cp) + ", h-jump " + ShortestNumber(c.h) + ", s-jump " +
-         ShortestNumber(c.s) + ".</p>\n</section>\n";
+         "). Differences are DB #1 minus DB #2 at every whole kelvin both records cover. "
+         "Tolerances (as <code>tabulon-batch check</code> applies them to a record's two sets): "
+         "cp " +
+         ShortestNumber(t.cp) + ", h " + ShortestNumber(t.h) + ", s " + ShortestNumber(t.s) + "; " +
+         std::string(kMark) +
+         " marks a largest difference that is above its tolerance when the two databases' values "
+         "where it occurs are measured as the check measures a jump.</p>\n</section>\n";
 }
 
 void AppendNames(std::string& out, std::string_view title, const std::vector<std::string>& names) {
@@ -171,8 +170,7 @@ std::string PlotAnchor(std::size_t row) {
   return "s" + std::to_string(row);
 }
 
-void AppendDeviations(std::string& out, const ComparisonSummary& summary,
-                      const PageOptions& options) {
+void AppendDeviations(std::string& out, const ComparisonSummary& summary) {
   const Units& units = *summary.options.units;
   std::vector<bool> plotted(summary.rows.size(), false);
   for (const auto& p : summary.plotted) plotted[p.row] = true;
@@ -192,12 +190,11 @@ void AppendDeviations(std::string& out, const ComparisonSummary& summary,
            ChartUnit(property, units) + ")</th><th scope=\"col\">at T (K)</th>";
   }
   out += "</tr></thead>\n<tbody>\n";
-  const DeviationTolerances& t = options.tolerances;
   for (const std::size_t i : summary.ranking) {
     const DeviationRow& row = summary.rows[i];
     const auto& d = row.deviation;
-    const bool above = d && AboveTolerances(*d, t);
-    out += above ? "<tr class=\"above\">" : "<tr>";
+    const DeviationMarks& marks = summary.marks[i];
+    out += marks.Any() ? "<tr class=\"above\">" : "<tr>";
     out += "<th scope=\"row\">";
     out += plotted[i] ? "<a href=\"#" + PlotAnchor(i) + "\">" + Html(row.name) + "</a>"
                       : Html(row.name);
@@ -210,11 +207,11 @@ void AppendDeviations(std::string& out, const ComparisonSummary& summary,
     }
     AppendIntegerCell(out, d->t_from);
     AppendIntegerCell(out, d->t_to);
-    AppendNumberCell(out, d->cp.max, d->cp.max > t.cp);
+    AppendNumberCell(out, d->cp.max, marks.cp);
     AppendIntegerCell(out, d->cp.t);
-    AppendNumberCell(out, d->h.max, d->h.max > t.h);
+    AppendNumberCell(out, d->h.max, marks.h);
     AppendIntegerCell(out, d->h.t);
-    AppendNumberCell(out, d->s.max, d->s.max > t.s);
+    AppendNumberCell(out, d->s.max, marks.s);
     AppendIntegerCell(out, d->s.t);
     AppendNumberCell(out, d->g.max);
     AppendIntegerCell(out, d->g.t);
@@ -245,15 +242,16 @@ void AppendCoefficients(std::string& out, const ThermoRecord& a, const ThermoRec
     }
     out += "</tr>\n";
   };
-  row("T low", a.limit_texts.low, b.limit_texts.low, a.t_low, b.t_low);
-  row("T high", a.limit_texts.high, b.limit_texts.high, a.t_high, b.t_high);
-  row("T common", a.limit_texts.mid, b.limit_texts.mid, a.t_mid, b.t_mid);
+  const TemperatureLimits limits_a = a.LimitTexts(), limits_b = b.LimitTexts();
+  row("T low", limits_a.low, limits_b.low, a.t_low, b.t_low);
+  row("T high", limits_a.high, limits_b.high, a.t_high, b.t_high);
+  row("T common", limits_a.mid, limits_b.mid, a.t_mid, b.t_mid);
   for (std::size_t k = 0; k < kCoefficientsPerRecord; ++k) {
     const bool high = k < kCoefficientsPerSet;
     const std::size_t i = high ? k : k - kCoefficientsPerSet;
     const std::string heading =
         (high ? "a" : "a&#8242;") + std::to_string(i + 1) + (high ? " (high set)" : " (low set)");
-    row(heading, a.coefficient_texts[k], b.coefficient_texts[k], high ? a.high[i] : a.low[i],
+    row(heading, a.CoefficientText(int(k)), b.CoefficientText(int(k)), high ? a.high[i] : a.low[i],
         high ? b.high[i] : b.low[i]);
   }
   out += "</tbody>\n</table></div>\n";
@@ -346,7 +344,7 @@ void WriteComparisonPage(std::ostream& out, const ComparisonSummary& summary,
   AppendHead(page, summary);
   AppendFiles(page, summary, options);
   AppendSpecies(page, summary);
-  AppendDeviations(page, summary, options);
+  AppendDeviations(page, summary);
   AppendPlots(page, summary);
   AppendFindings(page, summary);
   page += "</main>\n<script>";

@@ -16,8 +16,8 @@ namespace tabulon {
 //    wrote the page and when, the units and tolerances;
 //  - how many species are in both, in DB #1 only and in DB #2 only, with their names;
 //  - the deviation table: every species in both with its largest |dCp|, |dH|, |dS| and |dG|
-//    over the shared range and where each occurs, ranked as summary.ranking, the species above
-//    the tolerances marked with a symbol;
+//    over the shared range and where each occurs, ranked as summary.ranking, the differences
+//    above the tolerances (summary.marks) marked with a symbol;
 //  - for each plotted species its four charts (WritePropertyChartsSvg) and its coefficients
 //    side by side, those that differ marked;
 //  - the check findings of each database, grouped by code, each with its line.
@@ -25,7 +25,6 @@ namespace tabulon {
 // significant digits, the whole value in the cell's title.
 
 struct PageOptions {
-  DeviationTolerances tolerances;
   std::string generator;     // the program and its version ("tabulon-batch 1.20")
   std::string generated_at;  // when the page was written, as UtcTimeText gives it
 };

@@ -61,8 +61,16 @@ std::vector<std::size_t> RankDeviations(std::span<const DeviationRow> rows) {
   return ranking;
 }
 
-bool AboveTolerances(const Deviation& d, const DeviationTolerances& t) {
-  return OrderKey(d.cp.max) > t.cp || OrderKey(d.h.max) > t.h || OrderKey(d.s.max) > t.s;
+DeviationMarks MarkDeviation(const TwoRangeNasa7& first, const TwoRangeNasa7& second,
+                             const Deviation& d, const CheckTolerances& t) {
+  const auto measure = [&](double (*jump)(const JoinSide&, const JoinSide&), int at) {
+    const double kelvin = at;
+    return jump(JoinSideOf(first.SetAt(kelvin), kelvin), JoinSideOf(second.SetAt(kelvin), kelvin));
+  };
+  // A measure that is not a number is marked: it must be seen.
+  const auto above = [](double measure, double tolerance) { return !(measure <= tolerance); };
+  return {above(measure(&CpJumpMeasure, d.cp.t), t.cp), above(measure(&HJumpMeasure, d.h.t), t.h),
+          above(measure(&SJumpMeasure, d.s.t), t.s)};
 }
 
 ComparisonSummary SummarizeComparison(const ThermoFile& first, const ThermoFile& second,
@@ -92,7 +100,7 @@ ComparisonSummary SummarizeComparison(const ThermoFile& first, const ThermoFile&
   for (int k = 0; k < 2; ++k) {
     stage_start = k == 0 ? common : common + first.Records().size();
     const ThermoFile& file = k == 0 ? first : second;
-    summary.checks[std::size_t(k)] = CheckRecords(file.Records(), options.check, report);
+    summary.checks[std::size_t(k)] = CheckRecords(file.Records(), options.tolerances, report);
     if (summary.checks[std::size_t(k)].cancelled) {
       summary.cancelled = true;
       return summary;
@@ -100,6 +108,13 @@ ComparisonSummary SummarizeComparison(const ThermoFile& first, const ThermoFile&
   }
 
   const auto& rows = summary.rows;
+  summary.marks.reserve(rows.size());
+  for (const DeviationRow& row : rows) {
+    summary.marks.push_back(row.deviation ? MarkDeviation(TwoRangeNasa7::Of(*names1.at(row.name)),
+                                                          TwoRangeNasa7::Of(*names2.at(row.name)),
+                                                          *row.deviation, options.tolerances)
+                                          : DeviationMarks{});
+  }
   summary.ranking = RankDeviations(rows);
   for (const std::size_t i : summary.ranking) {
     if (summary.plotted.size() >= options.top) break;

@@ -21,18 +21,23 @@ namespace tabulon {
 // files, which names are in which, the deviation of every common species, the species that
 // differ most and each file's check findings.
 
-// The deviation table marks a species whose largest difference of Cp, H or S is above these,
-// in the page's units (cal/mol/K and kcal/mol, or J/mol/K and kJ/mol).
-struct DeviationTolerances {
-  double cp = 0.1, h = 0.1, s = 0.1;
-};
-bool AboveTolerances(const Deviation& deviation, const DeviationTolerances& tolerances);
-
 struct SummaryOptions {
   const Units* units = &kWindowUnits;
   std::size_t top = 20;  // how many of the species that differ most get their plots
-  CheckTolerances check;
+  // The check's tolerances: for each file's findings, and for the marks of the deviation table.
+  CheckTolerances tolerances;
 };
+
+// Which of a species' largest differences the deviation table marks: the two databases'
+// values at the kelvin where the difference is largest, measured as the check measures a jump
+// between a record's two sets (check_rules.h, DB #1 in the place of the low set), above the
+// tolerance. Dimensionless, so the same in any units.
+struct DeviationMarks {
+  bool cp = false, h = false, s = false;
+  bool Any() const { return cp || h || s; }
+};
+DeviationMarks MarkDeviation(const TwoRangeNasa7& first, const TwoRangeNasa7& second,
+                             const Deviation& deviation, const CheckTolerances& tolerances);
 
 struct DatabaseFacts {
   std::string path;
@@ -48,7 +53,8 @@ struct ComparisonSummary {
   SummaryOptions options;  // what it was made with
   std::array<DatabaseFacts, 2> files;
   std::vector<std::string> only_first, only_second;  // names in one file only, in byte order
-  std::vector<DeviationRow> rows;  // every name in both, in byte order (ScanDeviations)
+  std::vector<DeviationRow> rows;     // every name in both, in byte order (ScanDeviations)
+  std::vector<DeviationMarks> marks;  // one per row
   // The rows from the largest |dG| down (equal |dG|: the larger |dCp| first, then by name);
   // rows without a deviation last, by name.
   std::vector<std::size_t> ranking;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/leading_number.h"
+#include "thermodb/record_extent.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -35,20 +36,10 @@ std::string_view TrimmedRight(std::string_view line) {
   return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
 }
 
-// How many of the record's lines really belong to it: lines 2 to 4 end at the end line, and
-// at a line that is itself a record's first line (the record before it was cut short).
-int OwnLineCount(const ThermoRecord& record) {
-  for (int k = 1; k < record.line_count; ++k) {
-    const std::string& line = record.lines[static_cast<std::size_t>(k)];
-    if (IsEndLine(line) || ClassifyBodyLine(line) == BodyLineKind::Species) return k;
-  }
-  return record.line_count;
-}
-
 std::string IncompleteDetail(const ThermoRecord& record, int own_lines) {
   std::string detail = "only " + std::to_string(own_lines) + " of 4 lines, then ";
   if (own_lines == record.line_count) return detail + "the end of the file";
-  const std::string& next = record.lines[static_cast<std::size_t>(own_lines)];
+  const std::string_view next = record.Line(own_lines);
   return detail + (IsEndLine(next) ? "the END line" : "the next record");
 }
 
@@ -95,20 +86,7 @@ class Checker {
   }
 
   void Duplicate(const ThermoRecord& record, const ThermoRecord& first) {
-    std::vector<std::string> differences;
-    if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
-      differences.push_back("the first is incomplete");
-    } else {
-      if (record.t_low != first.t_low || record.t_high != first.t_high ||
-          record.t_mid != first.t_mid) {
-        differences.push_back("limits");
-      }
-      for (std::size_t k = 1; k < kLinesPerRecord; ++k) {
-        if (TrimmedRight(record.lines[k]) != TrimmedRight(first.lines[k])) {
-          differences.push_back("line " + std::to_string(k + 1));
-        }
-      }
-    }
+    const std::vector<std::string> differences = RepeatDifferences(record, first);
     const std::vector<std::pair<std::string, double>> numbers = {{"first_line", first.line_number}};
     if (differences.empty()) {
       Add(record, CheckCode::DuplicateIdentical,
@@ -149,7 +127,7 @@ class Checker {
   }
 
   void Hf(const ThermoRecord& record, const TwoRangeNasa7& curve) {
-    const std::optional<double> field = StrictNumber(CoefficientField(record.lines[3], 5));
+    const std::optional<double> field = record.HfValue();
     if (!field) return;
     const double h298 = HfOverRAt298(curve);
     if (!HfDisagrees(*field, h298)) return;
@@ -165,6 +143,23 @@ class Checker {
 };
 
 }  // namespace
+
+std::vector<std::string> RepeatDifferences(const ThermoRecord& later, const ThermoRecord& first) {
+  if (OwnLineCount(later) != kLinesPerRecord) return {"it is incomplete"};
+  if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
+    return {"the first is incomplete"};
+  }
+  std::vector<std::string> differences;
+  if (later.t_low != first.t_low || later.t_high != first.t_high || later.t_mid != first.t_mid) {
+    differences.push_back("limits");
+  }
+  for (int k = 1; k < kLinesPerRecord; ++k) {
+    if (TrimmedRight(later.Line(k)) != TrimmedRight(first.Line(k))) {
+      differences.push_back("line " + std::to_string(k + 1));
+    }
+  }
+  return differences;
+}
 
 std::string_view CodeName(CheckCode code) {
   return kCodeNames[static_cast<std::size_t>(code)];

@@ -43,6 +43,11 @@ struct CheckFinding {
   std::vector<std::pair<std::string, double>> numbers;
 };
 
+// How a later record of a repeated name differs from the first record of that name: "it is
+// incomplete", "the first is incomplete", or each of "limits", "line 2", "line 3", "line 4"
+// that differs (lines compared without trailing blanks). Empty when the two are identical.
+std::vector<std::string> RepeatDifferences(const ThermoRecord& later, const ThermoRecord& first);
+
 // Called now and then with the records checked so far and the total; returning false stops
 // the check.
 using CheckProgress = std::function<bool(std::size_t done, std::size_t total)>;

@@ -40,23 +40,40 @@ TEST(ComparisonSummary, RanksByTheLargestGThenCpWithRowsWithoutARangeLast) {
 }
 
 struct MarkCase {
-  double cp, h, s;
-  bool above;
+  const char* what;
+  double da1, da6, da7;  // DB #2's set minus DB #1's
+  CheckTolerances tolerances;
+  bool cp, h, s;  // marked
 };
 
-TEST(ComparisonSummary, MarksADifferenceAboveItsTolerance) {
-  const DeviationTolerances tolerances{0.1, 0.2, 0.3};
+TEST(ComparisonSummary, MarksADifferenceAboveItsToleranceMeasuredAsAJump) {
+  // DB #1: cp/R = 3.5, h/RT = 3.5 - 1000/T, s/R = 3.5 ln T + 4 at every T; the differences are
+  // read at 1000 K, where s/R + cp/R = 3.5 ln 1000 + 7.5.
+  const CoefficientSet set{3.5, 0, 0, 0, 0, -1000, 4};
+  const double s_and_cp = 3.5 * std::log(1000.0) + 7.5;
+  constexpr double kOff = 1e9;  // a tolerance that marks nothing
   const MarkCase cases[] = {
-      {0.1, 0.2, 0.3, false},   // exactly at each: not above
-      {0.1000001, 0, 0, true},  // just past
-      {0, 0.2000001, 0, true},
-      {0, 0, 0.3000001, true},
-      {0.0999999, 0.1999999, 0.2999999, false},  // just inside
-      {NAN, 0, 0, true},
+      {"the same", 0, 0, 0, {}, false, false, false},
+      {"Cp just inside", 0.035, 0, 0, {0.01, kOff, kOff}, false, false, false},
+      {"Cp just past", 0.0351, 0, 0, {0.01, kOff, kOff}, true, false, false},
+      {"Cp exactly at", 0.0625, 0, 0, {0.0625 / (3.5 + 1e-4), kOff, kOff}, false, false, false},
+      {"H just inside", 0, 3.49, 0, {kOff, 0.001, kOff}, false, false, false},
+      {"H just past", 0, 3.51, 0, {kOff, 0.001, kOff}, false, true, false},
+      {"S just inside", 0, 0, 0.999 * 0.001 * s_and_cp, {kOff, kOff, 0.001}, false, false, false},
+      {"S just past", 0, 0, 1.001 * 0.001 * s_and_cp, {kOff, kOff, 0.001}, false, false, true},
+      {"a1 moves all three", 0.1, 0, 0, {}, true, true, true},
+      {"not a number", NAN, 0, 0, {kOff, kOff, kOff}, true, true, true},
   };
   for (const MarkCase& c : cases) {
-    const Deviation d{300, 400, {c.cp, 300}, {c.h, 300}, {c.s, 300}, {100, 300}};
-    EXPECT_EQ(AboveTolerances(d, tolerances), c.above) << c.cp << " " << c.h << " " << c.s;
+    CoefficientSet other = set;
+    other[0] += c.da1, other[5] += c.da6, other[6] += c.da7;
+    const TwoRangeNasa7 first{300, 1000, 5000, set, set}, second{300, 1000, 5000, other, other};
+    const Deviation at_1000{300, 5000, {1, 1000}, {1, 1000}, {1, 1000}, {1, 1000}};
+    const DeviationMarks marks = MarkDeviation(first, second, at_1000, c.tolerances);
+    EXPECT_EQ(marks.cp, c.cp) << c.what;
+    EXPECT_EQ(marks.h, c.h) << c.what;
+    EXPECT_EQ(marks.s, c.s) << c.what;
+    EXPECT_EQ(marks.Any(), c.cp || c.h || c.s) << c.what;
   }
 }
 
@@ -80,6 +97,7 @@ TEST(ComparisonSummary, SetsCountsAndTheSpeciesThatDifferMost) {
                                                {.name = "AR", .low = 5000, .high = 300}});
   SummaryOptions options;
   options.top = 5;
+  options.tolerances.cp = 0.02;
   ComparisonSummary summary = SummarizeComparison(first, second, options);
   ASSERT_FALSE(summary.cancelled);
   EXPECT_EQ(summary.files[0].path, "one.dat");
@@ -102,6 +120,12 @@ TEST(ComparisonSummary, SetsCountsAndTheSpeciesThatDifferMost) {
   const Deviation& co = *summary.rows[summary.plotted[1].row].deviation;
   EXPECT_NEAR(co.g.max, 100 * double(kRGas) / 1000, 1e-12);
   EXPECT_EQ(co.cp.max, 0);
+  // Marked: N2's Cp differs by 0.1 R of 3.6 R (above 0.02), its S by more than a thousandth;
+  // CO's H only.
+  EXPECT_TRUE(summary.marks[summary.plotted[0].row].cp);
+  EXPECT_TRUE(summary.marks[summary.plotted[0].row].s);
+  EXPECT_FALSE(summary.marks[summary.plotted[1].row].cp);
+  EXPECT_TRUE(summary.marks[summary.plotted[1].row].h);
   // The check of each file: CO's and N2's sets do not join, AR is repeated; DB #2's AR has its
   // limits reversed.
   std::vector<std::pair<int, std::string_view>> found[2];

@@ -133,9 +133,9 @@ TEST(CheckJumps, OnlyWithTheJoinInsideAndEveryCoefficientRead) {
   // The common temperature on a limit: one set covers the whole range, nothing can jump.
   EXPECT_TRUE(Codes({MakeRecord({.mid = 300, .high_set = far, .low_set = kLow})}).empty());
   EXPECT_TRUE(Codes({MakeRecord({.mid = 5000, .high_set = far, .low_set = kLow})}).empty());
-  ThermoRecord unread = MakeRecord({.high_set = far, .low_set = kLow});
-  unread.lines[2].replace(20, 5, "ABCDE");
-  unread = ParseThermoRecord(unread.lines, 4, 2);
+  auto lines = testing::RecordLines({.high_set = far, .low_set = kLow});
+  lines[2].replace(20, 5, "ABCDE");
+  const ThermoRecord unread = ParseThermoRecord(lines, 4, 2);
   ASSERT_FALSE(unread.coefficients_read);
   EXPECT_TRUE(Codes({unread}).empty());
 }
@@ -177,10 +177,10 @@ TEST(CheckIncomplete, CutShortByEndOfFileEndLineOrNextRecord) {
 
 TEST(CheckDuplicates, IdenticalOrConflictingWithTheFirstOfTheName) {
   const RecordShape base{};
-  ThermoRecord first = MakeRecord(base, 10);
-  ThermoRecord padded = first;  // trailing blanks do not count
-  for (std::size_t k = 1; k < 4; ++k) padded.lines[k] += "   ";
-  padded.line_number = 20;
+  const ThermoRecord first = MakeRecord(base, 10);
+  auto padded_lines = testing::RecordLines(base);  // trailing blanks do not count
+  for (std::size_t k = 1; k < 4; ++k) padded_lines[k] += "   ";
+  const ThermoRecord padded = ParseThermoRecord(padded_lines, 4, 20);
   RecordShape other_limits = base;
   other_limits.mid = 1200;
   RecordShape other_line3 = base;

@@ -30,17 +30,27 @@ std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most
   return tokens;
 }
 
-std::string LimitText(std::string_view token) {
+std::optional<double> LimitValue(std::string_view token) {
   try {
-    return NumberText(LeadingNumber(token));
+    return LeadingNumber(token);
   } catch (const Failure&) {
-    return {};  // beyond the double range: no limit, refused by the check
+    return std::nullopt;  // beyond the double range: no limit, refused by the check
   }
 }
 
 }  // namespace
 
+std::string LimitText(const std::optional<double>& value) {
+  return value ? NumberText(*value) : std::string();
+}
+
 TemperatureLimits ParseTemperatureLine(std::string_view line) {
+  const TemperatureLimitValues values = ReadTemperatureLimits(line);
+  return TemperatureLimits{
+      .mid = LimitText(values.mid), .high = LimitText(values.high), .low = LimitText(values.low)};
+}
+
+TemperatureLimitValues ReadTemperatureLimits(std::string_view line) {
   // At most: T low, T high, T common, the lone "0" and the line number.
   std::vector<std::string_view> tokens = LastTokens(line, 5);
   // The line-number tail is dropped only when a token stands before it.
@@ -54,10 +64,10 @@ TemperatureLimits ParseTemperatureLine(std::string_view line) {
   }
 
   // Read from the end: the n-th token from the last, or the zero limit when the line is short.
-  auto from_end = [&](std::size_t n) {
-    return n < tokens.size() ? LimitText(tokens[tokens.size() - 1 - n]) : NumberText(0);
+  auto from_end = [&](std::size_t n) -> std::optional<double> {
+    return n < tokens.size() ? LimitValue(tokens[tokens.size() - 1 - n]) : 0.0;
   };
-  return TemperatureLimits{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
+  return TemperatureLimitValues{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
 }
 
 bool TemperaturesAccepted(const std::string& low, const std::string& mid, const std::string& high) {

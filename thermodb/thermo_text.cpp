@@ -57,16 +57,15 @@ ThermoText::~ThermoText() = default;
 ThermoText::ThermoText(ThermoText&&) noexcept = default;
 ThermoText& ThermoText::operator=(ThermoText&&) noexcept = default;
 
-std::array<std::string, 4> ThermoText::RecordLinesAt(std::size_t index, int& count) const {
-  std::array<std::string, 4> lines;
-  lines[0] = std::string(Line(index));
-  count = 1;
+int ThermoText::RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines) const {
+  lines = {};
+  lines[0] = lines_[index];
+  int count = 1;
   for (std::size_t next = index + 1; count < 4 && next < lines_.size(); ++next) {
-    const std::string_view line = Line(next);
-    if (IsCommentLine(line)) continue;
-    lines[static_cast<std::size_t>(count++)] = std::string(line);
+    if (IsCommentLine(Line(next))) continue;
+    lines[static_cast<std::size_t>(count++)] = lines_[next];
   }
-  return lines;
+  return count;
 }
 
 LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) const {
@@ -83,10 +82,14 @@ LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) co
   const auto hit = words_->first_line_of.find(name);
   if (hit == words_->first_line_of.end()) return {LookupStatus::NotFound, {}};
   if (line_index != nullptr) *line_index = hit->second;
-  int count = 0;
-  std::array<std::string, 4> lines = RecordLinesAt(hit->second, count);
+  std::array<LineSpan, 4> lines;
+  const int count = RecordLinesAt(hit->second, lines);
+  const std::string_view bytes = snapshot_.Bytes();
+  auto text = [&](int k) {
+    return k < count ? std::string(lines[static_cast<std::size_t>(k)].In(bytes)) : std::string();
+  };
   return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(lines[0]), std::move(lines[1]), std::move(lines[2]), std::move(lines[3])}};
+          {UpperAscii(text(0)), text(1), text(2), text(3)}};
 }
 
 }  // namespace tabulon

@@ -34,9 +34,10 @@ class ThermoText {
   // name, with its next three lines that are not comment lines. CannotOpen when the bytes could
   // not be read. `line_index`, when given, receives the index of line 1.
   LookupResult Find(std::string_view name, std::size_t* line_index = nullptr) const;
-  // The record whose line 1 is line `index`, as the lookup reads it (line 1 as it stands, not
-  // upper-cased); `count` receives how many of its four lines the file holds.
-  std::array<std::string, 4> RecordLinesAt(std::size_t index, int& count) const;
+  // Where the lines of the record whose line 1 is line `index` stand, as the lookup reads them
+  // (line 1, then the next three lines that are not comment lines); returns how many of its
+  // four lines the file holds.
+  int RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines) const;
 
  private:
   struct WordIndex;

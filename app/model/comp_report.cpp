@@ -96,9 +96,12 @@ std::optional<std::vector<std::string>> PlainLines(MainWindowModel& window,
     const SpeciesView view = ViewOf(window.records.Find(path, name));
     if (view.outcome == DetailOutcome::Refused) return std::nullopt;
     if (view.outcome != DetailOutcome::Shown) continue;  // its boxes stay empty
-    texts[static_cast<std::size_t>(side)] = view.record.coefficient_texts;
+    for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+      texts[static_cast<std::size_t>(side)][static_cast<std::size_t>(k)] =
+          view.record.CoefficientText(k);
+    }
     const CheckBox& check = side == 0 ? window.Ck1 : window.Ck2;
-    if (check.Checked()) hf[static_cast<std::size_t>(side)] = view.record.hf_text;
+    if (check.Checked()) hf[static_cast<std::size_t>(side)] = view.record.HfText();
   }
   std::vector<std::string> lines{name};
   try {

@@ -37,9 +37,9 @@ void EmptyCoefficients(const DatabaseSide& side) {
 // when the side's check box asks for it.
 void ShowCoefficients(const DatabaseSide& side, const ThermoRecord& record) {
   for (int k = 0; k < kCoefficientsPerRecord; ++k) {
-    side.Coefficient(k).SetText(record.coefficient_texts[static_cast<std::size_t>(k)]);
+    side.Coefficient(k).SetText(record.CoefficientText(k));
   }
-  side.hf_box.SetText(side.hf_check.Checked() ? record.hf_text : std::string());
+  side.hf_box.SetText(side.hf_check.Checked() ? record.HfText() : std::string());
 }
 
 void ShowTemperatureMessage(const DatabaseSide& side) {
@@ -80,20 +80,20 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
   const SpeciesView view = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
   switch (view.outcome) {
     case DetailOutcome::Shown:
-      ShowLimits(side, view.record.limit_texts);
+      ShowLimits(side, view.record.LimitTexts());
       ShowCoefficients(side, view.record);
       break;
     case DetailOutcome::Refused:
       // The limits are shown, so the user sees why; no property can then be computed from
       // another species' coefficients under this name.
-      ShowLimits(side, view.record.limit_texts);
+      ShowLimits(side, view.record.LimitTexts());
       ShowTemperatureMessage(side);
       EmptyCoefficients(side);
       break;
     case DetailOutcome::NotShown:
       // A record cut short after line 1 shows its limits for an instant, as line 1 is checked
       // first; the view then shows no species rather than keep another one's data.
-      if (!view.record.lines[0].empty()) ShowLimits(side, view.record.limit_texts);
+      if (!view.record.Line(0).empty()) ShowLimits(side, view.record.LimitTexts());
       EmptyLimits(side);
       EmptyCoefficients(side);
       break;

@@ -132,7 +132,7 @@ const std::array<Sync::Side, 2>& RecordsOf(MainWindowModel& window, const std::s
     // Refused: a message. An empty a1: no evaluation, so no line. T = 0 inside the range: the
     // emptied fields' reactions would evaluate, and could tell of a failure.
     Sync::Side& kept = sides[static_cast<std::size_t>(side)];
-    kept.usable = view.outcome == DetailOutcome::Shown && !record.coefficient_texts[0].empty() &&
+    kept.usable = view.outcome == DetailOutcome::Shown && !record.CoefficientText(0).empty() &&
                   PickSet(0, record.t_low, record.t_high, record.t_mid).main == SetPick::Main::None;
     kept.t_low = record.t_low;
     kept.t_high = record.t_high;

@@ -9,30 +9,30 @@
 
 #include "app/model/copy_text.h"
 #include "app/qt/latin1.h"
+#include "app/qt/list_box_widget.h"
 #include "app/qt/main_window.h"
 
 namespace tabulon::gui {
 
 namespace {
 
-// The model's text box that a line edit of the window shows.
-const TextBox* BoxOf(MainWindowModel& model, const QObject& widget) {
-  const std::string name = widget.objectName().toStdString();
-  for (int i = 0; i < model.PropTxt.Size(); ++i) {
-    if (model.PropTxt[i].Name() == name) return &model.PropTxt[i];
-  }
+// The boxes whose values are copied in full precision: the coefficient boxes and the result
+// boxes with their second boxes.
+std::vector<const TextBox*> ValueBoxes(MainWindowModel& model) {
+  std::vector<const TextBox*> boxes;
+  for (int i = 0; i < model.PropTxt.Size(); ++i) boxes.push_back(&model.PropTxt[i]);
   for (const Db db : {Db::One, Db::Two}) {
     const DatabaseSide side = SideOf(model, db);
     for (const TextBox* box : {&side.cp_result, &side.h_result, &side.s_result, &side.cp_second,
                                &side.h_second, &side.s_second}) {
-      if (box->Name() == name) return box;
+      boxes.push_back(box);
     }
   }
-  return nullptr;
+  return boxes;
 }
 
 void AddCopySpecies(MainWindow& window, Db db) {
-  auto* list = window.findChild<QWidget*>(db == Db::One ? "LOS1" : "LOS2");
+  QWidget* list = &window.ListOf(SideOf(window.Model(), db).list);
   auto* action = new QAction(QObject::tr("Copy species"), list);
   action->setObjectName(list->objectName() + "CopySpecies");
   action->setShortcut(QKeySequence::Copy);
@@ -49,8 +49,10 @@ void AddCopySpecies(MainWindow& window, Db db) {
 }  // namespace
 
 CopyActions::CopyActions(MainWindow& window) : QObject(&window), window_(window) {
-  for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
-    if (BoxOf(window.Model(), *box) != nullptr) box->installEventFilter(this);
+  for (const TextBox* box : ValueBoxes(window.Model())) {
+    QLineEdit& widget = window.TextBoxOf(*box);
+    boxes_[&widget] = box;
+    widget.installEventFilter(this);
   }
   AddCopySpecies(window, Db::One);
   AddCopySpecies(window, Db::Two);
@@ -63,7 +65,7 @@ bool CopyActions::eventFilter(QObject* watched, QEvent* event) {
     const bool part_selected = box->hasSelectedText() && box->selectedText() != box->text();
     if (key->matches(QKeySequence::Copy) && !part_selected) {
       if (event->type() == QEvent::KeyPress) {
-        if (const auto text = FullPrecisionText(window_.Model(), *BoxOf(window_.Model(), *box))) {
+        if (const auto text = FullPrecisionText(window_.Model(), *boxes_.at(box))) {
           QApplication::clipboard()->setText(Latin1(*text));
         }
       }

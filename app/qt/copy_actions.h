@@ -1,7 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <map>
+
 #include <QObject>
+
+class QLineEdit;
+
+namespace tabulon {
+class TextBox;
+}
 
 namespace tabulon::gui {
 
@@ -20,6 +28,7 @@ class CopyActions : public QObject {
 
  private:
   MainWindow& window_;
+  std::map<const QObject*, const TextBox*> boxes_;  // the model's box each watched widget shows
 };
 
 }  // namespace tabulon::gui

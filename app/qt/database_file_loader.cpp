@@ -8,12 +8,12 @@
 namespace tabulon::gui {
 
 void LoadDatabaseFile(MainWindow& window, Db db, const QString& path) {
-  auto* button = window.findChild<QPushButton*>(db == Db::One ? "CMD1" : "CMD2");
-  if (button == nullptr) return;
+  const MainWindowModel& model = window.Model();
+  QPushButton& button = window.ButtonOf(db == Db::One ? model.CMD1 : model.CMD2);
   // The dialog gives full paths; so does this road, whatever the folder the program runs in.
   window.Model().platform.AnswerNextFileChoice(
       QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
-  button->click();
+  button.click();
 }
 
 bool LoadDatabaseFiles(MainWindow& window, const QStringList& paths) {

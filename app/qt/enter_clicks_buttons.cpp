@@ -6,16 +6,17 @@
 
 namespace tabulon::gui {
 
-EnterClicksButtons::EnterClicksButtons(QWidget& window) : QObject(&window) {
-  for (QPushButton* button : window.findChildren<QPushButton*>()) button->installEventFilter(this);
+EnterClicksButtons::EnterClicksButtons(QWidget& window) : QObject(&window), window_(window) {
+  window.installEventFilter(this);
 }
 
 bool EnterClicksButtons::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  if (watched == &window_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
+    auto* button = qobject_cast<QPushButton*>(window_.focusWidget());
     if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-      static_cast<QPushButton*>(watched)->click();
+        (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && button != nullptr) {
+      button->click();
       return true;
     }
   }

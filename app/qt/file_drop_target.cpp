@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "app/qt/database_file_loader.h"
+#include "app/qt/frame_box.h"
 #include "app/qt/main_window.h"
 
 namespace tabulon::gui {
@@ -16,9 +17,10 @@ namespace {
 
 // The database whose frame lies under `at` (window coordinates).
 std::optional<Db> FrameAt(const MainWindow& window, QPoint at) {
-  for (const auto& [name, db] : {std::pair{"Frm1", Db::One}, std::pair{"Frm2", Db::Two}}) {
-    const QWidget* frame = window.findChild<QWidget*>(name);
-    if (frame != nullptr && frame->geometry().contains(at)) return db;
+  for (const Db db : {Db::One, Db::Two}) {
+    const QWidget& frame =
+        window.FrameOf(db == Db::One ? window.Model().Frm1 : window.Model().Frm2);
+    if (frame.geometry().contains(at)) return db;
   }
   return std::nullopt;
 }

@@ -2,24 +2,17 @@
 #include "app/qt/findings_window.h"
 
 #include <QComboBox>
-#include <QDoubleValidator>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
-#include <QVBoxLayout>
 
-#include "app/qt/background_job.h"
-#include "app/qt/csv_export.h"
-#include "app/qt/job_progress.h"
+#include "app/qt/findings_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
-#include "app/qt/results_table.h"
 #include "app/qt/species_selection.h"
 #include "compare/check_report.h"
 #include "thermodb/thermo_file.h"
@@ -27,19 +20,6 @@
 namespace tabulon::gui {
 
 namespace {
-
-enum Column { kLine, kName, kCode, kDetail };
-constexpr int kNameBytesRole = Qt::UserRole + 1;
-
-QLineEdit* ToleranceField(double value, const char* name, QWidget* parent) {
-  auto* field = new QLineEdit(QString::number(value), parent);
-  field->setObjectName(name);
-  auto* validator = new QDoubleValidator(0, 1e300, 17, field);
-  validator->setLocale(QLocale::c());
-  field->setValidator(validator);
-  field->setMaximumWidth(90);
-  return field;
-}
 
 double ToleranceOf(const QLineEdit* field, double fallback) {
   bool ok = false;
@@ -55,14 +35,9 @@ const std::string& PathOf(MainWindow& main, Db db) {
 }  // namespace
 
 FindingsWindow::FindingsWindow(MainWindow& main, Db db, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      main_(main),
-      db_(db),
-      path_(PathOf(main, db)),
-      job_(new BackgroundJob(this)) {
+    : ResultsWindow(main, "findings", {PathOf(main, db)}, new FindingsTableModel, parent), db_(db) {
   setObjectName(db == Db::One ? "FindingsDB1" : "FindingsDB2");
-  setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(tr("Check of DB #%1: %2").arg(db == Db::One ? 1 : 2).arg(Latin1(path_)));
+  setWindowTitle(tr("Check of DB #%1: %2").arg(db == Db::One ? 1 : 2).arg(Latin1(Files()[0])));
 
   const CheckTolerances defaults;
   tol_cp_ = ToleranceField(defaults.cp, "tolCp", this);
@@ -76,49 +51,36 @@ FindingsWindow::FindingsWindow(MainWindow& main, Db db, QWidget* parent)
   for (int k = 0; k < kCheckCodeCount; ++k) {
     code_filter_->addItem(Latin1(CodeName(static_cast<CheckCode>(k))));
   }
-  auto* export_csv = new QPushButton(tr("Export CSV..."), this);
-  export_csv->setObjectName("exportCsv");
 
-  auto* controls = new QHBoxLayout;
-  controls->addWidget(new QLabel(tr("Jump tolerances: Cp"), this));
-  controls->addWidget(tol_cp_);
-  controls->addWidget(new QLabel(tr("H"), this));
-  controls->addWidget(tol_h_);
-  controls->addWidget(new QLabel(tr("S"), this));
-  controls->addWidget(tol_s_);
-  controls->addWidget(run);
-  controls->addStretch(1);
-  controls->addWidget(new QLabel(tr("Show"), this));
-  controls->addWidget(code_filter_);
-  controls->addWidget(export_csv);
+  QHBoxLayout& controls = Controls();
+  controls.addWidget(new QLabel(tr("Jump tolerances: Cp"), this));
+  controls.addWidget(tol_cp_);
+  controls.addWidget(new QLabel(tr("H"), this));
+  controls.addWidget(tol_h_);
+  controls.addWidget(new QLabel(tr("S"), this));
+  controls.addWidget(tol_s_);
+  controls.addWidget(run);
+  controls.addStretch(1);
+  controls.addWidget(new QLabel(tr("Show"), this));
+  controls.addWidget(code_filter_);
+  AddExport("findings.csv", [this](std::ostream& out) {
+    const int k = code_filter_->currentIndex() - 1;
+    std::vector<CheckFinding> chosen;
+    for (const CheckFinding& f : Findings().Findings()) {
+      if (k < 0 || f.code == static_cast<CheckCode>(k)) chosen.push_back(f);
+    }
+    WriteFindingsCsv(out, chosen);
+  });
 
-  items_ = new QStandardItemModel(0, 4, this);
-  items_->setHorizontalHeaderLabels({tr("Line"), tr("Name"), tr("Code"), tr("Detail")});
-  shown_ = new QSortFilterProxyModel(this);
-  shown_->setSourceModel(items_);
-  shown_->setFilterKeyColumn(kCode);
-  table_ = NewResultsTable("findings", shown_, this);
-  table_->sortByColumn(kLine, Qt::AscendingOrder);
-  table_->horizontalHeader()->setStretchLastSection(true);
-
-  status_ = new QLabel(this);
-  status_->setObjectName("status");
-  progress_ = new JobProgress(*job_, this);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(controls);
-  layout->addWidget(table_, 1);
-  layout->addWidget(progress_);
-  layout->addWidget(status_);
-  resize(900, 500);
+  Table().sortByColumn(FindingsTableModel::kLine, Qt::AscendingOrder);
+  Table().horizontalHeader()->setStretchLastSection(true);
 
   connect(run, &QPushButton::clicked, this, &FindingsWindow::Run);
   connect(code_filter_, &QComboBox::currentIndexChanged, this, &FindingsWindow::ApplyFilter);
-  connect(table_, &QTableView::doubleClicked, this, &FindingsWindow::Activate);
-  connect(job_, &BackgroundJob::finished, this, [this] {
-    if (job_->Cancelled()) status_->setText(tr("Cancelled: run it again to see the results."));
-  });
-  connect(export_csv, &QPushButton::clicked, this, &FindingsWindow::Export);
+}
+
+FindingsTableModel& FindingsWindow::Findings() const {
+  return static_cast<FindingsTableModel&>(Rows());
 }
 
 void FindingsWindow::Run() {
@@ -126,70 +88,52 @@ void FindingsWindow::Run() {
   const CheckTolerances tolerances{ToleranceOf(tol_cp_, defaults.cp),
                                    ToleranceOf(tol_h_, defaults.h),
                                    ToleranceOf(tol_s_, defaults.s)};
-  status_->setText(tr("Checking..."));
-  job_->Start([this, path = path_, tolerances](JobControl& control) -> std::function<void()> {
-    const ThermoFile file = ThermoFile::Read(path);
-    if (!file.Outcome().Succeeded()) {
-      return [this, problem = file.Outcome().problem] { Show({}, 0, problem); };
-    }
-    CheckRun run = CheckRecords(
-        file.Records(), tolerances,
-        [&control](std::size_t done, std::size_t total) { return control.Report(done, total); });
-    const std::size_t records = file.Records().size();
-    return [this, run = std::move(run), records] { Show(run, records, {}); };
-  });
-  progress_->Follow();
+  Start(tr("Checking..."),
+        [this, path = Files()[0], tolerances](JobControl& control) -> std::function<void()> {
+          const ThermoFile file = ThermoFile::Read(path);
+          if (!file.Outcome().Succeeded()) {
+            return [this, problem = file.Outcome().problem] { Show({}, 0, problem); };
+          }
+          CheckRun run = CheckRecords(file.Records(), tolerances,
+                                      [&control](std::size_t done, std::size_t total) {
+                                        return control.Report(done, total);
+                                      });
+          const std::size_t records = file.Records().size();
+          return [this, run = std::move(run), records]() mutable {
+            Show(std::move(run), records, {});
+          };
+        });
 }
 
-void FindingsWindow::Show(const CheckRun& run, std::size_t records, const std::string& problem) {
-  findings_ = run.findings;
-  items_->removeRows(0, items_->rowCount());
+void FindingsWindow::Show(CheckRun run, std::size_t records, const std::string& problem) {
+  const std::size_t count = run.findings.size();
+  Findings().SetFindings(std::move(run.findings));
   if (!problem.empty()) {
-    status_->setText(tr("The database cannot be read: %1").arg(Latin1(problem)));
+    SetStatus(tr("The database cannot be read: %1").arg(Latin1(problem)));
     return;
   }
-  table_->setSortingEnabled(false);
-  items_->setRowCount(int(findings_.size()));
-  for (int row = 0; row < int(findings_.size()); ++row) {
-    const CheckFinding& f = findings_[std::size_t(row)];
-    auto* line = new QStandardItem;
-    line->setData(f.line, Qt::DisplayRole);
-    auto* name = new QStandardItem(ShownLatin1(f.name));
-    name->setData(QByteArray::fromStdString(f.name), kNameBytesRole);
-    items_->setItem(row, kLine, line);
-    items_->setItem(row, kName, name);
-    items_->setItem(row, kCode, new QStandardItem(Latin1(CodeName(f.code))));
-    items_->setItem(row, kDetail, new QStandardItem(ShownLatin1(f.detail)));
+  for (int column :
+       {FindingsTableModel::kLine, FindingsTableModel::kName, FindingsTableModel::kCode}) {
+    Table().resizeColumnToContents(column);
   }
-  table_->setSortingEnabled(true);
-  table_->resizeColumnsToContents();
-  status_->setText(tr("%1 findings in %2 records").arg(findings_.size()).arg(records));
+  SetStatus(tr("%1 findings in %2 records").arg(count).arg(records));
 }
 
 void FindingsWindow::ApplyFilter() {
   const int k = code_filter_->currentIndex() - 1;
   if (k < 0) {
-    shown_->setFilterRegularExpression(QString());
-  } else {
-    const QString code = Latin1(CodeName(static_cast<CheckCode>(k)));
-    shown_->setFilterRegularExpression("^" + QRegularExpression::escape(code) + "$");
+    Shown().SetRowFilter({});
+    return;
   }
+  const auto code = static_cast<CheckCode>(k);
+  const FindingsTableModel* findings = &Findings();
+  Shown().SetRowFilter([findings, code](int row) {
+    return findings->Findings()[static_cast<std::size_t>(row)].code == code;
+  });
 }
 
-void FindingsWindow::Activate(const QModelIndex& index) {
-  const QModelIndex name = shown_->mapToSource(index).siblingAtColumn(kName);
-  SelectSpecies(main_, db_, items_->data(name, kNameBytesRole).toByteArray().toStdString());
-}
-
-void FindingsWindow::Export() {
-  const int k = code_filter_->currentIndex() - 1;
-  std::vector<CheckFinding> chosen;
-  for (const CheckFinding& f : findings_) {
-    if (k < 0 || f.code == static_cast<CheckCode>(k)) chosen.push_back(f);
-  }
-  const CommonValue& common = main_.Model().common;
-  ExportCsv(this, "findings.csv", {common.DB1Path, common.DB2Path},
-            [&chosen](std::ostream& out) { WriteFindingsCsv(out, chosen); });
+void FindingsWindow::Activate(int source_row) {
+  SelectSpecies(Main(), db_, Findings().Findings()[static_cast<std::size_t>(source_row)].name);
 }
 
 void OpenFindingsWindow(MainWindow& main, Db db) {

@@ -24,21 +24,24 @@ GrowingLayout::GrowingLayout(QWidget* window)
 
 void GrowingLayout::Add(QWidget* widget, QRect designed, Growth growth) {
   entries_.push_back({widget, designed, growth});
-  widget->setGeometry(designed);
+  grown_[window_] = window_->size() - designed_size_;
+  Place(entries_.back());
 }
 
 void GrowingLayout::Apply() {
-  // How much each laid-out widget has grown; entries come parents first.
-  std::map<const QWidget*, QSize> grown{{window_, window_->size() - designed_size_}};
-  for (const Entry& entry : entries_) {
-    const auto parent = grown.find(entry.widget->parentWidget());
-    const QSize extra = parent == grown.end() ? QSize(0, 0) : parent->second;
-    const Growth& g = entry.growth;
-    const QSize own(Share(g.grow_x, extra.width()), Share(g.grow_y, extra.height()));
-    const QPoint moved(Share(g.move_x, extra.width()), Share(g.move_y, extra.height()));
-    entry.widget->setGeometry(QRect(entry.designed.topLeft() + moved, entry.designed.size() + own));
-    grown[entry.widget] = own;
-  }
+  grown_ = {{window_, window_->size() - designed_size_}};
+  // Entries come parents first.
+  for (const Entry& entry : entries_) Place(entry);
+}
+
+void GrowingLayout::Place(const Entry& entry) {
+  const auto parent = grown_.find(entry.widget->parentWidget());
+  const QSize extra = parent == grown_.end() ? QSize(0, 0) : parent->second;
+  const Growth& g = entry.growth;
+  const QSize own(Share(g.grow_x, extra.width()), Share(g.grow_y, extra.height()));
+  const QPoint moved(Share(g.move_x, extra.width()), Share(g.move_y, extra.height()));
+  entry.widget->setGeometry(QRect(entry.designed.topLeft() + moved, entry.designed.size() + own));
+  grown_[entry.widget] = own;
 }
 
 bool GrowingLayout::eventFilter(QObject* watched, QEvent* event) {

@@ -36,8 +36,9 @@ class GrowingLayout : public QObject {
   // Lays out the children of `window`, whose current size is the designed one.
   explicit GrowingLayout(QWidget* window);
 
-  // Adds a widget at its designed place (relative to its parent). A parent must be added before
-  // its children; a parent that was never added does not grow.
+  // Adds a widget at its designed place (relative to its parent) and places it for the window's
+  // current size. A parent must be added before its children; a parent that was never added
+  // does not grow.
   void Add(QWidget* widget, QRect designed, Growth growth);
 
   // Places every widget for the window's current size.
@@ -53,9 +54,13 @@ class GrowingLayout : public QObject {
     Growth growth;
   };
 
+  // Places the entry by its parent's growth and records its own.
+  void Place(const Entry& entry);
+
   QWidget* window_;
   QSize designed_size_;
   std::vector<Entry> entries_;
+  std::map<const QWidget*, QSize> grown_;  // how much each laid-out widget has grown
 };
 
 }  // namespace tabulon::gui

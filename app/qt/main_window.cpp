@@ -15,14 +15,11 @@
 #include <QSignalBlocker>
 
 #include "app/model/credits.h"
-#include "app/qt/database_tools.h"
 #include "app/qt/fonts.h"
 #include "app/qt/frame_box.h"
 #include "app/qt/latin1.h"
 #include "app/qt/list_box_widget.h"
-#include "app/qt/main_window_additions.h"
 #include "app/qt/main_window_growth.h"
-#include "app/qt/plot/plot_launcher.h"
 #include "app/qt/thermometer.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
@@ -44,7 +41,7 @@ MainWindow::MainWindow(MainWindowModel& model, QWidget* parent) : QWidget(parent
   setWindowIcon(ThermometerIcon());
   setFont(WindowFont());
   resize(Pixels(kClientArea.width), Pixels(kClientArea.height));
-  auto* growing = new GrowingLayout(this);
+  layout_ = new GrowingLayout(this);
   const std::map<const Control*, Growth> growth = MainWindowGrowth(model_);
 
   std::map<const Label*, QWidget*> frames;
@@ -54,17 +51,49 @@ MainWindow::MainWindow(MainWindowModel& model, QWidget* parent) : QWidget(parent
     QWidget* widget = Build(place, parent_widget);
     widget->setObjectName(QString::fromStdString(ControlOf(place.control).Name()));
     const auto rule = growth.find(&ControlOf(place.control));
-    growing->Add(widget, PixelRect(place.place), rule == growth.end() ? kStays : rule->second);
+    layout_->Add(widget, PixelRect(place.place), rule == growth.end() ? kStays : rule->second);
     if (const Frame* frame = std::get_if<Frame>(&place.control)) frames[frame->caption] = widget;
     if (place.tab_index != kNoTabIndex && (widget->focusPolicy() & Qt::TabFocus)) {
       tab_stops.emplace_back(place.tab_index, widget);
     }
   }
   SetTabOrder(std::move(tab_stops));
-  AddDatabaseTools(*this);
-  InstallPlotLaunchers(*this, model_);
-  AddWindowAdditions(*this, *growing);
+  tools_ = AddDatabaseTools(*this);
+  plot_buttons_ = AddPlotButtons(*this);
+  additions_ = AddWindowAdditions(*this);
   Refresh();
+}
+
+QWidget& MainWindow::WidgetOf(const Control& control) const {
+  return *widgets_.at(&control);
+}
+
+FrameBox& MainWindow::FrameOf(const Label& frame) const {
+  return *static_cast<FrameBox*>(&WidgetOf(frame));
+}
+
+QLabel& MainWindow::LabelOf(const Label& label) const {
+  return *static_cast<QLabel*>(&WidgetOf(label));
+}
+
+QLineEdit& MainWindow::TextBoxOf(const TextBox& box) const {
+  return *static_cast<QLineEdit*>(&WidgetOf(box));
+}
+
+ListBoxWidget& MainWindow::ListOf(const ListBox& list) const {
+  return *static_cast<ListBoxWidget*>(&WidgetOf(list));
+}
+
+QPushButton& MainWindow::ButtonOf(const Button& button) const {
+  return *static_cast<QPushButton*>(&WidgetOf(button));
+}
+
+void MainWindow::Place(QWidget& widget, const Label& frame, const TwipsRect& place, Growth growth) {
+  const bool hidden_on_purpose =
+      widget.testAttribute(Qt::WA_WState_ExplicitShowHide) && widget.isHidden();
+  widget.setParent(&FrameOf(frame));
+  layout_->Add(&widget, PixelRect(place), growth);
+  widget.setVisible(!hidden_on_purpose);
 }
 
 void MainWindow::Refresh() {
@@ -108,6 +137,7 @@ void MainWindow::ShowUnexpectedError(std::string_view what) {
 
 std::size_t MainWindow::Bind(const Control& control, QWidget* widget, std::function<void()> show) {
   bindings_.push_back({&control, widget, std::move(show), std::nullopt});
+  widgets_[&control] = widget;
   return bindings_.size() - 1;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -11,14 +12,26 @@
 #include <QWidget>
 
 #include "app/model/main_window_model.h"
+#include "app/qt/database_tools.h"
+#include "app/qt/growing_layout.h"
+#include "app/qt/main_window_additions.h"
 #include "app/qt/main_window_layout.h"
+#include "app/qt/plot_buttons.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace tabulon::gui {
 
-// The main window as a view of the window model. Each widget shows one model control and is
-// found by that control's name (its object name). The user's input goes into the model; after
-// each such event the view shows every control whose revision changed. The view computes
-// nothing and keeps nothing but the revision it last showed of each control.
+class FrameBox;
+class ListBoxWidget;
+
+// The main window as a view of the window model. Each widget shows one model control (its object
+// name is the control's name, for people and tests); code reaches it through the typed accessors
+// below, by the model control it shows. The user's input goes into the model; after each such
+// event the view shows every control whose revision changed. The view computes nothing and
+// keeps nothing but the revision it last showed of each control.
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -29,6 +42,23 @@ class MainWindow : public QWidget {
   void Refresh();
 
   MainWindowModel& Model() const { return model_; }
+
+  // The widget that shows a model control. The control must be one of this window's model.
+  FrameBox& FrameOf(const Label& frame) const;
+  QLabel& LabelOf(const Label& label) const;
+  QLineEdit& TextBoxOf(const TextBox& box) const;
+  ListBoxWidget& ListOf(const ListBox& list) const;
+  QPushButton& ButtonOf(const Button& button) const;
+
+  // Places a widget added beside the designed controls into `frame`, at `place` in twips as the
+  // designed ones, following `growth` of the frame's growth when the window grows (the lines of
+  // main_window_growth.h say how the controls around it move). The widget is shown.
+  void Place(QWidget& widget, const Label& frame, const TwipsRect& place, Growth growth);
+
+  // The widgets added beside the designed controls.
+  const DatabaseTools& Tools() const { return tools_; }
+  const PlotButtons& PlotLaunchers() const { return plot_buttons_; }
+  const WindowAdditions& Additions() const { return additions_; }
 
  signals:
   // A user's event has run in the model and the window shows its outcome.
@@ -60,8 +90,16 @@ class MainWindow : public QWidget {
   void ShowUnexpectedError(std::string_view what);
   void SetTabOrder(std::vector<std::pair<int, QWidget*>> widgets_by_tab_index);
 
+  // The widget bound to a control.
+  QWidget& WidgetOf(const Control& control) const;
+
   MainWindowModel& model_;
   std::vector<Binding> bindings_;
+  std::map<const Control*, QWidget*> widgets_;
+  GrowingLayout* layout_;
+  DatabaseTools tools_;
+  PlotButtons plot_buttons_;
+  WindowAdditions additions_;
 };
 
 }  // namespace tabulon::gui

@@ -1,15 +1,31 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/model/database_side.h"
+
+class QToolButton;
+
 namespace tabulon::gui {
 
-class GrowingLayout;
 class MainWindow;
+class ReportLink;
+class SpeciesFilterBar;
 
 // What the main window offers beyond its designed controls: a filter above each species list,
 // the recent files on the load buttons, files dropped on the window, the report viewer's link,
-// copying full-precision values, and Enter on a focused button. Each part lives in its own file;
-// this places the new widgets (in twips, as the designed ones) and hooks them into the window.
-void AddWindowAdditions(MainWindow& window, GrowingLayout& layout);
+// copying full-precision values, and Enter on a focused button. Each part lives in its own file.
+struct WindowAdditions {
+  SpeciesFilterBar* filter1 = nullptr;
+  SpeciesFilterBar* filter2 = nullptr;
+  QToolButton* recent1 = nullptr;  // the arrow right of a load button that opens its recent files
+  QToolButton* recent2 = nullptr;
+  ReportLink* report_link = nullptr;
+
+  SpeciesFilterBar& Filter(Db db) const { return *(db == Db::One ? filter1 : filter2); }
+  QToolButton& Recent(Db db) const { return *(db == Db::One ? recent1 : recent2); }
+};
+
+// Places the new widgets (in twips, as the designed ones) and hooks the parts into the window.
+WindowAdditions AddWindowAdditions(MainWindow& window);
 
 }  // namespace tabulon::gui

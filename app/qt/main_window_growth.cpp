@@ -5,9 +5,6 @@ namespace tabulon::gui {
 
 namespace {
 
-// Things right of a species list in the upper part of its frame move with the list's edge.
-constexpr Growth kRightOfList{.move_x = kSpeciesListWidthShare};
-
 // The coefficient boxes and the Hf/R controls below the last column spread over the extra
 // width, a seventh to each column, and move down with the frame's bottom.
 Growth CoefficientColumn(int column, bool grows) {

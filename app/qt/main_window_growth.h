@@ -19,6 +19,8 @@ inline constexpr double kDatabaseFrameHeightShare = 0.375;
 inline constexpr double kSpeciesListWidthShare = 0.25;
 // The path label takes this much more of its frame's extra width.
 inline constexpr double kPathLabelWidthShare = 0.25;
+// Things right of a species list in the upper part of its frame move with the list's edge.
+inline constexpr Growth kRightOfList{.move_x = kSpeciesListWidthShare};
 
 // How each control of the main window follows the window's growth (frames follow the window,
 // the other controls their frame). The species and comparison lists take the extra height;

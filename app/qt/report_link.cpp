@@ -19,7 +19,7 @@ QString ReportFolder(const MainWindowModel& model) {
 
 }  // namespace
 
-ReportLink::ReportLink(MainWindow& window, QWidget* parent) : QToolButton(parent), window_(window) {
+ReportLink::ReportLink(MainWindow& window) : window_(window) {
   setObjectName("ViewReport");
   setText(tr("View report"));
   setAutoRaise(true);

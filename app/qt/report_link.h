@@ -21,7 +21,8 @@ class ReportLink : public QToolButton {
   Q_OBJECT
 
  public:
-  ReportLink(MainWindow& window, QWidget* parent);
+  // Hidden until a report is written; the window places it.
+  explicit ReportLink(MainWindow& window);
 
  private:
   void Follow(const Control& control);

@@ -19,7 +19,7 @@ class SpeciesFilterBar : public QWidget {
 
  public:
   // The field is named after the list with "Filter" appended, the label with "Shown".
-  SpeciesFilterBar(ListBoxWidget& list, QWidget* parent);
+  explicit SpeciesFilterBar(ListBoxWidget& list, QWidget* parent = nullptr);
 
   QLineEdit& Field() const { return *field_; }
 

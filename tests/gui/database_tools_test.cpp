@@ -72,26 +72,6 @@ TEST_F(DatabaseToolsTest, TheButtonsLeaveTheWindowAsItWas) {
   }
 }
 
-TEST_F(DatabaseToolsTest, TheButtonsKeepTheirDistanceToTheFramesEdgesWhenAFrameGrows) {
-  struct Case {
-    const char* button;
-    const char* frame;
-    bool follows_bottom;
-  } cases[] = {{"CheckDB1", "Frm1", false}, {"Differences", "Frm3", true}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.button);
-    QPushButton* button = Find<QPushButton>(c.button);
-    QWidget* frame = Find<QWidget>(c.frame);
-    const QPoint designed = button->pos();
-    const int right = frame->width() - button->x(), bottom = frame->height() - button->y();
-    frame->resize(frame->width() + 200, frame->height() + 90);
-    EXPECT_EQ(frame->width() - button->x(), right);
-    EXPECT_EQ(button->y(), c.follows_bottom ? frame->height() - bottom : designed.y());
-    frame->resize(frame->width() - 200, frame->height() - 90);
-    EXPECT_EQ(button->pos(), designed);
-  }
-}
-
 TEST_F(DatabaseToolsTest, CheckWithoutADatabaseSaysSo) {
   WhenModalShows([](QWidget* box) { box->close(); });
   QTest::mouseClick(Find<QPushButton>("CheckDB1"), Qt::LeftButton);

@@ -71,18 +71,6 @@ TEST_F(PlotLaunchTest, ButtonsSitInFreeSpaceOfTheirFrames) {
   }
 }
 
-TEST_F(PlotLaunchTest, ButtonsStayBesideTheControlsTheyBelongWithWhenThoseMove) {
-  const std::pair<const char*, const char*> pairs[] = {
-      {"PlotCmd1", "TXT1CP"}, {"TableCmd2", "TXT2CP"}, {"PlotCmd3", "CMD3"}};
-  for (const auto& [button_name, reference_name] : pairs) {
-    auto* button = Find<QPushButton>(button_name);
-    QWidget* reference = Find(reference_name);
-    const QPoint offset = button->pos() - reference->pos();
-    reference->move(reference->pos() + QPoint(40, 120));  // as a grown window moves it
-    EXPECT_EQ(button->pos() - reference->pos(), offset) << button_name;
-  }
-}
-
 TEST_F(PlotLaunchTest, PlotButtonsPlotTheSelectedSpeciesOfTheirFrame) {
   LoadExamples();
   model.LOS1.SelectByName("H2O");

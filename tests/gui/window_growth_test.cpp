@@ -2,9 +2,15 @@
 #include <string>
 #include <vector>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
 
-#include "app/qt/main_window_layout.h"
+#include "app/qt/report_link.h"
+#include "app/qt/species_filter_bar.h"
+
 #include "tests/gui/gui_fixture.h"
 
 namespace tabulon::gui::testing {
@@ -94,6 +100,34 @@ TEST_F(WindowGrowthTest, AtAnySizeNothingLeavesItsFrameOrRunsIntoAnother) {
   // Smaller than designed is refused: nothing is ever squeezed.
   view->resize(designed - QSize(100, 100));
   EXPECT_EQ(view->size(), designed);
+}
+
+TEST_F(WindowGrowthTest, AddedWidgetsStayBesideTheControlsTheyBelongWith) {
+  const MainWindow& w = *view;
+  const struct {
+    QWidget* added;
+    QWidget* beside;
+  } cases[] = {
+      {&w.Tools().Check(Db::One), &w.LabelOf(model.Lbl8)},  // the limits, at the right edge
+      {&w.Tools().Check(Db::Two), &w.LabelOf(model.Lbl9)},
+      {w.Tools().differences, &w.ButtonOf(model.QuitCMD)},  // the bottom right corner
+      {&w.PlotLaunchers().Plot(PlotSource::Db1), &w.TextBoxOf(model.TXT1CP)},
+      {&w.PlotLaunchers().Table(PlotSource::Db2), &w.TextBoxOf(model.TXT2CP)},
+      {&w.PlotLaunchers().Plot(PlotSource::Common), &w.ButtonOf(model.CMD3)},
+      {w.Additions().report_link, &w.ButtonOf(model.CMD3)},
+      {&w.Additions().Recent(Db::One), &w.ButtonOf(model.CMD1)},
+      {&w.Additions().Filter(Db::Two), &w.LabelOf(model.List2Nbr)},
+  };
+  std::vector<QPoint> designed_offsets;
+  for (const auto& c : cases) designed_offsets.push_back(c.added->pos() - c.beside->pos());
+  for (const QSize size : {view->size() * 2, view->size() + QSize(37, 413)}) {
+    view->resize(size);
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+      EXPECT_EQ(cases[k].added->pos() - cases[k].beside->pos(), designed_offsets[k])
+          << NameOf(cases[k].added) << " at " << size.width() << "x" << size.height();
+    }
+  }
+  EXPECT_EQ(designed_offsets.size(), 9u);
 }
 
 }  // namespace

@@ -8,8 +8,9 @@
 class QWidget;
 
 namespace tabulon {
+class ListBox;
 class MainWindowModel;
-}
+}  // namespace tabulon
 
 namespace tabulon::gui {
 
@@ -19,15 +20,14 @@ enum class PlotSource { Db1, Db2, Common };
 // its loaded database, or the common species selected in LOS3 in both databases (Common).
 // Empty when nothing is selected there.
 std::vector<DatabaseSpecies> SelectedSpecies(MainWindowModel& model, PlotSource source);
+// The species selected in one of the five lists, in the databases that list belongs to (LOS1,
+// LOS4: DB #1; LOS2, LOS5: DB #2; LOS3: both).
+std::vector<DatabaseSpecies> SelectedInList(MainWindowModel& model, const ListBox& list);
 
 // Opens a plot window or a property table window for the sides (non-modal, one per request,
 // deleted when closed, and closed with `owner`, the main window). When no side can be
 // evaluated, a message says why instead.
 QWidget* OpenPlotWindow(QWidget* owner, std::vector<DatabaseSpecies> sides);
 QWidget* OpenTableWindow(QWidget* owner, std::vector<DatabaseSpecies> sides);
-
-// Adds the Plot and Table buttons to the three frames of the main window and opens a plot on a
-// double click in a species list (LOS1, LOS4: DB #1; LOS2, LOS5: DB #2; LOS3: both).
-void InstallPlotLaunchers(QWidget& main_window, MainWindowModel& model);
 
 }  // namespace tabulon::gui

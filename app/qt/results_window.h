@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include <QWidget>
+
+#include "app/qt/background_job.h"
+
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QTableView;
+
+namespace tabulon::gui {
+
+class JobProgress;
+class MainWindow;
+class ResultsProxyModel;
+class ResultsTableModel;
+
+// A window of results beside the main window (the findings of a check, the differences of a
+// pair), made from database files that it works on alone: a row of controls, a sortable table
+// over its results, a progress bar with Cancel while its job runs, a status line and Export CSV.
+// The job reads the files as they are on disk, off the window's thread; the results reach the
+// table in one reset. The window is deleted when closed.
+class ResultsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  QTableView& Table() const { return *table_; }
+  QString StatusText() const;
+  // The database files the results were made from.
+  const std::vector<std::string>& Files() const { return files_; }
+  BackgroundJob& Job() const { return *job_; }
+
+ protected:
+  // `rows` holds the results (the window takes it); the window shows them through a sorting
+  // and filtering proxy. `name` names the table.
+  ResultsWindow(MainWindow& main, const char* name, std::vector<std::string> files,
+                ResultsTableModel* rows, QWidget* parent);
+
+  // The row above the table, for the window's own controls.
+  QHBoxLayout& Controls() const { return *controls_; }
+  // Adds Export CSV at the right end of the controls: `write` writes the table into the file
+  // the user chooses, never over one of the window's database files.
+  void AddExport(const char* suggested_name, std::function<void(std::ostream&)> write);
+  // Starts the job, with `running` in the status line; `work` runs off the window's thread
+  // and returns what to do with its results on the window's thread.
+  void Start(const QString& running, std::function<std::function<void()>(JobControl&)> work);
+  void SetStatus(const QString& text);
+
+  ResultsTableModel& Rows() const { return *rows_; }
+  ResultsProxyModel& Shown() const { return *shown_; }
+  MainWindow& Main() const { return main_; }
+
+  // A field for a tolerance: numbers in the C locale, at least 0.
+  static QLineEdit* ToleranceField(double value, const char* name, QWidget* parent);
+
+ private:
+  // A double-click on a row, given as the row of the results model.
+  virtual void Activate(int source_row) = 0;
+
+  MainWindow& main_;
+  std::vector<std::string> files_;
+  BackgroundJob* job_;
+  QHBoxLayout* controls_;
+  ResultsTableModel* rows_;
+  ResultsProxyModel* shown_;
+  QTableView* table_;
+  JobProgress* progress_;
+  QLabel* status_;
+};
+
+}  // namespace tabulon::gui
