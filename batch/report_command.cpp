@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch report DB1 DB2 --out FILE.html [--top N] [--si] [--tol-cp X] [--tol-h X]
 // [--tol-s X]: the comparison of two databases as one HTML page.
-#include <chrono>
 #include <cmath>
 #include <optional>
 #include <ostream>
-#include <sstream>
 
 #include "batch/command_args.h"
 #include "batch/commands.h"
-#include "batch/thermo_file_load.h"
 #include "common/version.h"
-#include "compare/comparison_page.h"
-#include "compare/output_file.h"
-#include "thermodb/thermo_file_pair.h"
+#include "compare/comparison_page_file.h"
 
 namespace tabulon::batch {
 namespace {
@@ -68,24 +63,24 @@ std::optional<ReportArgs> ParseReportArgs(const std::vector<std::string>& args, 
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::optional<ReportArgs> parsed = ParseReportArgs(args, err);
   if (!parsed) return 2;
-  const auto [first, second] = ReadThermoFilePair(parsed->paths[0], parsed->paths[1]);
-  if (!ReportIfNotLoaded(first, kCommand, err) || !ReportIfNotLoaded(second, kCommand, err)) {
-    return 1;
+  const PageFileOutcome outcome =
+      WriteComparisonPageFile(parsed->paths[0], parsed->paths[1], parsed->out, parsed->summary,
+                              std::string("tabulon-batch ") + kVersion);
+  switch (outcome.status) {
+    case PageFileOutcome::Status::NotLoaded:
+      err << "tabulon-batch report: cannot load " << outcome.path << ": " << outcome.problem
+          << '\n';
+      return 1;
+    case PageFileOutcome::Status::NotWritten:
+    case PageFileOutcome::Status::Cancelled:
+      err << "tabulon-batch report: " << outcome.path << " not written: " << outcome.problem
+          << '\n';
+      return 1;
+    case PageFileOutcome::Status::Written:
+      break;
   }
-  const ComparisonSummary summary = SummarizeComparison(first, second, parsed->summary);
-  const auto now = std::chrono::system_clock::now().time_since_epoch();
-  const PageOptions page{
-      std::string("tabulon-batch ") + kVersion,
-      UtcTimeText(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count())};
-  std::ostringstream html;
-  WriteComparisonPage(html, summary, page);
-  const OutputOutcome written = WriteWholeFile(parsed->out, html.str(), parsed->paths);
-  if (!written.written) {
-    err << "tabulon-batch report: " << parsed->out << " not written: " << written.problem << '\n';
-    return 1;
-  }
-  out << parsed->out << ": " << summary.rows.size() << " species in both, "
-      << summary.plotted.size() << " plotted\n";
+  out << outcome.path << ": " << outcome.common << " species in both, " << outcome.plotted
+      << " plotted\n";
   return 0;
 }
 

@@ -3,16 +3,21 @@
 
 #include <limits>
 
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTableView>
 
 #include "app/qt/deviations_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
 #include "app/qt/species_selection.h"
+#include "common/version.h"
+#include "compare/comparison_page_file.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
 
@@ -46,6 +51,13 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
   controls.addWidget(new QLabel(tr("dS (cal/mol/K)"), this));
   controls.addWidget(tol_s_);
   controls.addStretch(1);
+  auto* export_page = new QPushButton(tr("Export HTML report..."), this);
+  export_page->setObjectName("exportHtml");
+  export_page->setToolTip(
+      tr("Write one HTML page to share: both files, the species in each, every difference, the "
+         "plots of the species that differ most and both files' check findings"));
+  controls.addWidget(export_page);
+  connect(export_page, &QPushButton::clicked, this, &DeviationsWindow::ExportPage);
   AddExport("differences.csv",
             [this](std::ostream& out) { WriteDeviationsCsv(out, Differences().Rows()); });
 
@@ -78,6 +90,43 @@ void DeviationsWindow::Run() {
                                           });
         return [this, run = std::move(run)]() mutable { Show(std::move(run), {}); };
       });
+}
+
+void DeviationsWindow::ExportPage() {
+  if (Job().Running()) {
+    SetStatus(tr("Wait until the scan has ended (or cancel it), then export."));
+    return;
+  }
+  const QString folder = QFileInfo(Latin1(Files()[0])).absolutePath();
+  const QString chosen = QFileDialog::getSaveFileName(
+      this, tr("Export HTML report"), folder + QStringLiteral("/comparison.html"),
+      tr("HTML pages (*.html *.htm);;All files (*)"));
+  if (!chosen.isEmpty()) WritePage(Bytes(chosen));
+}
+
+void DeviationsWindow::WritePage(const std::string& page) {
+  Start(
+      tr("Writing the HTML report..."),
+      [this, files = Files(), page](JobControl& control) -> std::function<void()> {
+        const PageFileOutcome outcome = WriteComparisonPageFile(
+            files[0], files[1], page, {}, std::string("Tabulon ") + kVersion,
+            [&control](std::size_t done, std::size_t total) {
+              return control.Report(done, total);
+            });
+        return [this, outcome] {
+          if (outcome.status == PageFileOutcome::Status::Written) {
+            SetStatus(tr("HTML report written: %1").arg(Latin1(outcome.path)));
+            return;
+          }
+          SetStatus(tr("The HTML report was not written."));
+          const QString reason = outcome.status == PageFileOutcome::Status::NotLoaded
+                                     ? tr("%1 cannot be loaded: %2")
+                                     : tr("%1 was not written: %2");
+          QMessageBox::warning(this, tr("Export HTML report"),
+                               reason.arg(Latin1(outcome.path), Latin1(outcome.problem)));
+        };
+      },
+      tr("Cancelled: the HTML report was not written."));
 }
 
 void DeviationsWindow::Show(DeviationRun run, const std::string& problem) {

@@ -15,7 +15,8 @@ class DeviationsTableModel;
 // The Differences view of two database files: for every species in both, the largest
 // difference of Cp, H and S over the kelvins both records cover, with where it occurs. A
 // sortable table; rows where a difference is above the tolerance the user sets are
-// highlighted; a double-click shows the species (ShowSpeciesDifference).
+// highlighted; a double-click shows the species (ShowSpeciesDifference). Export HTML report
+// writes the comparison page of the same two files (compare/comparison_page.h).
 class DeviationsWindow : public ResultsWindow {
   Q_OBJECT
 
@@ -24,8 +25,13 @@ class DeviationsWindow : public ResultsWindow {
   explicit DeviationsWindow(MainWindow& main, QWidget* parent = nullptr);
 
   void Run();
+  // Writes the comparison page of the window's two files to `page` off the window's thread,
+  // with progress and Cancel; the status line says where it went, a message why it did not.
+  void WritePage(const std::string& page);
 
  private:
+  // Export HTML report...: asks where, then WritePage.
+  void ExportPage();
   void Show(DeviationRun run, const std::string& problem);
   void Highlight();
   void Activate(int source_row) override;

@@ -14,7 +14,9 @@
 #include <QThread>
 
 #include "app/qt/background_job.h"
+#include "app/qt/deviations_window.h"
 #include "tests/gui/gui_fixture.h"
+#include "tests/test_support.h"
 
 namespace tabulon::gui::testing {
 namespace {
@@ -137,6 +139,35 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
+}
+
+TEST_F(DatabaseToolsTest, DifferencesExportTheComparisonPageOfTheirFiles) {
+  LoadExamples();
+  auto* differences = dynamic_cast<DeviationsWindow*>(Open("Differences", "DifferencesView"));
+  ASSERT_NE(differences, nullptr);
+  EXPECT_TRUE(differences->findChild<QPushButton*>("exportHtml")->isVisible());
+  const tabulon::testing::TempDir dir;
+  const std::string page = dir.File("page.html");
+  differences->WritePage(page);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return differences->StatusText().startsWith("HTML report written: "); }, 10000))
+      << differences->StatusText().toStdString();
+  const std::string html = tabulon::testing::ReadBytes(page);
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << html.substr(0, 80);
+  EXPECT_NE(html.find("Written by Tabulon 1.20 on "), std::string::npos);
+
+  // Never over one of its databases: a message says why.
+  QString message;
+  WhenModalShows([&message](QWidget* box) {
+    message = box->findChild<QLabel*>("qt_msgbox_label")->text();
+    box->close();
+  });
+  differences->WritePage(differences->Files()[0]);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }, 10000));
+  EXPECT_TRUE(message.endsWith("was not written: it is the database " +
+                               QString::fromStdString(differences->Files()[0])))
+      << message.toStdString();
+  EXPECT_EQ(differences->StatusText(), "The HTML report was not written.");
 }
 
 TEST(BackgroundJob, CancelStopsTheWorkAndDropsItsResult) {

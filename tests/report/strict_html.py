@@ -151,3 +151,18 @@ EXTERNAL = re.compile(r"""\bsrc\s*=|\bhref\s*=\s*(?!["']?#)|@import|url\(""", re
 def external_references(text):
     """The places where a page refers to something outside itself."""
     return [text[m.start():m.start() + 40] for m in EXTERNAL.finditer(text)]
+
+
+if __name__ == "__main__":
+    # strict_html.py PAGE...: the errors of each page; exit status 1 when there are any.
+    import sys
+    failed = False
+    for name in sys.argv[1:]:
+        with open(name, "rb") as f:
+            text = f.read()
+        _, errors = parse(text)
+        errors += [f"refers outside: {r!r}" for r in external_references(text.decode("utf-8", "replace"))]
+        for error in errors:
+            print(f"{name}: {error}")
+        failed = failed or bool(errors)
+    sys.exit(1 if failed else 0)
