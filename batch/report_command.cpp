@@ -43,17 +43,10 @@ std::optional<ReportArgs> ParseReportArgs(const std::vector<std::string>& args, 
     report.summary.top = std::size_t(*count);
   }
   CheckTolerances& tolerances = report.summary.tolerances;
-  const std::pair<const char*, double*> numbers[] = {
-      {"--tol-cp", &tolerances.cp}, {"--tol-h", &tolerances.h}, {"--tol-s", &tolerances.s}};
-  for (const auto& [option, target] : numbers) {
-    const std::optional<std::string> text = parsed.Value(option);
-    if (!text) continue;
-    const std::optional<double> value = NonNegativeNumber(*text);
-    if (!value) {
-      err << "tabulon-batch report: " << option << " takes a number >= 0, not '" << *text << "'\n";
-      return std::nullopt;
-    }
-    *target = *value;
+  if (!parsed.NonNegativeNumbers(
+          {{"--tol-cp", &tolerances.cp}, {"--tol-h", &tolerances.h}, {"--tol-s", &tolerances.s}},
+          kCommand, err)) {
+    return std::nullopt;
   }
   return report;
 }

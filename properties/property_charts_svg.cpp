@@ -64,6 +64,27 @@ void AppendPixels(std::string& out, double pixels) {
   AppendTenths(out, Tenths(pixels));
 }
 
+// "Mx,y": a move to a point.
+void AppendMove(std::string& out, double x, double y) {
+  out += 'M';
+  AppendPixels(out, x);
+  out += ',';
+  AppendPixels(out, y);
+}
+
+// The plot area's place in its chart's cell, as attributes.
+void AppendPlotArea(std::string& out, double width, double height) {
+  const std::pair<const char*, double> attributes[] = {
+      {"x", kLeft}, {"y", kTop}, {"width", width}, {"height", height}};
+  for (const auto& [name, value] : attributes) {
+    out += ' ';
+    out += name;
+    out += "=\"";
+    AppendPixels(out, value);
+    out += '"';
+  }
+}
+
 // One coefficient set's piece of a curve as one path: the first point absolute, every further
 // point relative to the one before, in tenths of a pixel; points that fall on the previous one
 // at that resolution are left out.
@@ -193,30 +214,18 @@ void AppendChart(std::string& out, std::string& texts, ChartProperty property, c
   // The grid, then the frame over it.
   out += "<path stroke=\"currentColor\" stroke-opacity=\".18\" d=\"";
   for (const double t : t_ticks) {
-    out += 'M';
-    AppendPixels(out, kLeft + scale.X(t));
-    out += ',';
-    AppendPixels(out, kTop);
+    AppendMove(out, kLeft + scale.X(t), kTop);
     out += 'v';
     AppendPixels(out, ph);
   }
   for (const double v : v_ticks) {
-    out += 'M';
-    AppendPixels(out, kLeft);
-    out += ',';
-    AppendPixels(out, kTop + scale.Y(v));
+    AppendMove(out, kLeft, kTop + scale.Y(v));
     out += 'h';
     AppendPixels(out, pw);
   }
-  out += "\"/>\n<rect stroke=\"currentColor\" x=\"";
-  AppendPixels(out, kLeft);
-  out += "\" y=\"";
-  AppendPixels(out, kTop);
-  out += "\" width=\"";
-  AppendPixels(out, pw);
-  out += "\" height=\"";
-  AppendPixels(out, ph);
-  out += "\"/>\n";
+  out += "\"/>\n<rect stroke=\"currentColor\"";
+  AppendPlotArea(out, pw, ph);
+  out += "/>\n";
   for (const double t : t_ticks) {
     AppendText(texts, kLeft + scale.X(t), kTop + ph + 15, "middle", TickLabel(t, scale.t_step));
   }
@@ -233,15 +242,9 @@ void AppendChart(std::string& out, std::string& texts, ChartProperty property, c
   // drawing of the plot area's size, which cuts off whatever lies outside; the whole view needs
   // no cut (its axes hold every point), so a page gets one drawing per species.
   if (zoomed) {
-    out += "<svg x=\"";
-    AppendPixels(out, kLeft);
-    out += "\" y=\"";
-    AppendPixels(out, kTop);
-    out += "\" width=\"";
-    AppendPixels(out, pw);
-    out += "\" height=\"";
-    AppendPixels(out, ph);
-    out += "\" overflow=\"hidden\">\n";
+    out += "<svg";
+    AppendPlotArea(out, pw, ph);
+    out += " overflow=\"hidden\">\n";
   } else {
     out += "<g transform=\"translate(";
     AppendPixels(out, kLeft);
@@ -259,9 +262,9 @@ void AppendChart(std::string& out, std::string& texts, ChartProperty property, c
     }
     for (std::size_t k = 0; k < records.size(); ++k) {
       if (!curves[k].has_join) continue;
-      out += "<path stroke=\"" + records[k].colour + "\" stroke-dasharray=\"6 4\" d=\"M";
-      AppendPixels(out, scale.X(curves[k].t_mid));
-      out += ",0v";
+      out += "<path stroke=\"" + records[k].colour + "\" stroke-dasharray=\"6 4\" d=\"";
+      AppendMove(out, scale.X(curves[k].t_mid), 0);
+      out += 'v';
       AppendPixels(out, ph);
       out += "\"/>\n";
     }
@@ -273,10 +276,8 @@ void AppendChart(std::string& out, std::string& texts, ChartProperty property, c
   const double legend_y = kTop + ph + 52;
   for (std::size_t k = 0; k < records.size(); ++k) {
     const double x = kLeft + entry_width * double(k);
-    out += "<path stroke=\"" + records[k].colour + "\" stroke-width=\"2\" d=\"M";
-    AppendPixels(out, x);
-    out += ',';
-    AppendPixels(out, legend_y - 4);
+    out += "<path stroke=\"" + records[k].colour + "\" stroke-width=\"2\" d=\"";
+    AppendMove(out, x, legend_y - 4);
     out += "h22\"/>\n";
     const auto most = std::size_t(std::max(4.0, (entry_width - 34) / 6.5));
     AppendText(texts, x + 28, legend_y, "", LegendText(records[k].label, most));

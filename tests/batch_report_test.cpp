@@ -11,19 +11,16 @@ namespace tabulon {
 namespace {
 
 using testing::BatchRun;
+using testing::ExampleFile;
 using testing::ReadBytes;
 using testing::RunBatch;
 using testing::TempDir;
 
-std::string Example(const char* name) {
-  return std::string(TABULON_SOURCE_DIR) + "/examples/" + name;
-}
-
 TEST(BatchReport, WritesThePageAndNeverOverADatabase) {
   const TempDir dir;
   const std::string page = dir.File("report.html");
-  const BatchRun run = RunBatch({"report", Example("therm_a.dat"), Example("therm_b.dat"), "--out",
-                                 page, "--top", "2", "--si", "--tol-cp", "0.5"},
+  const BatchRun run = RunBatch({"report", ExampleFile("therm_a.dat"), ExampleFile("therm_b.dat"),
+                                 "--out", page, "--top", "2", "--si", "--tol-cp", "0.5"},
                                 dir);
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, page + ": 12 species in both, 2 plotted\n");
@@ -33,14 +30,14 @@ TEST(BatchReport, WritesThePageAndNeverOverADatabase) {
   EXPECT_NE(html.find("H and G in kJ/mol (R = 8.314462618 J/mol/K)"), std::string::npos);
   EXPECT_NE(html.find("cp 0.5, h 0.001, s 0.001;"), std::string::npos);
 
-  const std::string database = dir.Write("db.dat", ReadBytes(Example("therm_a.dat")));
+  const std::string database = dir.Write("db.dat", ReadBytes(ExampleFile("therm_a.dat")));
   const BatchRun refused =
-      RunBatch({"report", database, Example("therm_b.dat"), "--out", database}, dir);
+      RunBatch({"report", database, ExampleFile("therm_b.dat"), "--out", database}, dir);
   EXPECT_EQ(refused.status, 1);
   EXPECT_EQ(refused.out, "");
   EXPECT_EQ(refused.err, "tabulon-batch report: " + database + " not written: it is the database " +
                              database + "\n");
-  EXPECT_EQ(ReadBytes(database), ReadBytes(Example("therm_a.dat")));
+  EXPECT_EQ(ReadBytes(database), ReadBytes(ExampleFile("therm_a.dat")));
 
   const BatchRun unloadable =
       RunBatch({"report", dir.File("none.dat"), database, "--out", page}, dir);

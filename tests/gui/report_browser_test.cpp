@@ -16,12 +16,9 @@ namespace tabulon {
 namespace {
 
 using testing::BatchRun;
+using testing::ExampleFile;
 using testing::RunBatch;
 using testing::TempDir;
-
-std::string Example(const char* name) {
-  return std::string(TABULON_SOURCE_DIR) + "/examples/" + name;
-}
 
 // Pixel rows that hold a run of at least `length` pixels of `colour`: the rules of a table.
 int RowsWithARunOf(const QImage& image, QRgb colour, int length) {
@@ -41,8 +38,8 @@ TEST(ReportInBrowser, ThePageIsDrawnWithItsTables) {
   TABULON_REQUIRE_PROGRAM("chromium", "to render the comparison page in a browser");
   const TempDir dir;
   const std::string page = dir.File("page.html"), shot = dir.File("shot.png");
-  const BatchRun report =
-      RunBatch({"report", Example("therm_a.dat"), Example("therm_b.dat"), "--out", page}, dir);
+  const BatchRun report = RunBatch(
+      {"report", ExampleFile("therm_a.dat"), ExampleFile("therm_b.dat"), "--out", page}, dir);
   ASSERT_EQ(report.status, 0) << report.err;
 
   // A fresh profile, nothing fetched or updated in the background; the sandbox cannot start as
