@@ -50,8 +50,9 @@ const BatchCommand kCommands[] = {
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
      "check every record of a database",
      "Checks every record of DB (repeats included) and prints one finding per record and\n"
-     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
-     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "rule, by line, then code: incomplete, composition, layout, mw-in-common, limits,\n"
+     "cp-jump, h-jump, s-jump, duplicate-identical, duplicate-conflicting, cp-negative,\n"
+     "hf-mismatch.\n"
      "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
      "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
      "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
@@ -68,6 +69,17 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"records",
+     "DB [--csv]",
+     "every record of a database with its line-1 fields",
+     "Prints every record of DB in file order, repeats included, one row each: line, name,\n"
+     "note (columns 19-24), formula (the element pairs as written, C1H4), phase letter,\n"
+     "mw (g/mol from IUPAC standard atomic weights; empty when an element is unknown), the\n"
+     "limits t_low, t_mid, t_high, and common_from: 'line', or 'default' when a blank common\n"
+     "temperature took the file's default. Without --csv, an aligned table.\n"
+     "  --csv   line,name,note,formula,phase,mw,t_low,t_mid,t_high,common_from\n",
+     {"--csv"},
+     RunRecords},
     {"report",
      "DB1 DB2 --out FILE.html [--top N] [--si] [--tol-cp X] [--tol-h X] [--tol-s X]",
      "the comparison of two databases as one HTML page",

@@ -15,6 +15,7 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
 // check returns 1 when it found something, 2 also when the database cannot be loaded.
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunRecords(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // report writes the comparison page; 1 when a database cannot be loaded or the page not written.
 int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -11,6 +11,11 @@ void LinearRows::Add(std::span<const double> coefficients, double rhs) {
   rhs_.push_back(rhs);
 }
 
+void LinearRows::Reserve(std::size_t rows) {
+  coefficients_.reserve(coefficients_.size() + rows * unknowns_);
+  rhs_.reserve(rhs_.size() + rows);
+}
+
 namespace {
 
 using Matrix = Eigen::Matrix<double, Eigen::Dynamic, Eigen::Dynamic, Eigen::RowMajor>;
@@ -39,7 +44,7 @@ std::vector<double> SolveConstrainedLeastSquares(const LinearRows& fitted,
 
   Eigen::VectorXd x = particular;
   if (fitted.Count() > 0) {
-    const Matrix a = MatrixOf(fitted);
+    const Eigen::Map<const Matrix> a = MatrixOf(fitted);
     const Eigen::MatrixXd reduced = a * null_space;
     const Eigen::VectorXd residual = RhsOf(fitted) - a * particular;
     x += null_space * reduced.completeOrthogonalDecomposition().solve(residual);

@@ -14,6 +14,7 @@ class LinearRows {
 
   // One equation: sum of coefficients[k] x[k] = rhs (coefficients has `unknowns` values).
   void Add(std::span<const double> coefficients, double rhs);
+  void Reserve(std::size_t rows);
 
   std::size_t Unknowns() const { return unknowns_; }
   std::size_t Count() const { return rhs_.size(); }

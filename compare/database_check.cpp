@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "common/leading_number.h"
+#include "common/number_text.h"
 #include "thermodb/record_extent.h"
 #include "thermodb/thermo_format.h"
 
@@ -14,14 +15,17 @@ namespace tabulon {
 
 namespace {
 
-constexpr std::array<std::string_view, kCheckCodeCount> kCodeNames = {"cp-jump",
+constexpr std::array<std::string_view, kCheckCodeCount> kCodeNames = {"composition",
+                                                                      "cp-jump",
                                                                       "cp-negative",
                                                                       "duplicate-conflicting",
                                                                       "duplicate-identical",
                                                                       "h-jump",
                                                                       "hf-mismatch",
                                                                       "incomplete",
+                                                                      "layout",
                                                                       "limits",
+                                                                      "mw-in-common",
                                                                       "s-jump"};
 
 // Numbers in details: six significant digits, enough to see a jump, short enough to read.
@@ -58,7 +62,15 @@ class Checker {
       return;
     }
     if (!is_first) Duplicate(record, *first->second);
+    Line1(record);
 
+    if (WeightInCommon(record.t_mid, record.molecular_weight)) {
+      Add(record, CheckCode::MwInCommon,
+          "common temperature " + Short(record.t_mid) + " K is the molecular weight " +
+              ShortestNumber(*record.molecular_weight) + " g/mol",
+          {{"t_mid", record.t_mid}, {"mw", *record.molecular_weight}});
+      return;
+    }
     if (!LimitsInOrder(record.t_low, record.t_high, record.t_mid)) {
       Add(record, CheckCode::Limits,
           "low " + Short(record.t_low) + ", high " + Short(record.t_high) + ", common " +
@@ -97,6 +109,16 @@ class Checker {
     for (const std::string& d : differences) list += (list.empty() ? "" : ", ") + d;
     Add(record, CheckCode::DuplicateConflicting,
         "differs from line " + std::to_string(first.line_number) + " (" + list + ")", numbers);
+  }
+
+  // The rules of line 1's columns, which hold whatever the limits are.
+  void Line1(const ThermoRecord& record) {
+    const std::string problems = CompositionProblems(record.Fields().composition);
+    if (!problems.empty()) Add(record, CheckCode::Composition, problems, {});
+    std::string layout = LayoutDisagreement(record.Line(0), record.file_default_mid,
+                                            {record.t_low, record.t_high, record.t_mid},
+                                            {record.Line(1), record.Line(2), record.Line(3)});
+    if (!layout.empty()) Add(record, CheckCode::Layout, std::move(layout), {});
   }
 
   void Jumps(const ThermoRecord& record, const TwoRangeNasa7& curve) {

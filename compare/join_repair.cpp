@@ -25,24 +25,13 @@ RecordSet Other(RecordSet set) {
   return set == RecordSet::Low ? RecordSet::High : RecordSet::Low;
 }
 
-// The whole kelvins where the window uses `set`: t_low <= T < t_mid for the low set,
-// t_mid <= T <= t_high for the high one (ending at kGridTopKelvin at the latest).
-struct KelvinRange {
-  int from, to;
-};
-KelvinRange RangeOf(const TwoRangeNasa7& curve, RecordSet set) {
-  const double top = kGridTopKelvin + 1;
-  const int first_high = int(std::ceil(std::min(curve.t_mid, top)));
-  if (set == RecordSet::Low) return {int(std::ceil(std::min(curve.t_low, top))), first_high - 1};
-  return {first_high, GridTop(curve.t_high)};
-}
-
 // Rows b . (1, tau, .., tau^4) = Cp/R(old, T) for every kelvin of `set`'s range, the five
 // columns placed at `column` of the rows' unknowns (the others 0).
 void AddCpRows(const TwoRangeNasa7& curve, RecordSet set, std::size_t column, LinearRows& rows) {
   const CoefficientSet& old = SetOf(curve, set);
-  const KelvinRange range = RangeOf(curve, set);
+  const KelvinRange range = KelvinsOf(curve, set);
   std::vector<double> row(rows.Unknowns(), 0.0);
+  if (range.to >= range.from) rows.Reserve(std::size_t(range.to - range.from) + 1);
   for (int t = range.from; t <= range.to; ++t) {
     const double tau = double(t) / curve.t_mid;
     double power = 1;
@@ -72,6 +61,13 @@ TwoRangeNasa7 ShiftSet(TwoRangeNasa7 curve, RecordSet moved) {
 
 RecordSet MovedSet(const TwoRangeNasa7& curve) {
   return curve.t_mid > kReferenceTemperature ? RecordSet::High : RecordSet::Low;
+}
+
+KelvinRange KelvinsOf(const TwoRangeNasa7& curve, RecordSet set) {
+  const double top = kGridTopKelvin + 1;
+  const int first_high = int(std::ceil(std::min(curve.t_mid, top)));
+  if (set == RecordSet::Low) return {int(std::ceil(std::min(curve.t_low, top))), first_high - 1};
+  return {first_high, GridTop(curve.t_high)};
 }
 
 double CpOverRSlope(const CoefficientSet& a, double t) {

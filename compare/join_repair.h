@@ -42,6 +42,14 @@ TwoRangeNasa7 ShiftToJoin(const TwoRangeNasa7& curve);
 TwoRangeNasa7 RefitToJoin(const TwoRangeNasa7& curve);
 TwoRangeNasa7 RefitBothToJoin(const TwoRangeNasa7& curve);
 
+// The whole kelvins where the window uses `set`: t_low <= T < t_mid for the low set,
+// t_mid <= T <= t_high for the high one, ending at kGridTopKelvin at the latest. Empty when
+// from > to.
+struct KelvinRange {
+  int from = 0, to = -1;
+};
+KelvinRange KelvinsOf(const TwoRangeNasa7& curve, RecordSet set);
+
 // d(Cp/R)/dT of one set at T, in 1/K.
 double CpOverRSlope(const CoefficientSet& a, double t);
 

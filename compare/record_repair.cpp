@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/record_repair.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -9,7 +10,6 @@
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/check_report.h"
-#include "compare/deviation_scan.h"
 #include "thermodb/coefficient_lines.h"
 #include "thermodb/record_extent.h"
 #include "thermodb/thermo_format.h"
@@ -41,10 +41,43 @@ bool Writable(const TwoRangeNasa7& curve) {
   return StandardCoefficientLines(curve.high, curve.low, {}).has_value();
 }
 
+// The largest changes over the whole kelvins of one set's range, `delta` being the new set
+// minus the old. Cp/R, H/(RT) and S/R are linear in the coefficients, so each change is the
+// property of `delta` itself, free of the cancellation of subtracting two evaluations:
+//   dCp = R Cp/R(delta, T),   dH = R T H/(RT)(delta, T) / 1000,   dS = R S/R(delta, T).
+// With a1..a5 unchanged (a shift) dCp is 0 and dH, dS are the same at every kelvin.
+void AddSetCost(const CoefficientSet& delta, KelvinRange kelvins, RepairCost& cost) {
+  if (kelvins.from > kelvins.to) return;
+  const double r = kWindowUnits.r;
+  const auto widen = [&cost](double dcp, double dh, double ds) {
+    cost.dcp_max = std::max(cost.dcp_max, std::abs(dcp));
+    cost.dh_max = std::max(cost.dh_max, std::abs(dh));
+    cost.ds_max = std::max(cost.ds_max, std::abs(ds));
+  };
+  if (delta[0] == 0 && delta[1] == 0 && delta[2] == 0 && delta[3] == 0 && delta[4] == 0) {
+    widen(0, r * delta[5] / 1000, r * delta[6]);
+    return;
+  }
+  for (int t = kelvins.from; t <= kelvins.to; ++t) {
+    const double kelvin = t;
+    widen(r * CpOverR(delta, kelvin), r * kelvin * HOverRT(delta, kelvin) / 1000,
+          r * SOverR(delta, kelvin));
+  }
+}
+
+// The largest |new - old| of Cp, H and S at every whole kelvin of the record's range (the low
+// set below the common temperature, the high set from it; at most up to kGridTopKelvin), in
+// the window's units. The limits are the same before and after.
 RepairCost CostOf(const TwoRangeNasa7& before, const TwoRangeNasa7& after) {
-  const std::optional<Deviation> deviation = ScanDeviation(before, after, kWindowUnits);
-  if (!deviation) return {};
-  return {deviation->cp.max, deviation->h.max, deviation->s.max};
+  CoefficientSet low{}, high{};
+  for (std::size_t k = 0; k < low.size(); ++k) {
+    low[k] = after.low[k] - before.low[k];
+    high[k] = after.high[k] - before.high[k];
+  }
+  RepairCost cost;
+  AddSetCost(low, KelvinsOf(before, RecordSet::Low), cost);
+  AddSetCost(high, KelvinsOf(before, RecordSet::High), cost);
+  return cost;
 }
 
 // The text "%.8E" of a coefficient, as its field shows it without the padding.

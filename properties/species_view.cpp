@@ -16,7 +16,7 @@ SpeciesView ViewOf(const LookupResult& found) {
   // An incomplete record is never shown, so how many of its lines were read does not matter.
   const int line_count = found.status == LookupStatus::Found ? kLinesPerRecord : 1;
   view.record = ParseThermoRecord({lines.line1, lines.line2, lines.line3, lines.line4}, line_count,
-                                  /*line_number=*/0);
+                                  /*line_number=*/0, found.file_default_mid);
   view.outcome = OutcomeOf(&view.record);
   return view;
 }

@@ -83,6 +83,8 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"show", db, "AR", "--temps", "300"}, "tabulon-batch show: unknown option '--temps'\n"},
       {{"list", db, "--hf"}, "tabulon-batch list: unknown option '--hf'\n"},
       {{"list"}, "usage: tabulon-batch list DB\n"},
+      {{"records", db, "--bogus"}, "tabulon-batch records: unknown option '--bogus'\n"},
+      {{"records"}, "usage: tabulon-batch records DB [--csv]\n"},
       {{"repair", db}, "usage: tabulon-batch repair DB --out NEW "},
       {{"repair", db, "--out"}, "tabulon-batch repair: --out needs a value\n"},
       {{"repair", db, "--out", "a", "--out", "b"}, "tabulon-batch repair: --out is given twice\n"},

@@ -44,18 +44,58 @@ std::string LimitText(const std::optional<double>& value) {
   return value ? NumberText(*value) : std::string();
 }
 
-TemperatureLimits ParseTemperatureLine(std::string_view line) {
-  const TemperatureLimitValues values = ReadTemperatureLimits(line);
-  return TemperatureLimits{
-      .mid = LimitText(values.mid), .high = LimitText(values.high), .low = LimitText(values.low)};
+std::string_view WithoutComment(std::string_view line) {
+  const std::size_t comment = line.find(" !");
+  return comment == std::string_view::npos ? line : line.substr(0, comment);
 }
 
-TemperatureLimitValues ReadTemperatureLimits(std::string_view line) {
+std::optional<double> DefaultCommonTemperature(std::string_view line) {
+  const std::vector<std::string_view> tokens = LastTokens(line, 4);
+  if (tokens.size() != 3) return std::nullopt;
+  for (std::string_view token : tokens) {
+    if (!IsNumberText(token) || !StrictNumber(token)) return std::nullopt;
+  }
+  return StrictNumber(tokens[1]);
+}
+
+ColumnLimits ReadLimitColumns(std::string_view line, std::optional<double> default_mid) {
+  line = WithoutComment(line);
+  ColumnLimits read;
+  read.low = StrictNumber(Columns(line, 46, 55));
+  read.high = StrictNumber(Columns(line, 56, 65));
+  const std::string_view mid = Columns(line, 66, 73);
+  read.mid_blank = TrimBlanks(mid).empty();
+  read.mid = read.mid_blank ? default_mid : StrictNumber(mid);
+  return read;
+}
+
+TemperatureLimits ParseTemperatureLine(std::string_view line, std::optional<double> default_mid) {
+  const TemperatureLimitValues values = ReadTemperatureLimits(line, default_mid);
+  return TemperatureLimits{.mid = LimitText(values.mid),
+                           .high = LimitText(values.high),
+                           .low = LimitText(values.low),
+                           .mid_from_default = values.mid_from_default};
+}
+
+TemperatureLimitValues ReadTemperatureLimits(std::string_view line,
+                                             std::optional<double> default_mid) {
+  line = WithoutComment(line);
   // At most: T low, T high, T common, the lone "0" and the line number.
   std::vector<std::string_view> tokens = LastTokens(line, 5);
   // The line-number tail is dropped only when a token stands before it.
-  if (tokens.size() >= 2 &&
-      IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size())) {
+  const bool tail =
+      tokens.size() >= 2 &&
+      IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size());
+
+  if (tail && default_mid) {
+    // A blank common temperature means the file's default.
+    const ColumnLimits columns = ReadLimitColumns(line, default_mid);
+    if (columns.mid_blank && columns.low && columns.high) {
+      return TemperatureLimitValues{
+          .mid = default_mid, .high = columns.high, .low = columns.low, .mid_from_default = true};
+    }
+  }
+  if (tail) {
     const bool one = tokens.back() == "1";
     tokens.pop_back();
     // A lone 0 before the line number 1 (the empty fifth-element count of the Chemkin layout,

@@ -66,7 +66,7 @@ ThermoRecord ThermoFile::RecordAt(std::size_t index) const {
   std::array<LineSpan, kLinesPerRecord> lines;
   const int count = text_.RecordLinesAt(index, lines);
   return ParseThermoRecord(text_.Snapshot().SharedBytes(), lines, count,
-                           static_cast<int>(index) + 1);
+                           static_cast<int>(index) + 1, text_.DefaultMid());
 }
 
 std::vector<std::string> ThermoFile::Names() const {

@@ -31,7 +31,10 @@ TemperatureLimits ThermoRecord::LimitTexts() const {
   auto text = [this](double t, int missing) {
     return limit_missing_[static_cast<std::size_t>(missing)] ? std::string() : LimitText(t);
   };
-  return TemperatureLimits{.mid = text(t_mid, 2), .high = text(t_high, 1), .low = text(t_low, 0)};
+  return TemperatureLimits{.mid = text(t_mid, 2),
+                           .high = text(t_high, 1),
+                           .low = text(t_low, 0),
+                           .mid_from_default = mid_from_default};
 }
 
 std::string_view ThermoRecord::FieldColumns(int k) const {
@@ -72,7 +75,7 @@ std::string ThermoRecord::HfText() const {
 
 ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
                                const std::array<LineSpan, kLinesPerRecord>& lines, int line_count,
-                               int line_number) {
+                               int line_number, std::optional<double> file_default_mid) {
   ThermoRecord record;
   record.bytes_ = std::move(bytes);
   record.line_count = std::clamp(line_count, 0, kLinesPerRecord);
@@ -81,7 +84,10 @@ ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
   const std::string_view line1 = record.Line(0);
   record.name = RecordWord(line1);
 
-  const TemperatureLimitValues limits = ReadTemperatureLimits(line1);
+  record.file_default_mid = file_default_mid;
+  const TemperatureLimitValues limits = ReadTemperatureLimits(line1, file_default_mid);
+  record.mid_from_default = limits.mid_from_default;
+  record.molecular_weight = MolecularWeight(record.Fields().composition);
   record.t_low = limits.low.value_or(0);
   record.t_high = limits.high.value_or(0);
   record.t_mid = limits.mid.value_or(0);
@@ -104,7 +110,8 @@ ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
 }
 
 ThermoRecord ParseThermoRecord(const std::array<std::string, kLinesPerRecord>& lines,
-                               int line_count, int line_number) {
+                               int line_count, int line_number,
+                               std::optional<double> file_default_mid) {
   auto bytes = std::make_shared<std::string>();
   std::array<LineSpan, kLinesPerRecord> spans{};
   for (std::size_t k = 0; k < lines.size(); ++k) {
@@ -113,7 +120,7 @@ ThermoRecord ParseThermoRecord(const std::array<std::string, kLinesPerRecord>& l
     *bytes += lines[k];
     *bytes += '\n';
   }
-  return ParseThermoRecord(std::move(bytes), spans, line_count, line_number);
+  return ParseThermoRecord(std::move(bytes), spans, line_count, line_number, file_default_mid);
 }
 
 }  // namespace tabulon

@@ -10,6 +10,7 @@
 
 #include "thermodb/coefficient_set.h"
 #include "thermodb/coefficient_text.h"
+#include "thermodb/line1_fields.h"
 #include "thermodb/temperature_line.h"
 #include "thermodb/text_lines.h"
 
@@ -45,6 +46,12 @@ struct ThermoRecord {
   // range gives NaN.
   CoefficientSet high{}, low{};
   bool coefficients_read = false;  // all 14 fields read wholly as numbers
+  // The file's default common temperature (DefaultLineSearch), which a blank common temperature
+  // takes; mid_from_default says it did.
+  std::optional<double> file_default_mid;
+  bool mid_from_default = false;
+  // From the composition of line 1 (Fields()); empty when an element or a count is unknown.
+  std::optional<double> molecular_weight;
 
   bool Complete() const { return line_count == kLinesPerRecord; }
   // The detail view's temperature check: no limit reads as 0 (nor is missing). A refused
@@ -58,6 +65,8 @@ struct ThermoRecord {
   std::array<std::string_view, kLinesPerRecord> Lines() const;
   // Line 1 upper-cased, as the record lookup returns it and the reports write it.
   std::string Line1Upper() const;
+  // The note, composition and phase of line 1, read from it when asked for.
+  Line1Fields Fields() const { return ReadLine1Fields(Line(0)); }
   // The limit texts the detail view shows (" 300", " 5000", " 1000"; empty for a limit beyond
   // the double range).
   TemperatureLimits LimitTexts() const;
@@ -75,7 +84,8 @@ struct ThermoRecord {
  private:
   friend ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
                                         const std::array<LineSpan, kLinesPerRecord>& lines,
-                                        int line_count, int line_number);
+                                        int line_count, int line_number,
+                                        std::optional<double> file_default_mid);
 
   static constexpr int kFields = kCoefficientsPerRecord + 1;  // the coefficients, then Hf/R
 
@@ -90,14 +100,17 @@ struct ThermoRecord {
 };
 
 // Parses the record whose lines are `lines` (the first `line_count` of them; the others are
-// ignored) in `bytes`, line 1 being line `line_number` of the file. Never throws.
+// ignored) in `bytes`, line 1 being line `line_number` of a file whose default common
+// temperature is `file_default_mid`. Never throws.
 ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
                                const std::array<LineSpan, kLinesPerRecord>& lines, int line_count,
-                               int line_number);
+                               int line_number,
+                               std::optional<double> file_default_mid = std::nullopt);
 
 // Parses a record from lines given directly (lines[0] .. lines[line_count - 1]), kept in a
 // buffer of the record's own. Never throws.
 ThermoRecord ParseThermoRecord(const std::array<std::string, kLinesPerRecord>& lines,
-                               int line_count, int line_number);
+                               int line_count, int line_number,
+                               std::optional<double> file_default_mid = std::nullopt);
 
 }  // namespace tabulon

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "common/ascii_text.h"
+#include "thermodb/default_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -52,6 +53,10 @@ ThermoText::ThermoText() : words_(std::make_unique<WordIndex>()) {}
 ThermoText::ThermoText(FileSnapshot snapshot)
     : snapshot_(std::move(snapshot)), words_(std::make_unique<WordIndex>()) {
   if (snapshot_.Readable()) lines_ = SplitLines(snapshot_.Bytes());
+  DefaultLineSearch search;
+  for (std::size_t i = 0; i < lines_.size() && !search.Take(Line(i)); ++i) {
+  }
+  default_mid_ = search.Default();
 }
 ThermoText::~ThermoText() = default;
 ThermoText::ThermoText(ThermoText&&) noexcept = default;
@@ -89,7 +94,8 @@ LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) co
     return k < count ? std::string(lines[static_cast<std::size_t>(k)].In(bytes)) : std::string();
   };
   return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(text(0)), text(1), text(2), text(3)}};
+          {UpperAscii(text(0)), text(1), text(2), text(3)},
+          default_mid_};
 }
 
 }  // namespace tabulon
