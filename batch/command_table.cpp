@@ -97,7 +97,7 @@ const BatchCommand kCommands[] = {
      {"--out", "--top", "--si", "--tol-cp", "--tol-h", "--tol-s"},
      RunReport},
     {"table",
-     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
+     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si] [--per-mass]",
      "Cp, H, S and G of one species over a range of T, as CSV",
      "Prints T,Cp1,H1,S1,G1 (with --db2 also Cp2,H2,S2,G2 and the differences dCp,dH,dS,dG,\n"
      "DB #1 minus DB #2) at T = A, A+C, ... up to B, from the species' records themselves.\n"
@@ -106,8 +106,11 @@ const BatchCommand kCommands[] = {
      "  --db2 DB2        the same species in a second database\n"
      "  --from, --to, --step   the temperatures (default 300, 3000, 100 K)\n"
      "  --si             J/mol/K and kJ/mol with R = 8.314462618 (default: cal/mol/K and\n"
-     "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
-     {"--db2", "--from", "--to", "--step", "--si"},
+     "                   kcal/mol with the window's R, 1.9872 in single precision)\n"
+     "  --per-mass       per mass of the species, from its molecular weight: J/kg/K and\n"
+     "                   kJ/kg with --si, cal/g/K and kcal/g otherwise; refused when the\n"
+     "                   weight is unknown\n",
+     {"--db2", "--from", "--to", "--step", "--si", "--per-mass"},
      RunTable},
     {"repair",
      "DB --out NEW [--tol-cp X] [--tol-h X] [--tol-s X] [--species A,B] [--refit both] "

@@ -65,7 +65,7 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& /*out*/, std::os
   std::vector<gui::PlottedRecord> records;
   for (const gui::DatabaseSpecies& side : sides) {
     records.push_back({QStringLiteral("db%1").arg(side.db), gui::SideLabel(side),
-                       gui::SideColour(side.db), *side.source.ranges});
+                       gui::SideColour(side.db), *side.source.ranges, std::nullopt});
   }
   const Units& units = parsed.si ? kSIUnits : kWindowUnits;
   QByteArray bytes;

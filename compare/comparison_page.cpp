@@ -275,8 +275,8 @@ void AppendPlots(std::string& out, const ComparisonSummary& summary) {
     out += "<section class=\"species\" id=\"" + PlotAnchor(plotted.row) + "\">\n<h3>" +
            Html(row.name) + "</h3>\n<figure>\n";
     const ChartRecord records[] = {
-        {label1, std::string(DatabaseColour(1)), TwoRangeNasa7::Of(*plotted.first)},
-        {label2, std::string(DatabaseColour(2)), TwoRangeNasa7::Of(*plotted.second)}};
+        {label1, std::string(DatabaseColour(1)), TwoRangeNasa7::Of(*plotted.first), std::nullopt},
+        {label2, std::string(DatabaseColour(2)), TwoRangeNasa7::Of(*plotted.second), std::nullopt}};
     ChartDrawing drawing;
     drawing.width = kDrawingWidth;
     drawing.height = kDrawingHeight;

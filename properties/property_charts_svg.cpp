@@ -308,8 +308,8 @@ void WritePropertyChartsSvg(std::ostream& out, std::span<const ChartRecord> reco
   for (const ChartRecord& record : records) {
     const double share = (record.ranges.t_high - record.ranges.t_low) / shown_span;
     const double points = std::clamp(std::ceil(pw * share), 2.0, kMostPointsPerRecord);
-    curves.push_back(
-        SampleRecordCurves(record.ranges, units, std::isfinite(points) ? int(points) : 2));
+    curves.push_back(SampleRecordCurves(record.ranges, record.units.value_or(units),
+                                        std::isfinite(points) ? int(points) : 2));
   }
 
   std::string svg;

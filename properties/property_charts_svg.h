@@ -23,6 +23,7 @@ struct ChartRecord {
   std::string label;   // legend text, as bytes read as Latin-1 ("DB #1: therm_a.dat")
   std::string colour;  // "#rrggbb"
   TwoRangeNasa7 ranges;
+  std::optional<Units> units;  // its own (per mass, by its weight); none: the drawing's
 };
 
 // The part of a chart to show: T from t_min to t_max, values from value_min to value_max.
@@ -42,8 +43,9 @@ struct ChartDrawing {
   std::array<std::optional<ChartWindow>, 4> windows{};
 };
 
-// Writes the drawing. Values that cannot be computed (T <= 0, beyond the double range) are left
-// out as the plot window leaves them out; records with nothing to draw leave empty charts.
+// Writes the drawing, the axis titles in `units`. Values that cannot be computed (T <= 0, beyond
+// the double range) are left out as the plot window leaves them out; records with nothing to draw
+// leave empty charts.
 void WritePropertyChartsSvg(std::ostream& out, std::span<const ChartRecord> records,
                             const Units& units, const ChartDrawing& drawing);
 

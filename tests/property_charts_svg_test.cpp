@@ -103,7 +103,8 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 TEST(PropertyChartsSvg, CurvesLieWhereTheAxesSay) {
-  const std::vector<ChartRecord> records = {{"DB #1: therm_a.dat", "#1f5fbf", H2OOfExampleA()}};
+  const std::vector<ChartRecord> records = {
+      {"DB #1: therm_a.dat", "#1f5fbf", H2OOfExampleA(), std::nullopt}};
   ChartDrawing drawing;
   drawing.width = 1200;
   drawing.height = 900;
@@ -138,9 +139,9 @@ TEST(PropertyChartsSvg, TextsAndRecordsThatCannotBreakTheDrawing) {
   drawing.species = "H2O\x01<x>";
   drawing.standalone = false;
   drawing.windows[2] = ChartWindow{900, 1100, 50, 60};
-  const std::string svg =
-      Draw({{"DB #1: a&b<\xE9>.dat", "#1f5fbf", H2OOfExampleA()}, {"DB #2", "#d62728", reversed}},
-           drawing);
+  const std::string svg = Draw({{"DB #1: a&b<\xE9>.dat", "#1f5fbf", H2OOfExampleA(), std::nullopt},
+                                {"DB #2", "#d62728", reversed, std::nullopt}},
+                               drawing);
   EXPECT_NE(svg.find("DB #1: a&amp;b&lt;\xC3\xA9&gt;.dat"), std::string::npos);
   EXPECT_NE(svg.find("H2O\xEF\xBF\xBD&lt;x&gt;: Entropy S"), std::string::npos);
   EXPECT_EQ(svg.find("<x>"), std::string::npos);

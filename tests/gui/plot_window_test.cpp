@@ -2,9 +2,11 @@
 // The plot window on H2O of both example databases: which series it draws where, zoom, units,
 // the cursor's values and the two export formats.
 #include <QChart>
+#include <QComboBox>
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QStandardItemModel>
 #include <QValueAxis>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -123,6 +125,37 @@ TEST_F(PlotWindowTest, SiUnitsRedrawEveryChartWithTheSiGasConstant) {
   window.SetSiUnits(false);
   EXPECT_EQ(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
             PropertiesAt(a.low, 200, kWindowUnits).cp);
+  // Per mass: divided by H2O's 18.015 g/mol (2 x 1.0080 + 15.999), 0.018015 kg/mol in SI.
+  window.SetUnitChoice({.si = true, .per_mass = true});
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
+              PropertiesAt(a.low, 200, kSIUnits).cp / 0.018015, 1e-9);
+  EXPECT_EQ(window.Charts().Chart(PlotProperty::S)->axes(Qt::Vertical).front()->titleText(),
+            "S (J/kg/K)");
+  window.SetSiUnits(false);
+  EXPECT_EQ(window.CurrentChoice().per_mass, true);
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::H), "db2:high")->at(0).y(),
+              PropertiesAt(both[1].source.ranges->high, 1000, kWindowUnits).h / 18.015, 1e-12);
+  EXPECT_TRUE(window.CursorText(PlotProperty::H, QPointF(1000, 0)).endsWith("kcal/g"));
+}
+
+// A species whose composition names no element has no weight: the per-mass units are offered
+// but cannot be chosen, and say why.
+TEST(PlotUnitsBox, PerMassNeedsEveryWeight) {
+  std::vector<DatabaseSpecies> sides = BothH2O();
+  sides[1].source.molecular_weight.reset();
+  sides[1].source.formula = "Qs1";
+  PlotWindow window(sides);
+  auto* box = window.findChild<QComboBox*>("units");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->count(), 4);
+  const auto* items = qobject_cast<const QStandardItemModel*>(box->model());
+  EXPECT_FALSE(items->item(2)->isEnabled());
+  EXPECT_FALSE(items->item(3)->isEnabled());
+  EXPECT_TRUE(items->item(3)->toolTip().contains("molecular weight of H2O")) << "tooltip";
+  EXPECT_TRUE(items->item(3)->toolTip().contains("(formula Qs1)"));
+  window.SetUnitChoice({.si = true, .per_mass = true});
+  EXPECT_EQ(window.CurrentChoice().si, true);
+  EXPECT_EQ(window.CurrentChoice().per_mass, false);
 }
 
 TEST_F(PlotWindowTest, CursorTextGivesEachDatabasesValueAtTheCursorsTemperature) {

@@ -24,12 +24,14 @@ using PlotProperty = ChartProperty;
 inline constexpr std::array<PlotProperty, 4> kPlotProperties = kChartProperties;
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
-// database's file name), its colour and its two coefficient ranges.
+// database's file name), its colour and its two coefficient ranges; per mass, its own units
+// (the gas constant over its own weight), otherwise those the charts are shown in.
 struct PlottedRecord {
   QString key;
   QString label;
   QColor colour;
   TwoRangeNasa7 ranges;
+  std::optional<Units> units;
 };
 
 // Points per record and property when nothing else is asked for: smooth at any window size.

@@ -45,7 +45,8 @@ QByteArray SvgOf(const std::vector<PlottedRecord>& records, const Units& units,
   std::vector<ChartRecord> drawn;
   drawn.reserve(records.size());
   for (const PlottedRecord& record : records) {
-    drawn.push_back({Bytes(record.label), record.colour.name().toStdString(), record.ranges});
+    drawn.push_back(
+        {Bytes(record.label), record.colour.name().toStdString(), record.ranges, record.units});
   }
   ChartDrawing drawing;
   drawing.width = size.width();
