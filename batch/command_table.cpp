@@ -36,15 +36,18 @@ const BatchCommand kCommands[] = {
      {"--hf"},
      RunShow},
     {"compare",
-     "DB1 DB2 [--temps A,B,C] [--hf]",
+     "DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]",
      "compare two databases, write the reports",
      "Loads both databases, runs Compare and, when common species were found, the property\n"
      "comparison. Prints the counts and the status messages; writes Comp.txt and Comp2.txt\n"
-     "next to DB1.\n"
+     "next to DB1, or into DIR.\n"
+     "Exit status: 0 both reports written in full, 1 a database not loaded or a report not\n"
+     "written completely (its message and status line say why), 2 wrong usage.\n"
      "  --temps A,B,C   the three temperatures of the property comparison\n"
      "                  (default 300,1000,2000)\n"
-     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n",
-     {"--temps", "--hf"},
+     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n"
+     "  --out-dir DIR   write the reports into the folder DIR (it must exist)\n",
+     {"--temps", "--hf", "--out-dir"},
      RunCompare},
     {"check",
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
