@@ -8,6 +8,40 @@
 
 namespace tabulon {
 
+namespace {
+
+// The default common temperature of the file open in `reader`, read from its first line on
+// (DefaultLineSearch) up to the default line; the reader then stands after it.
+std::optional<double> ReadDefaultMid(LineReader& reader) {
+  DefaultLineSearch search;
+  std::string line;
+  while (reader.Next(line)) {
+    if (search.Take(line)) break;
+  }
+  return search.Default();
+}
+
+// Reads record lines 2 to 4 after line 1 has matched, each the next line that is not a comment
+// line.
+LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {
+  LookupResult result{LookupStatus::Found, {}};
+  SpeciesRecord& record = result.record;
+  record.line1 = std::move(line1_upper);
+  for (std::string* target : {&record.line2, &record.line3, &record.line4}) {
+    std::string line;
+    do {
+      if (!reader.Next(line)) {
+        result.status = reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::Incomplete;
+        return result;
+      }
+    } while (IsCommentLine(line));
+    *target = std::move(line);
+  }
+  return result;
+}
+
+}  // namespace
+
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
   LineReader reader;
   if (!reader.Open(path)) return {LookupStatus::CannotOpen, {}};
@@ -24,32 +58,6 @@ LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
     }
   }
   return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
-}
-
-std::optional<double> ReadDefaultMid(LineReader& reader) {
-  DefaultLineSearch search;
-  std::string line;
-  while (reader.Next(line)) {
-    if (search.Take(line)) break;
-  }
-  return search.Default();
-}
-
-LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {
-  LookupResult result{LookupStatus::Found, {}};
-  SpeciesRecord& record = result.record;
-  record.line1 = std::move(line1_upper);
-  for (std::string* target : {&record.line2, &record.line3, &record.line4}) {
-    std::string line;
-    do {
-      if (!reader.Next(line)) {
-        result.status = reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::Incomplete;
-        return result;
-      }
-    } while (IsCommentLine(line));
-    *target = std::move(line);
-  }
-  return result;
 }
 
 }  // namespace tabulon
