@@ -3,7 +3,6 @@
 
 #include <limits>
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,9 +14,8 @@
 #include "app/qt/deviations_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/page_export.h"
 #include "app/qt/species_selection.h"
-#include "common/version.h"
-#include "compare/comparison_page_file.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
 
@@ -93,40 +91,8 @@ void DeviationsWindow::Run() {
 }
 
 void DeviationsWindow::ExportPage() {
-  if (Job().Running()) {
-    SetStatus(tr("Wait until the scan has ended (or cancel it), then export."));
-    return;
-  }
-  const QString folder = QFileInfo(Latin1(Files()[0])).absolutePath();
-  const QString chosen = QFileDialog::getSaveFileName(
-      this, tr("Export HTML report"), folder + QStringLiteral("/comparison.html"),
-      tr("HTML pages (*.html *.htm);;All files (*)"));
-  if (!chosen.isEmpty()) WritePage(Bytes(chosen));
-}
-
-void DeviationsWindow::WritePage(const std::string& page) {
-  Start(
-      tr("Writing the HTML report..."),
-      [this, files = Files(), page](JobControl& control) -> std::function<void()> {
-        const PageFileOutcome outcome = WriteComparisonPageFile(
-            files[0], files[1], page, {}, std::string("Tabulon ") + kVersion,
-            [&control](std::size_t done, std::size_t total) {
-              return control.Report(done, total);
-            });
-        return [this, outcome] {
-          if (outcome.status == PageFileOutcome::Status::Written) {
-            SetStatus(tr("HTML report written: %1").arg(Latin1(outcome.path)));
-            return;
-          }
-          SetStatus(tr("The HTML report was not written."));
-          const QString reason = outcome.status == PageFileOutcome::Status::NotLoaded
-                                     ? tr("%1 cannot be loaded: %2")
-                                     : tr("%1 was not written: %2");
-          QMessageBox::warning(this, tr("Export HTML report"),
-                               reason.arg(Latin1(outcome.path), Latin1(outcome.problem)));
-        };
-      },
-      tr("Cancelled: the HTML report was not written."));
+  ExportComparisonPage(this, {Files()[0], Files()[1]},
+                       QFileInfo(Latin1(Files()[0])).absolutePath());
 }
 
 void DeviationsWindow::Show(DeviationRun run, const std::string& problem) {

@@ -25,12 +25,9 @@ class DeviationsWindow : public ResultsWindow {
   explicit DeviationsWindow(MainWindow& main, QWidget* parent = nullptr);
 
   void Run();
-  // Writes the comparison page of the window's two files to `page` off the window's thread,
-  // with progress and Cancel; the status line says where it went, a message why it did not.
-  void WritePage(const std::string& page);
 
  private:
-  // Export HTML report...: asks where, then WritePage.
+  // Export HTML report...: the comparison page of the window's two files (ExportComparisonPage).
   void ExportPage();
   void Show(DeviationRun run, const std::string& problem);
   void Highlight();
