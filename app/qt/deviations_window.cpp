@@ -5,6 +5,7 @@
 
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include "app/qt/deviations_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/merge_commands.h"
 #include "app/qt/page_export.h"
 #include "app/qt/species_selection.h"
 #include "compare/deviation_report.h"
@@ -49,6 +51,30 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
   controls.addWidget(new QLabel(tr("dS (cal/mol/K)"), this));
   controls.addWidget(tol_s_);
   controls.addStretch(1);
+  auto* take = new QPushButton(tr("Take from DB #2"), this);
+  take->setObjectName("take");
+  take->setToolTip(
+      tr("Mark (or unmark) the chosen species: a merged database takes their "
+         "records from DB #2"));
+  add_only_ = new QPushButton(tr("Add DB #2's only species"), this);
+  add_only_->setObjectName("addOnly");
+  add_only_->setCheckable(true);
+  add_only_->setChecked(main.Model().merge_marks.AddsOnly());
+  add_only_->setToolTip(
+      tr("Mark (or unmark) every species only DB #2 holds: a merged database "
+         "adds them before END"));
+  auto* save = new QPushButton(tr("Save merged database as..."), this);
+  save->setObjectName("saveMerged");
+  save->setToolTip(tr("Write DB #1 with the marked species of DB #2 to a new file"));
+  for (QPushButton* button : {take, add_only_, save}) controls.addWidget(button);
+  connect(take, &QPushButton::clicked, this, &DeviationsWindow::TakeChosen);
+  connect(add_only_, &QPushButton::toggled, this, [this](bool add) {
+    Main().Model().merge_marks.SetAddOnly(add);
+    Main().Additions().merge->ShowMarks();
+    ShowStatus();
+  });
+  connect(save, &QPushButton::clicked, this,
+          [this] { Main().Additions().merge->SaveMergedAs(this); });
   auto* export_page = new QPushButton(tr("Export HTML report..."), this);
   export_page->setObjectName("exportHtml");
   export_page->setToolTip(
@@ -107,10 +133,32 @@ void DeviationsWindow::Show(DeviationRun run, const std::string& problem) {
 
 void DeviationsWindow::Highlight() {
   Differences().SetTolerances({ToleranceOf(tol_cp_), ToleranceOf(tol_h_), ToleranceOf(tol_s_)});
+  ShowStatus();
+}
+
+void DeviationsWindow::ShowStatus() {
   if (Job().Running()) return;  // the status line says what runs
-  SetStatus(tr("%1 species in both databases, %2 above the tolerances")
-                .arg(Differences().rowCount())
-                .arg(Differences().AboveToleranceCount()));
+  const MergeMarks& marks = Main().Model().merge_marks;
+  QString text = tr("%1 species in both databases, %2 above the tolerances")
+                     .arg(Differences().rowCount())
+                     .arg(Differences().AboveToleranceCount());
+  if (!marks.Empty()) {
+    text += tr("; %1 marked to take from DB #2").arg(marks.TakenNames().size());
+    if (marks.AddsOnly()) text += tr(", DB #2's only species to add");
+  }
+  SetStatus(text);
+}
+
+void DeviationsWindow::TakeChosen() {
+  std::vector<std::string> names;
+  for (const QModelIndex& row : Table().selectionModel()->selectedRows()) {
+    names.push_back(
+        Differences().Rows()[static_cast<std::size_t>(Shown().mapToSource(row).row())].name);
+  }
+  if (names.empty()) return;
+  Main().Model().merge_marks.ToggleTake(names);
+  Main().Additions().merge->ShowMarks();
+  ShowStatus();
 }
 
 void DeviationsWindow::Activate(int source_row) {

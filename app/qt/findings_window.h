@@ -27,9 +27,13 @@ class FindingsWindow : public ResultsWindow {
 
   // Checks the database again with the tolerances in the fields.
   void Run();
+  // Opens the repair preview of the chosen findings' records (every jump when none is chosen)
+  // at the tolerances in the fields.
+  void Repair();
 
  private:
   void Show(CheckRun run, std::size_t records, const std::string& problem);
+  CheckTolerances Tolerances() const;
   void ApplyFilter();
   void Activate(int source_row) override;
   FindingsTableModel& Findings() const;
