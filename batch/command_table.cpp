@@ -10,14 +10,6 @@ namespace tabulon::batch {
 
 namespace {
 
-#ifndef TABULON_BATCH_PLOT
-// Built without the window: there is no Qt to draw with.
-int RunPlotUnavailable(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-  err << "tabulon-batch plot: this build has no window (TABULON_BUILD_GUI=OFF)\n";
-  return 1;
-}
-#endif
-
 const BatchCommand kCommands[] = {
     {"list",
      "DB",
@@ -189,11 +181,7 @@ const BatchCommand kCommands[] = {
      "  --per-mass  per mass of the species, from its molecular weight: J/kg/K and kJ/kg\n"
      "              with --si, cal/g/K and kcal/g otherwise; refused when it is unknown\n",
      {"--db2", "--out", "--size", "--si", "--per-mass"},
-#ifdef TABULON_BATCH_PLOT
      RunPlot},
-#else
-     RunPlotUnavailable},
-#endif
 };
 
 }  // namespace

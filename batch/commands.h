@@ -30,7 +30,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
 int RunRepair(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMerge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSubset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// Built only with the window (it draws with Qt): TABULON_BATCH_PLOT is defined then.
+// Hands over to the window program's --plot, which draws with Qt; 1 when it is not found.
 int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulon::batch

@@ -68,6 +68,22 @@ bench_list() {
   report "tabulon-batch list, 30,000 species" 0.3 "$BATCH" list "$DATA/big30k.dat"
 }
 
+# tabulon-batch loads no Qt library (plot hands over to the window program): the dynamic
+# loader's own account of the libraries it loads, for --version and for list of 30,000.
+bench_without_qt() {
+  local what loaded
+  for what in "--version" "list $DATA/big30k.dat"; do
+    # shellcheck disable=SC2086 # the words of $what are the arguments
+    loaded=$(LD_DEBUG=libs "$BATCH" $what 2>&1 >/dev/null | grep -c 'calling init: .*libQt' || true)
+    if ((loaded == 0)); then
+      echo "PASS  tabulon-batch $what loads no Qt library"
+    else
+      echo "FAIL  tabulon-batch $what loads $loaded Qt libraries"
+      FAILED=1
+    fi
+  done
+}
+
 # ---------------------------------------------------------------------------------------------
 # Compare benchmarks, on the pair generated above ($DATA/pair1.dat and $DATA/pair2.dat: 10,000
 # species each, 8,000 in common, 800 of them with slightly different coefficients). Exit status
@@ -78,10 +94,18 @@ bench_compare() {
   report "tabulon-batch compare, 10,000 + 10,000 species, 8,000 common" 0.2 \
     "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat"
 
-  # The floor: one read of each file, every record parsed, the report lines written directly.
-  # Timed side by side with the batch run, so both see the same machine load.
+  # The floor (bench/floor_compare.cpp, the standard library only): one read of each file, the
+  # records parsed with from_chars, the same report bytes written directly. Its reports must
+  # equal tabulon-batch's, or the ratio compares different work. Timed side by side with the
+  # batch run, so both see the same machine load. BENCH_REFERENCE_FLOOR=PROGRAM also prints the
+  # ratio to another floor taking DB1 DB2 (it writes next to DB1).
   local floor batch ratio
   "$BUILD/bench/floor_compare" "$DATA/pair1.dat" "$DATA/pair2.dat" "$DATA/floor" >/dev/null
+  if ! cmp -s "$DATA/floor/Comp.txt" "$DATA/Comp.txt" ||
+    ! cmp -s "$DATA/floor/Comp2.txt" "$DATA/Comp2.txt"; then
+    echo "FAIL  compare / floor: the floor's reports differ from tabulon-batch's"
+    FAILED=1
+  fi
   floor=$(median_of_runs "$BUILD/bench/floor_compare" "$DATA/pair1.dat" "$DATA/pair2.dat" \
     "$DATA/floor")
   batch=$(median_of_runs "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat")
@@ -91,6 +115,12 @@ bench_compare() {
   else
     echo "FAIL  compare / floor: ${batch} s / ${floor} s = ${ratio} (target <= 1.5)"
     FAILED=1
+  fi
+  if [[ -n "${BENCH_REFERENCE_FLOOR:-}" ]]; then
+    local reference
+    reference=$(median_of_runs "$BENCH_REFERENCE_FLOOR" "$DATA/pair1.dat" "$DATA/pair2.dat")
+    echo "INFO  compare / reference floor: ${batch} s / ${reference} s =" \
+      "$(awk -v b="$batch" -v f="$reference" 'BEGIN { printf "%.2f", b / f }')"
   fi
 
   # Peak memory of the comparison of two 30,000-species databases (24,000 in common).
@@ -191,6 +221,7 @@ bench_report() {
 
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
+bench_without_qt
 bench_compare
 bench_filter
 bench_plot
