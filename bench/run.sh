@@ -180,6 +180,30 @@ bench_plot() {
   # Both databases overlaid: twice the curves.
   PLOT_TARGET_MS=250 "$BUILD/bench/plot_species" "$ROOT/examples/therm_a.dat" H2O \
     "$ROOT/examples/therm_b.dat" 2>/dev/null || FAILED=1
+  bench_plot_svg
+}
+
+# The four charts of H2O in both example databases as the plot window's Export SVG writes them
+# (tabulon --plot draws with the same domain writer): under 200 KB.
+bench_plot_svg() {
+  if ! cmake --build "$BUILD" -j "$JOBS" --target tabulon >/dev/null 2>&1; then
+    echo "SKIP  plot SVG: tabulon not built (TABULON_BUILD_GUI off?)"
+    return
+  fi
+  local svg="$DATA/h2o.svg" size
+  if ! "$BUILD/app/tabulon" --plot "$ROOT/examples/therm_a.dat" H2O \
+    --db2 "$ROOT/examples/therm_b.dat" --out "$svg" 2>"$DATA/stderr"; then
+    echo "FAIL  plot SVG of H2O: tabulon --plot failed: $(head -1 "$DATA/stderr")"
+    FAILED=1
+    return
+  fi
+  size=$(stat -c %s "$svg")
+  if ((size < 200 * 1024)); then
+    echo "PASS  plot SVG of H2O, both databases, four charts: $((size / 1024)) KB (target < 200 KB)"
+  else
+    echo "FAIL  plot SVG of H2O, both databases, four charts: $size bytes (target < 200 KB)"
+    FAILED=1
+  fi
 }
 
 # Writing new databases: the repair of 3,000 jumps among 30,000 records (half refits, half
@@ -194,6 +218,31 @@ bench_repair_and_merge() {
     --take-file "$DATA/take.txt"
 }
 
+# The comparison page of two real databases from the corpus, prf v3 against n-heptane v2
+# (546 species in both): written in under 2 s, under 5 MB with the default 20 plots, and read
+# without an error by the strict HTML5 reading of the tests.
+bench_report() {
+  local corpus="${TABULON_CORPUS_DIR:-$ROOT/../shared/corpus}"
+  local one="$corpus/llnl_prf_v3_therm.txt" two="$corpus/llnl_nheptane_v2_lowercase.txt"
+  if [[ ! -f "$one" || ! -f "$two" ]]; then
+    echo "SKIP  comparison page: no corpus at $corpus (set TABULON_CORPUS_DIR)"
+    return
+  fi
+  local page="$DATA/page.html" size plots
+  report "tabulon-batch report, prf v3 against n-heptane v2" 2 "$BATCH" report "$one" "$two" \
+    --out "$page"
+  size=$(stat -c %s "$page")
+  plots=$(grep -c "<svg" "$page")
+  if ((size < 5 * 1024 * 1024 && plots == 20)) &&
+    python3 "$ROOT/tests/report/strict_html.py" "$page" >"$DATA/html-errors"; then
+    echo "PASS  comparison page: $((size / 1024)) KB with $plots plots, valid (target < 5 MB, 20)"
+  else
+    echo "FAIL  comparison page: $size bytes with $plots plots (target < 5 MB, 20)"
+    head -5 "$DATA/html-errors"
+    FAILED=1
+  fi
+}
+
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
 bench_without_qt
@@ -202,4 +251,5 @@ bench_filter
 bench_plot
 bench_check_and_diff
 bench_repair_and_merge
+bench_report
 exit "$FAILED"

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/model/reports_folder.h"
+#include "app/qt/link_button.h"
 #include "app/qt/main_window.h"
 #include "app/qt/report_viewer.h"
 
@@ -23,15 +24,11 @@ QString ReportFolder(const MainWindowModel& model) {
 ReportLink::ReportLink(MainWindow& window) : window_(window) {
   setObjectName("ViewReport");
   setText(tr("View report"));
-  setAutoRaise(true);
+  ShowAsLink(*this);
   setCursor(Qt::PointingHandCursor);
   QFont underlined = font();
   underlined.setUnderline(true);
   setFont(underlined);
-  QPalette link = palette();
-  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
-  setPalette(link);
-  setToolButtonStyle(Qt::ToolButtonTextOnly);
   hide();
   connect(this, &QToolButton::clicked, this, &ReportLink::Open);
   connect(&window, &MainWindow::eventHandled, this, &ReportLink::Follow);

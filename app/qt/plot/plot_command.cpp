@@ -61,13 +61,6 @@ int RunPlotCommand(const std::vector<std::string>& args, std::ostream& err) {
     return 1;
   }
 
-  // Headless whatever the environment says: the charts are drawn into the file only.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "tabulon";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-
   // Per mass, each side in units of its own weight (LoadSpeciesSources refused unknown ones).
   const UnitChoice choice{.si = parsed.si, .per_mass = parsed.per_mass};
   std::vector<PlottedRecord> records;
@@ -75,16 +68,29 @@ int RunPlotCommand(const std::vector<std::string>& args, std::ostream& err) {
     records.push_back({QStringLiteral("db%1").arg(side.db), SideLabel(side), SideColour(side.db),
                        *side.source.ranges, side.source.UnitsIn(choice)});
   }
-  PlotCharts charts;
-  charts.setAttribute(Qt::WA_DontShowOnScreen);
-  charts.resize(size);
-  charts.SetSpeciesName(Latin1(sides.front().source.name));
-  charts.ShowRecords(records, *records.front().units);
-  charts.show();
-  QApplication::processEvents();
+  QByteArray bytes;
+  if (format == PictureFormat::Svg) {
+    // The domain draws the SVG: no window system needed.
+    bytes = SvgOf(records, *records.front().units, sides.front().source.name, size);
+  } else {
+    // Headless whatever the environment says: the charts are drawn into the file only.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "tabulon";
+    char* argv[] = {name, nullptr};
+    QApplication app(argc, argv);
+    PlotCharts charts;
+    charts.setAttribute(Qt::WA_DontShowOnScreen);
+    charts.resize(size);
+    charts.SetSpeciesName(Latin1(sides.front().source.name));
+    charts.ShowRecords(records, *records.front().units);
+    charts.show();
+    QApplication::processEvents();
+    bytes = PngOf(charts);
+  }
 
   QString error;
-  if (!ExportPicture(charts, out_path, format, &error)) {
+  if (!SavePicture(bytes, out_path, &error)) {
     err << kProgram << ": cannot write " << Bytes(out_path) << ": " << Bytes(error) << '\n';
     return 1;
   }
