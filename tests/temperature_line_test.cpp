@@ -54,6 +54,7 @@ TEST(ParseTemperatureLine, ReadsTheLastThreeTokensBeforeTheLineNumber) {
       {kCut + "1000.        1 !SAME AS 14CYCLO", " 200", " 6000", " 1000"},
       {kCut + "1000.        1 ! 2 3", " 200", " 6000", " 1000"},
       {"X 300 5000 1000 1!X", " 5000", " 1000", " 1"},
+      {"X 300 5000 1000 1!X !Y", " 5000", " 1000", " 1"},  // the comment starts at " !Y"
       // Blank columns 66-73 take the file's default, when the file has one...
       {kBlankMid + "              1", " 300", " 3000", " 1000", 1000, true},
       {kBlankMid + "              1 !C4H5", " 300", " 3000", " 1390", 1390, true},

@@ -45,8 +45,12 @@ std::string LimitText(const std::optional<double>& value) {
 }
 
 std::string_view WithoutComment(std::string_view line) {
-  const std::size_t comment = line.find(" !");
-  return comment == std::string_view::npos ? line : line.substr(0, comment);
+  // Each '!' is looked for once (a search for " !" would stop at every blank of line 1).
+  for (std::size_t bang = line.find('!'); bang != std::string_view::npos;
+       bang = line.find('!', bang + 1)) {
+    if (bang > 0 && line[bang - 1] == ' ') return line.substr(0, bang - 1);
+  }
+  return line;
 }
 
 std::optional<double> DefaultCommonTemperature(std::string_view line) {
