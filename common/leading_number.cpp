@@ -146,6 +146,15 @@ std::optional<double> StrictNumber(std::string_view text) {
   if (first == std::string_view::npos) return std::nullopt;
   std::size_t last = text.find_last_not_of(' ');
   std::string_view core = text.substr(first, last - first + 1);
+  // Most numbers are already in C syntax ("-1.5E+03"): read in place when from_chars takes the
+  // whole text, in range. It takes no text the scan below refuses when the text starts with a
+  // digit or a point after an optional minus (from_chars alone would also read "inf", "nan").
+  const std::size_t start = core[0] == '-' ? 1 : 0;
+  if (start < core.size() && (IsDigit(core[start]) || core[start] == '.')) {
+    double value = 0;
+    const auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), value);
+    if (error == std::errc() && end == core.data() + core.size()) return value;
+  }
   std::string c_text;
   if (ScanDecimal(core, c_text) != core.size()) return std::nullopt;
   return ConvertDecimal(c_text);

@@ -73,7 +73,11 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumberWithBlanksAround) {
   EXPECT_EQ(StrictNumber("-57.81 "), -57.81);
   EXPECT_EQ(StrictNumber("1.5D-05"), 1.5e-05);
   EXPECT_EQ(StrictNumber(" 0"), 0.0);
-  for (const char* text : {"", " ", "xxx", "30K", "1E", "1 0", "&H10", "1e400", "."}) {
+  EXPECT_EQ(StrictNumber("+1.5E+03"), 1500.0);
+  EXPECT_EQ(StrictNumber("-.5"), -0.5);
+  EXPECT_EQ(StrictNumber("1e-400"), 0.0);  // below the smallest double: zero, as C reads it
+  for (const char* text : {"", " ", "xxx", "30K", "1E", "1 0", "&H10", "1e400", ".", "inf", "nan",
+                           "-inf", "0x10", "1e+"}) {
     EXPECT_FALSE(StrictNumber(text).has_value()) << '"' << text << '"';
   }
 }
