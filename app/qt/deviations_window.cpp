@@ -29,8 +29,9 @@ double ToleranceOf(const QLineEdit* field) {
 
 }  // namespace
 
-DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
-    : ResultsWindow(main, "differences", {main.Model().common.DB1Path, main.Model().common.DB2Path},
+DeviationsWindow::DeviationsWindow(MainWindow& main, std::string path1, std::string path2,
+                                   QWidget* parent)
+    : ResultsWindow(main, "differences", {std::move(path1), std::move(path2)},
                     new DeviationsTableModel, parent) {
   setObjectName("DifferencesView");
   setWindowTitle(tr("Differences: %1 and %2").arg(Latin1(Files()[0]), Latin1(Files()[1])));
@@ -61,27 +62,31 @@ DeviationsTableModel& DeviationsWindow::Differences() const {
 }
 
 void DeviationsWindow::Run() {
-  Start(
-      tr("Scanning..."),
-      [this, path1 = Files()[0], path2 = Files()[1]](JobControl& control) -> std::function<void()> {
-        const auto [first, second] = ReadThermoFilePair(path1, path2);
-        for (const ThermoFile* file : {&first, &second}) {
-          if (!file->Outcome().Succeeded()) {
-            return [this, problem = file->Path() + ": " + file->Outcome().problem] {
-              Show({}, problem);
-            };
-          }
-        }
-        DeviationRun run = ScanDeviations(first.Records(), second.Records(),
-                                          [&control](std::size_t done, std::size_t total) {
-                                            return control.Report(done, total);
-                                          });
-        return [this, run = std::move(run)]() mutable { Show(std::move(run), {}); };
-      });
+  const SortKey sorting = Differences().Sorting();
+  Start(tr("Scanning..."), [this, path1 = Files()[0], path2 = Files()[1],
+                            sorting](JobControl& control) -> std::function<void()> {
+    const auto [first, second] = ReadThermoFilePair(path1, path2);
+    for (const ThermoFile* file : {&first, &second}) {
+      if (!file->Outcome().Succeeded()) {
+        return [this, problem = file->Path() + ": " + file->Outcome().problem] {
+          Show({}, {}, {}, problem);
+        };
+      }
+    }
+    DeviationRun run = ScanDeviations(
+        first.Records(), second.Records(),
+        [&control](std::size_t done, std::size_t total) { return control.Report(done, total); });
+    // Sorted here, so the window's thread only swaps the rows in.
+    std::vector<int> order = DeviationsTableModel::Order(run.rows, sorting);
+    return [this, run = std::move(run), order = std::move(order), sorting]() mutable {
+      Show(std::move(run), std::move(order), sorting, {});
+    };
+  });
 }
 
-void DeviationsWindow::Show(DeviationRun run, const std::string& problem) {
-  Differences().SetRows(std::move(run.rows));
+void DeviationsWindow::Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,
+                            const std::string& problem) {
+  Differences().SetRows(std::move(run.rows), std::move(order), sorted_by);
   if (!problem.empty()) {
     SetStatus(tr("A database cannot be read: %1").arg(Latin1(problem)));
     return;
@@ -98,8 +103,8 @@ void DeviationsWindow::Highlight() {
                 .arg(Differences().AboveToleranceCount()));
 }
 
-void DeviationsWindow::Activate(int source_row) {
-  ShowSpeciesDifference(Main(), Differences().Rows()[static_cast<std::size_t>(source_row)].name);
+void DeviationsWindow::Activate(int result) {
+  ShowSpeciesDifference(Main(), Differences().Rows()[static_cast<std::size_t>(result)].name);
 }
 
 void OpenDeviationsWindow(MainWindow& main) {
@@ -109,7 +114,7 @@ void OpenDeviationsWindow(MainWindow& main) {
                              QObject::tr("Load both databases first."));
     return;
   }
-  auto* window = new DeviationsWindow(main, &main);
+  auto* window = new DeviationsWindow(main, common.DB1Path, common.DB2Path, &main);
   window->show();
   window->Run();
 }

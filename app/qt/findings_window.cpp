@@ -34,8 +34,8 @@ const std::string& PathOf(MainWindow& main, Db db) {
 
 }  // namespace
 
-FindingsWindow::FindingsWindow(MainWindow& main, Db db, QWidget* parent)
-    : ResultsWindow(main, "findings", {PathOf(main, db)}, new FindingsTableModel, parent), db_(db) {
+FindingsWindow::FindingsWindow(MainWindow& main, Db db, std::string path, QWidget* parent)
+    : ResultsWindow(main, "findings", {std::move(path)}, new FindingsTableModel, parent), db_(db) {
   setObjectName(db == Db::One ? "FindingsDB1" : "FindingsDB2");
   setWindowTitle(tr("Check of DB #%1: %2").arg(db == Db::One ? 1 : 2).arg(Latin1(Files()[0])));
 
@@ -88,26 +88,29 @@ void FindingsWindow::Run() {
   const CheckTolerances tolerances{ToleranceOf(tol_cp_, defaults.cp),
                                    ToleranceOf(tol_h_, defaults.h),
                                    ToleranceOf(tol_s_, defaults.s)};
-  Start(tr("Checking..."),
-        [this, path = Files()[0], tolerances](JobControl& control) -> std::function<void()> {
-          const ThermoFile file = ThermoFile::Read(path);
-          if (!file.Outcome().Succeeded()) {
-            return [this, problem = file.Outcome().problem] { Show({}, 0, problem); };
-          }
-          CheckRun run = CheckRecords(file.Records(), tolerances,
-                                      [&control](std::size_t done, std::size_t total) {
-                                        return control.Report(done, total);
-                                      });
-          const std::size_t records = file.Records().size();
-          return [this, run = std::move(run), records]() mutable {
-            Show(std::move(run), records, {});
-          };
-        });
+  const SortKey sorting = Findings().Sorting();
+  Start(tr("Checking..."), [this, path = Files()[0], tolerances,
+                            sorting](JobControl& control) -> std::function<void()> {
+    const ThermoFile file = ThermoFile::Read(path);
+    if (!file.Outcome().Succeeded()) {
+      return [this, problem = file.Outcome().problem] { Show({}, {}, {}, 0, problem); };
+    }
+    CheckRun run = CheckRecords(
+        file.Records(), tolerances,
+        [&control](std::size_t done, std::size_t total) { return control.Report(done, total); });
+    // Sorted here, so the window's thread only swaps the rows in.
+    std::vector<int> order = FindingsTableModel::Order(run.findings, sorting);
+    const std::size_t records = file.Records().size();
+    return [this, run = std::move(run), order = std::move(order), sorting, records]() mutable {
+      Show(std::move(run), std::move(order), sorting, records, {});
+    };
+  });
 }
 
-void FindingsWindow::Show(CheckRun run, std::size_t records, const std::string& problem) {
+void FindingsWindow::Show(CheckRun run, std::vector<int> order, SortKey sorted_by,
+                          std::size_t records, const std::string& problem) {
   const std::size_t count = run.findings.size();
-  Findings().SetFindings(std::move(run.findings));
+  Findings().SetFindings(std::move(run.findings), std::move(order), sorted_by);
   if (!problem.empty()) {
     SetStatus(tr("The database cannot be read: %1").arg(Latin1(problem)));
     return;
@@ -127,13 +130,13 @@ void FindingsWindow::ApplyFilter() {
   }
   const auto code = static_cast<CheckCode>(k);
   const FindingsTableModel* findings = &Findings();
-  Shown().SetRowFilter([findings, code](int row) {
-    return findings->Findings()[static_cast<std::size_t>(row)].code == code;
+  Shown().SetRowFilter([findings, code](int result) {
+    return findings->Findings()[static_cast<std::size_t>(result)].code == code;
   });
 }
 
-void FindingsWindow::Activate(int source_row) {
-  SelectSpecies(Main(), db_, Findings().Findings()[static_cast<std::size_t>(source_row)].name);
+void FindingsWindow::Activate(int result) {
+  SelectSpecies(Main(), db_, Findings().Findings()[static_cast<std::size_t>(result)].name);
 }
 
 void OpenFindingsWindow(MainWindow& main, Db db) {
@@ -142,7 +145,7 @@ void OpenFindingsWindow(MainWindow& main, Db db) {
                              QObject::tr("Load database #%1 first.").arg(db == Db::One ? 1 : 2));
     return;
   }
-  auto* window = new FindingsWindow(main, db, &main);
+  auto* window = new FindingsWindow(main, db, PathOf(main, db), &main);
   window->show();
   window->Run();
 }

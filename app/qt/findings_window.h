@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/model/database_side.h"
+#include "app/qt/results_table.h"
 #include "app/qt/results_window.h"
 #include "compare/database_check.h"
 
@@ -22,16 +23,17 @@ class FindingsWindow : public ResultsWindow {
   Q_OBJECT
 
  public:
-  // Checks the file loaded on side `db` of the main window.
-  FindingsWindow(MainWindow& main, Db db, QWidget* parent = nullptr);
+  // Checks `path`, the file that was loaded on side `db` of the main window.
+  FindingsWindow(MainWindow& main, Db db, std::string path, QWidget* parent = nullptr);
 
   // Checks the database again with the tolerances in the fields.
   void Run();
 
  private:
-  void Show(CheckRun run, std::size_t records, const std::string& problem);
+  void Show(CheckRun run, std::vector<int> order, SortKey sorted_by, std::size_t records,
+            const std::string& problem);
   void ApplyFilter();
-  void Activate(int source_row) override;
+  void Activate(int result) override;
   FindingsTableModel& Findings() const;
 
   Db db_;

@@ -41,7 +41,7 @@ ResultsWindow::ResultsWindow(MainWindow& main, const char* name, std::vector<std
   resize(900, 500);
 
   connect(table_, &QTableView::doubleClicked, this,
-          [this](const QModelIndex& index) { Activate(shown_->mapToSource(index).row()); });
+          [this](const QModelIndex& index) { Activate(shown_->ResultAt(index)); });
   connect(job_, &BackgroundJob::finished, this, [this] {
     if (job_->Cancelled()) SetStatus(tr("Cancelled: run it again to see the results."));
   });

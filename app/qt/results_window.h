@@ -61,8 +61,8 @@ class ResultsWindow : public QWidget {
   static QLineEdit* ToleranceField(double value, const char* name, QWidget* parent);
 
  private:
-  // A double-click on a row, given as the row of the results model.
-  virtual void Activate(int source_row) = 0;
+  // A double-click on a row, given as the index of its result.
+  virtual void Activate(int result) = 0;
 
   MainWindow& main_;
   std::vector<std::string> files_;

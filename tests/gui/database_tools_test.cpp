@@ -10,32 +10,49 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QThread>
 
 #include "app/qt/background_job.h"
+#include "common/number_text.h"
+#include "tests/compare_fixture.h"
 #include "tests/gui/gui_fixture.h"
+#include "tests/test_support.h"
 
 namespace tabulon::gui::testing {
 namespace {
 
+using tabulon::testing::DatabaseText;
+using tabulon::testing::GasFields;
+using tabulon::testing::GasRecord;
+using tabulon::testing::TempDir;
+
 class DatabaseToolsTest : public WindowTest {
  protected:
   void LoadExamples() {
-    platform.file_answers.push_back(std::string(TABULON_SOURCE_DIR) + "/examples/therm_a.dat");
-    platform.file_answers.push_back(std::string(TABULON_SOURCE_DIR) + "/examples/therm_b.dat");
+    Load(std::string(TABULON_SOURCE_DIR) + "/examples/therm_a.dat",
+         std::string(TABULON_SOURCE_DIR) + "/examples/therm_b.dat");
+  }
+
+  void Load(const std::string& first, const std::string& second) {
+    platform.file_answers = {first, second};
     QTest::mouseClick(Find<QPushButton>("CMD1"), Qt::LeftButton);
     QTest::mouseClick(Find<QPushButton>("CMD2"), Qt::LeftButton);
+  }
+
+  // Waits until the run of a results window has filled its table.
+  static void WaitForResults(QWidget* window) {
+    auto* status = window->findChild<QLabel*>("status");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains(" in "); }, 10000))
+        << status->text().toStdString();
   }
 
   // Opens a tool window with its button and waits until its run has filled the table.
   QWidget* Open(const char* button, const char* window) {
     QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton);
     QWidget* opened = Find<QWidget>(window);
-    if (!opened) return nullptr;
-    auto* status = opened->findChild<QLabel*>("status");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text().contains(" in "); }, 10000))
-        << status->text().toStdString();
+    if (opened) WaitForResults(opened);
     return opened;
   }
 
@@ -137,6 +154,64 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
+}
+
+// Two databases of `count` species each: in the second, every third species has another a1 (a
+// Cp difference, larger towards the first species), and every name comes once more at its end
+// (a repeat the check finds).
+std::pair<std::string, std::string> ManyResults(const TempDir& dir, int count) {
+  std::vector<std::string> first, second;
+  for (int i = 0; i < count; ++i) {
+    const std::string name = "S" + std::to_string(i);
+    first.push_back(GasRecord(name));
+    const std::string a1 = i % 3 == 0 ? NumberText(2.5 + (count - i) * 1e-3) : "2.50000000E+00";
+    second.push_back(GasRecord(name, GasFields(a1)));
+  }
+  for (int i = 0; i < count; ++i) {
+    second.push_back(GasRecord("S" + std::to_string(i), GasFields(i % 2 ? "2.6" : "2.5")));
+  }
+  return {dir.Write("first.dat", DatabaseText(first)),
+          dir.Write("second.dat", DatabaseText(second))};
+}
+
+TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
+  const TempDir dir;
+  const auto [first, second] = ManyResults(dir, 600);
+  Load(first, second);
+  struct Case {
+    const char* button;
+    const char* window;
+    int rows;
+    int sorted_by;  // the column and order the table opens with
+    Qt::SortOrder order;
+  } cases[] = {
+      {"CheckDB2", "FindingsDB2", 600, 0, Qt::AscendingOrder},       // by line
+      {"Differences", "DifferencesView", 600, 3, Qt::DescendingOrder},  // by dCp
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.window);
+    QTest::mouseClick(Find<QPushButton>(c.button), Qt::LeftButton);
+    QWidget* window = Find<QWidget>(c.window);
+    ASSERT_NE(window, nullptr);
+    auto* table = window->findChild<QTableView*>();
+    const QAbstractItemModel* rows = qobject_cast<QSortFilterProxyModel*>(table->model())
+                                         ->sourceModel();
+    // The run's results are delivered through the event loop, after these spies are set.
+    QSignalSpy resets(rows, &QAbstractItemModel::modelReset);
+    QSignalSpy inserts(rows, &QAbstractItemModel::rowsInserted);
+    QSignalSpy sorts(rows, &QAbstractItemModel::layoutChanged);
+    QSignalSpy changes(rows, &QAbstractItemModel::dataChanged);
+    WaitForResults(window);
+    ASSERT_EQ(table->model()->rowCount(), c.rows);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(inserts.count() + sorts.count() + changes.count(), 0);
+    for (int row = 1; row < c.rows; ++row) {
+      const double before = table->model()->index(row - 1, c.sorted_by).data().toDouble();
+      const double after = table->model()->index(row, c.sorted_by).data().toDouble();
+      ASSERT_TRUE(c.order == Qt::AscendingOrder ? before <= after : before >= after) << row;
+    }
+    window->close();
+  }
 }
 
 TEST(BackgroundJob, CancelStopsTheWorkAndDropsItsResult) {
