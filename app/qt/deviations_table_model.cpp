@@ -114,5 +114,4 @@ QVariant DeviationsTableModel::headerData(int section, Qt::Orientation orientati
   return section >= 0 && section < kColumns ? tr(kTitles[section]) : QVariant();
 }
 
-
 }  // namespace tabulon::gui

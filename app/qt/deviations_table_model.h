@@ -40,6 +40,7 @@ class DeviationsTableModel : public ResultsTableModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
+
  private:
   int Compare(int a, int b, int column) const override;
 

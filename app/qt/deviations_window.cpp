@@ -63,25 +63,27 @@ DeviationsTableModel& DeviationsWindow::Differences() const {
 
 void DeviationsWindow::Run() {
   const SortKey sorting = Differences().Sorting();
-  Start(tr("Scanning..."), [this, path1 = Files()[0], path2 = Files()[1],
-                            sorting](JobControl& control) -> std::function<void()> {
-    const auto [first, second] = ReadThermoFilePair(path1, path2);
-    for (const ThermoFile* file : {&first, &second}) {
-      if (!file->Outcome().Succeeded()) {
-        return [this, problem = file->Path() + ": " + file->Outcome().problem] {
-          Show({}, {}, {}, problem);
-        };
-      }
-    }
-    DeviationRun run = ScanDeviations(
-        first.Records(), second.Records(),
-        [&control](std::size_t done, std::size_t total) { return control.Report(done, total); });
-    // Sorted here, so the window's thread only swaps the rows in.
-    std::vector<int> order = DeviationsTableModel::Order(run.rows, sorting);
-    return [this, run = std::move(run), order = std::move(order), sorting]() mutable {
-      Show(std::move(run), std::move(order), sorting, {});
-    };
-  });
+  Start(tr("Scanning..."),
+        [this, path1 = Files()[0], path2 = Files()[1],
+         sorting](JobControl& control) -> std::function<void()> {
+          const auto [first, second] = ReadThermoFilePair(path1, path2);
+          for (const ThermoFile* file : {&first, &second}) {
+            if (!file->Outcome().Succeeded()) {
+              return [this, problem = file->Path() + ": " + file->Outcome().problem] {
+                Show({}, {}, {}, problem);
+              };
+            }
+          }
+          DeviationRun run = ScanDeviations(first.Records(), second.Records(),
+                                            [&control](std::size_t done, std::size_t total) {
+                                              return control.Report(done, total);
+                                            });
+          // Sorted here, so the window's thread only swaps the rows in.
+          std::vector<int> order = DeviationsTableModel::Order(run.rows, sorting);
+          return [this, run = std::move(run), order = std::move(order), sorting]() mutable {
+            Show(std::move(run), std::move(order), sorting, {});
+          };
+        });
 }
 
 void DeviationsWindow::Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,

@@ -7,7 +7,7 @@
 namespace tabulon::gui {
 
 int FindingsTableModel::CompareFindings(std::span<const CheckFinding> findings, int a, int b,
-                                int column) {
+                                        int column) {
   const CheckFinding& x = findings[static_cast<std::size_t>(a)];
   const CheckFinding& y = findings[static_cast<std::size_t>(b)];
   switch (column) {
@@ -24,8 +24,9 @@ int FindingsTableModel::CompareFindings(std::span<const CheckFinding> findings, 
 }
 
 std::vector<int> FindingsTableModel::Order(std::span<const CheckFinding> findings, SortKey key) {
-  return SortedOrder(findings.size(), key,
-                     [findings](int a, int b, int column) { return CompareFindings(findings, a, b, column); });
+  return SortedOrder(findings.size(), key, [findings](int a, int b, int column) {
+    return CompareFindings(findings, a, b, column);
+  });
 }
 
 int FindingsTableModel::Compare(int a, int b, int column) const {
@@ -59,8 +60,7 @@ QVariant FindingsTableModel::data(const QModelIndex& index, int role) const {
   return {};
 }
 
-QVariant FindingsTableModel::headerData(int section, Qt::Orientation orientation,
-                                        int role) const {
+QVariant FindingsTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
   static const char* const kTitles[] = {"Line", "Name", "Code", "Detail"};
   return section >= 0 && section < kColumns ? tr(kTitles[section]) : QVariant();

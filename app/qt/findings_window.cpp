@@ -89,22 +89,24 @@ void FindingsWindow::Run() {
                                    ToleranceOf(tol_h_, defaults.h),
                                    ToleranceOf(tol_s_, defaults.s)};
   const SortKey sorting = Findings().Sorting();
-  Start(tr("Checking..."), [this, path = Files()[0], tolerances,
-                            sorting](JobControl& control) -> std::function<void()> {
-    const ThermoFile file = ThermoFile::Read(path);
-    if (!file.Outcome().Succeeded()) {
-      return [this, problem = file.Outcome().problem] { Show({}, {}, {}, 0, problem); };
-    }
-    CheckRun run = CheckRecords(
-        file.Records(), tolerances,
-        [&control](std::size_t done, std::size_t total) { return control.Report(done, total); });
-    // Sorted here, so the window's thread only swaps the rows in.
-    std::vector<int> order = FindingsTableModel::Order(run.findings, sorting);
-    const std::size_t records = file.Records().size();
-    return [this, run = std::move(run), order = std::move(order), sorting, records]() mutable {
-      Show(std::move(run), std::move(order), sorting, records, {});
-    };
-  });
+  Start(
+      tr("Checking..."),
+      [this, path = Files()[0], tolerances, sorting](JobControl& control) -> std::function<void()> {
+        const ThermoFile file = ThermoFile::Read(path);
+        if (!file.Outcome().Succeeded()) {
+          return [this, problem = file.Outcome().problem] { Show({}, {}, {}, 0, problem); };
+        }
+        CheckRun run = CheckRecords(file.Records(), tolerances,
+                                    [&control](std::size_t done, std::size_t total) {
+                                      return control.Report(done, total);
+                                    });
+        // Sorted here, so the window's thread only swaps the rows in.
+        std::vector<int> order = FindingsTableModel::Order(run.findings, sorting);
+        const std::size_t records = file.Records().size();
+        return [this, run = std::move(run), order = std::move(order), sorting, records]() mutable {
+          Show(std::move(run), std::move(order), sorting, records, {});
+        };
+      });
 }
 
 void FindingsWindow::Show(CheckRun run, std::vector<int> order, SortKey sorted_by,

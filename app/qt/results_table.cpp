@@ -35,7 +35,8 @@ void ResultsTableModel::sort(int column, Qt::SortOrder order) {
   std::vector<int> results(static_cast<std::size_t>(before.size()));
   for (qsizetype k = 0; k < before.size(); ++k) results[k] = ResultAt(before[k].row());
   sorting_ = key;
-  order_ = SortedOrder(order_.size(), key, [this](int a, int b, int c) { return Compare(a, b, c); });
+  order_ =
+      SortedOrder(order_.size(), key, [this](int a, int b, int c) { return Compare(a, b, c); });
   std::vector<int> rows_of_results(order_.size());
   for (std::size_t row = 0; row < order_.size(); ++row) {
     rows_of_results[static_cast<std::size_t>(order_[row])] = static_cast<int>(row);

@@ -185,7 +185,7 @@ TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
     int sorted_by;  // the column and order the table opens with
     Qt::SortOrder order;
   } cases[] = {
-      {"CheckDB2", "FindingsDB2", 600, 0, Qt::AscendingOrder},       // by line
+      {"CheckDB2", "FindingsDB2", 600, 0, Qt::AscendingOrder},          // by line
       {"Differences", "DifferencesView", 600, 3, Qt::DescendingOrder},  // by dCp
   };
   for (const Case& c : cases) {
@@ -194,8 +194,8 @@ TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
     QWidget* window = Find<QWidget>(c.window);
     ASSERT_NE(window, nullptr);
     auto* table = window->findChild<QTableView*>();
-    const QAbstractItemModel* rows = qobject_cast<QSortFilterProxyModel*>(table->model())
-                                         ->sourceModel();
+    const QAbstractItemModel* rows =
+        qobject_cast<QSortFilterProxyModel*>(table->model())->sourceModel();
     // The run's results are delivered through the event loop, after these spies are set.
     QSignalSpy resets(rows, &QAbstractItemModel::modelReset);
     QSignalSpy inserts(rows, &QAbstractItemModel::rowsInserted);
