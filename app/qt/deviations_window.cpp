@@ -12,7 +12,7 @@
 #include "app/qt/deviations_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
-#include "app/qt/species_selection.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
 
@@ -29,12 +29,11 @@ double ToleranceOf(const QLineEdit* field) {
 
 }  // namespace
 
-DeviationsWindow::DeviationsWindow(MainWindow& main, std::string path1, std::string path2,
-                                   QWidget* parent)
-    : ResultsWindow(main, "differences", {std::move(path1), std::move(path2)},
+DeviationsWindow::DeviationsWindow(MainWindow& main, const std::string& path1,
+                                   const std::string& path2, QWidget* parent)
+    : ResultsWindow(main, "differences", tr("Differences"), {{Db::One, path1}, {Db::Two, path2}},
                     new DeviationsTableModel, parent) {
   setObjectName("DifferencesView");
-  setWindowTitle(tr("Differences: %1 and %2").arg(Latin1(Files()[0]), Latin1(Files()[1])));
 
   tol_cp_ = ToleranceField(0.1, "tolCp", this);
   tol_h_ = ToleranceField(0.1, "tolH", this);
@@ -64,7 +63,7 @@ DeviationsTableModel& DeviationsWindow::Differences() const {
 void DeviationsWindow::Run() {
   const SortKey sorting = Differences().Sorting();
   Start(tr("Scanning..."),
-        [this, path1 = Files()[0], path2 = Files()[1],
+        [this, path1 = Files()[0].path, path2 = Files()[1].path,
          sorting](JobControl& control) -> std::function<void()> {
           const auto [first, second] = ReadThermoFilePair(path1, path2);
           for (const ThermoFile* file : {&first, &second}) {
@@ -106,7 +105,16 @@ void DeviationsWindow::Highlight() {
 }
 
 void DeviationsWindow::Activate(int result) {
-  ShowSpeciesDifference(Main(), Differences().Rows()[static_cast<std::size_t>(result)].name);
+  // Both frames show the species side by side where they still hold this window's files, and
+  // its plot opens from those files, whatever the main window holds.
+  const std::string& name = Differences().Rows()[static_cast<std::size_t>(result)].name;
+  QStringList elsewhere;
+  for (const SourceFile& file : Files()) {
+    if (!SelectInMainWindow(file, name)) elsewhere << StatusText();
+  }
+  if (!elsewhere.isEmpty()) SetStatus(elsewhere.join(QStringLiteral("; ")));
+  OpenPlotWindow(&Main(), {{1, LoadSpeciesSource(Files()[0].path, name)},
+                           {2, LoadSpeciesSource(Files()[1].path, name)}});
 }
 
 void OpenDeviationsWindow(MainWindow& main) {

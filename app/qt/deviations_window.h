@@ -22,7 +22,7 @@ class DeviationsWindow : public ResultsWindow {
 
  public:
   // Scans `path1` and `path2`, the files that were loaded as DB #1 and DB #2.
-  DeviationsWindow(MainWindow& main, std::string path1, std::string path2,
+  DeviationsWindow(MainWindow& main, const std::string& path1, const std::string& path2,
                    QWidget* parent = nullptr);
 
   void Run();

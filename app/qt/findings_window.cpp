@@ -13,7 +13,6 @@
 #include "app/qt/findings_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
-#include "app/qt/species_selection.h"
 #include "compare/check_report.h"
 #include "thermodb/thermo_file.h"
 
@@ -34,10 +33,9 @@ const std::string& PathOf(MainWindow& main, Db db) {
 
 }  // namespace
 
-FindingsWindow::FindingsWindow(MainWindow& main, Db db, std::string path, QWidget* parent)
-    : ResultsWindow(main, "findings", {std::move(path)}, new FindingsTableModel, parent), db_(db) {
-  setObjectName(db == Db::One ? "FindingsDB1" : "FindingsDB2");
-  setWindowTitle(tr("Check of DB #%1: %2").arg(db == Db::One ? 1 : 2).arg(Latin1(Files()[0])));
+FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* parent)
+    : ResultsWindow(main, "findings", tr("Check"), {file}, new FindingsTableModel, parent) {
+  setObjectName(file.db == Db::One ? "FindingsDB1" : "FindingsDB2");
 
   const CheckTolerances defaults;
   tol_cp_ = ToleranceField(defaults.cp, "tolCp", this);
@@ -89,24 +87,25 @@ void FindingsWindow::Run() {
                                    ToleranceOf(tol_h_, defaults.h),
                                    ToleranceOf(tol_s_, defaults.s)};
   const SortKey sorting = Findings().Sorting();
-  Start(
-      tr("Checking..."),
-      [this, path = Files()[0], tolerances, sorting](JobControl& control) -> std::function<void()> {
-        const ThermoFile file = ThermoFile::Read(path);
-        if (!file.Outcome().Succeeded()) {
-          return [this, problem = file.Outcome().problem] { Show({}, {}, {}, 0, problem); };
-        }
-        CheckRun run = CheckRecords(file.Records(), tolerances,
-                                    [&control](std::size_t done, std::size_t total) {
-                                      return control.Report(done, total);
-                                    });
-        // Sorted here, so the window's thread only swaps the rows in.
-        std::vector<int> order = FindingsTableModel::Order(run.findings, sorting);
-        const std::size_t records = file.Records().size();
-        return [this, run = std::move(run), order = std::move(order), sorting, records]() mutable {
-          Show(std::move(run), std::move(order), sorting, records, {});
-        };
-      });
+  Start(tr("Checking..."),
+        [this, path = Files()[0].path, tolerances,
+         sorting](JobControl& control) -> std::function<void()> {
+          const ThermoFile file = ThermoFile::Read(path);
+          if (!file.Outcome().Succeeded()) {
+            return [this, problem = file.Outcome().problem] { Show({}, {}, {}, 0, problem); };
+          }
+          CheckRun run = CheckRecords(file.Records(), tolerances,
+                                      [&control](std::size_t done, std::size_t total) {
+                                        return control.Report(done, total);
+                                      });
+          // Sorted here, so the window's thread only swaps the rows in.
+          std::vector<int> order = FindingsTableModel::Order(run.findings, sorting);
+          const std::size_t records = file.Records().size();
+          return
+              [this, run = std::move(run), order = std::move(order), sorting, records]() mutable {
+                Show(std::move(run), std::move(order), sorting, records, {});
+              };
+        });
 }
 
 void FindingsWindow::Show(CheckRun run, std::vector<int> order, SortKey sorted_by,
@@ -138,7 +137,7 @@ void FindingsWindow::ApplyFilter() {
 }
 
 void FindingsWindow::Activate(int result) {
-  SelectSpecies(Main(), db_, Findings().Findings()[static_cast<std::size_t>(result)].name);
+  SelectInMainWindow(Files()[0], Findings().Findings()[static_cast<std::size_t>(result)].name);
 }
 
 void OpenFindingsWindow(MainWindow& main, Db db) {
@@ -147,7 +146,7 @@ void OpenFindingsWindow(MainWindow& main, Db db) {
                              QObject::tr("Load database #%1 first.").arg(db == Db::One ? 1 : 2));
     return;
   }
-  auto* window = new FindingsWindow(main, db, PathOf(main, db), &main);
+  auto* window = new FindingsWindow(main, {db, PathOf(main, db)}, &main);
   window->show();
   window->Run();
 }

@@ -23,8 +23,8 @@ class FindingsWindow : public ResultsWindow {
   Q_OBJECT
 
  public:
-  // Checks `path`, the file that was loaded on side `db` of the main window.
-  FindingsWindow(MainWindow& main, Db db, std::string path, QWidget* parent = nullptr);
+  // Checks the file, as loaded on its side of the main window.
+  FindingsWindow(MainWindow& main, SourceFile file, QWidget* parent = nullptr);
 
   // Checks the database again with the tolerances in the fields.
   void Run();
@@ -36,7 +36,6 @@ class FindingsWindow : public ResultsWindow {
   void Activate(int result) override;
   FindingsTableModel& Findings() const;
 
-  Db db_;
   QLineEdit* tol_cp_;
   QLineEdit* tol_h_;
   QLineEdit* tol_s_;

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/qt/main_window.h"
+#include "app/qt/plot/database_species.h"
 #include "app/qt/report_viewer.h"
 
 namespace tabulon::gui {
@@ -49,7 +50,10 @@ void ReportLink::Follow(const Control& control) {
 
 void ReportLink::Open() {
   if (viewer_) viewer_->close();
-  viewer_ = new ReportViewer(ReportFolder(window_.Model()), second_last_, &window_);
+  const CommonValue& common = window_.Model().common;
+  viewer_ = new ReportViewer(ReportFolder(window_.Model()),
+                             {DatabaseLabel(1, common.DB1Path), DatabaseLabel(2, common.DB2Path)},
+                             second_last_, &window_);
   viewer_->setAttribute(Qt::WA_DeleteOnClose);
   viewer_->show();
 }

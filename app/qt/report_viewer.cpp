@@ -142,10 +142,12 @@ std::vector<TabTable> TabTables(std::string_view report) {
   return tables;
 }
 
-ReportViewer::ReportViewer(const QString& folder, bool show_second, QWidget* parent)
+ReportViewer::ReportViewer(const QString& folder, const QStringList& databases, bool show_second,
+                           QWidget* parent)
     : QDialog(parent) {
   setObjectName("ReportViewer");
-  setWindowTitle(tr("Reports in %1").arg(QDir::toNativeSeparators(folder)));
+  setWindowTitle(tr("Reports - %1 (in %2)")
+                     .arg(databases.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder)));
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("ReportTabs");
 

@@ -13,9 +13,4 @@ class MainWindow;
 // the window's new state. A name the list does not hold changes nothing.
 void SelectSpecies(MainWindow& window, Db db, const std::string& name);
 
-// What a double-click on a species of the Differences view does: it selects the species in
-// both species lists, so both frames show it side by side, and opens the plot window of that
-// species in both databases.
-void ShowSpeciesDifference(MainWindow& window, const std::string& name);
-
 }  // namespace tabulon::gui

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QBrush>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +14,7 @@
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QThread>
+#include <QToolButton>
 
 #include "app/qt/background_job.h"
 #include "common/number_text.h"
@@ -26,6 +28,7 @@ namespace {
 using tabulon::testing::DatabaseText;
 using tabulon::testing::GasFields;
 using tabulon::testing::GasRecord;
+using tabulon::testing::ReadBytes;
 using tabulon::testing::TempDir;
 
 class DatabaseToolsTest : public WindowTest {
@@ -154,6 +157,71 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
+}
+
+// Every results window names the files it was made from, and acts on them alone once the main
+// window holds other files: its plots come from its own files, and it selects a species in the
+// main window only while the frame holds its file again.
+TEST_F(DatabaseToolsTest, ResultsWindowsKeepToTheFilesTheyWereMadeFrom) {
+  const TempDir dir;
+  const auto copy = [&](const char* name, const char* example) {
+    return dir.Write(name, ReadBytes(std::string(TABULON_SOURCE_DIR) + "/examples/" + example));
+  };
+  const std::string a = copy("a.dat", "therm_a.dat"), b = copy("b.dat", "therm_b.dat");
+  Load(a, b);
+  model.LOS1.SelectByName("H2O");
+  view->Refresh();
+  QWidget* findings = Open("CheckDB2", "FindingsDB2");
+  QWidget* differences = Open("Differences", "DifferencesView");
+  ASSERT_TRUE(findings && differences);
+  QTest::mouseClick(Find<QPushButton>("PlotCmd1"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>("TableCmd1"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);
+  QTest::mouseClick(Find<QToolButton>("ViewReport"), Qt::LeftButton);
+
+  // Other files holding the same names, loaded in both frames.
+  Load(dir.Write("other1.dat", DatabaseText({GasRecord("CO2"), GasRecord("OH")})),
+       dir.Write("other2.dat", DatabaseText({GasRecord("CO2"), GasRecord("OH")})));
+  const std::pair<const char*, QString> titles[] = {
+      {"FindingsDB2", "Check - DB #2: b.dat"},
+      {"DifferencesView", "Differences - DB #1: a.dat, DB #2: b.dat"},
+      {"PlotWindow", "Plot: H2O - DB #1: a.dat"},
+      {"PropertyTableWindow", "Table: H2O - DB #1: a.dat"},
+      {"ReportViewer", "Reports - DB #1: a.dat, DB #2: b.dat (in " +
+                           QDir::toNativeSeparators(QString::fromStdString(dir.File(""))) + ")"},
+  };
+  for (const auto& [name, title] : titles) {
+    QWidget* window = Find<QWidget>(name);
+    ASSERT_NE(window, nullptr) << name;
+    EXPECT_EQ(window->windowTitle(), title);
+    if (window != findings && window != differences) window->close();
+  }
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  auto* table = differences->findChild<QTableView*>("differences");
+  for (int row = 0; row < table->model()->rowCount(); ++row) {
+    if (Cell(table, row, 0) == "OH") DoubleClick(table, row);
+  }
+  EXPECT_EQ(model.LOS1.SelectedText(), "");
+  EXPECT_EQ(model.LOS2.SelectedText(), "");
+  EXPECT_EQ(differences->findChild<QLabel*>("status")->text(),
+            "DB #1 now holds other1.dat; this window shows a.dat; "
+            "DB #2 now holds other2.dat; this window shows b.dat");
+  auto* plot = Find<QWidget>("PlotWindow");
+  ASSERT_NE(plot, nullptr);
+  EXPECT_EQ(plot->windowTitle(), "Plot: OH - DB #1: a.dat, DB #2: b.dat");
+  plot->close();
+
+  // CO2, the repeat in b.dat, once b.dat is DB #2 again: selected there.
+  auto* found = findings->findChild<QTableView*>("findings");
+  DoubleClick(found, 0);
+  EXPECT_EQ(model.LOS2.SelectedText(), "");
+  EXPECT_EQ(findings->findChild<QLabel*>("status")->text(),
+            "DB #2 now holds other2.dat; this window shows b.dat");
+  platform.file_answers = {b};
+  QTest::mouseClick(Find<QPushButton>("CMD2"), Qt::LeftButton);
+  DoubleClick(found, 0);
+  EXPECT_EQ(model.LOS2.SelectedText(), "CO2");
 }
 
 // Two databases of `count` species each: in the second, every third species has another a1 (a

@@ -18,7 +18,7 @@ namespace tabulon::gui {
 PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
     : QMainWindow(parent), sides_(std::move(sides)) {
   setObjectName(QStringLiteral("PlotWindow"));
-  setWindowTitle(QStringLiteral("Plot: %1").arg(SpeciesTitle(sides_)));
+  setWindowTitle(SpeciesWindowTitle(QStringLiteral("Plot"), sides_));
   resize(1100, 800);
 
   charts_ = new PlotCharts(this);
@@ -93,7 +93,7 @@ void PlotWindow::Redraw() {
 
 void PlotWindow::Export(PictureFormat format) {
   const bool png = format == PictureFormat::Png;
-  const QString suggested = QString(SpeciesTitle(sides_)).section(QLatin1Char(' '), 0, 0) +
+  const QString suggested = Latin1(sides_.empty() ? std::string() : sides_.front().source.name) +
                             (png ? QStringLiteral(".png") : QStringLiteral(".svg"));
   const QString path = QFileDialog::getSaveFileName(
       this, png ? QStringLiteral("Export PNG") : QStringLiteral("Export SVG"), suggested,

@@ -33,7 +33,7 @@ QLineEdit* NumberField(const QString& name, const QString& text, QWidget* parent
 PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
     : QWidget(parent, Qt::Window), sides_(std::move(sides)) {
   setObjectName(QStringLiteral("PropertyTableWindow"));
-  setWindowTitle(QStringLiteral("Table: %1").arg(SpeciesTitle(sides_)));
+  setWindowTitle(SpeciesWindowTitle(QStringLiteral("Table"), sides_));
   resize(1000, 600);
 
   units_ = new QComboBox(this);
