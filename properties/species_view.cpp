@@ -10,7 +10,7 @@ SpeciesView ViewOf(const LookupResult& found) {
   // An incomplete record is never shown, so how many of its lines were read does not matter.
   const int line_count = found.status == LookupStatus::Found ? kLinesPerRecord : 1;
   view.record = ParseThermoRecord({lines.line1, lines.line2, lines.line3, lines.line4}, line_count,
-                                  /*line_number=*/0);
+                                  found.line_number);
   if (!view.record.LimitsAccepted()) {
     view.outcome = DetailOutcome::Refused;
   } else if (view.record.Complete()) {

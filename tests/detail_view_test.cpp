@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/detail_view.h"
+#include "app/model/frame_species.h"
 #include "detail_window.h"
 #include "test_support.h"
 
@@ -111,6 +112,8 @@ TEST_P(DetailView, ShowsTheSelectedSpecies) {
   EXPECT_EQ(Side().hf_box.Text(), "");
   ExpectFieldsAndResultsEmpty();
   EXPECT_TRUE(SpeciesShown(Side()));
+  EXPECT_EQ(Side().species_label.Caption(), "Shown: SPECIES (line 3)");
+  EXPECT_EQ(SideOf(w_.window, OtherDb()).species_label.Caption(), "");
   EXPECT_FALSE(w_.window.THERMIMG.Visible());
   // Only a DB #1 selection removes the highlight of differing coefficients.
   EXPECT_EQ(w_.window.PropTxt[3].BackColour(), One() ? Colour::Window : Colour::Yellow);
@@ -145,6 +148,7 @@ TEST_P(DetailView, RefusesASpeciesWithALimitOfZero) {
   EXPECT_EQ(Side().hf_box.Text(), "");
   ExpectFieldsAndResultsEmpty();
   EXPECT_FALSE(SpeciesShown(Side()));
+  EXPECT_EQ(Side().species_label.Caption(), "Shown: COLD (line 11), its temperatures refused");
 
   // The check reads line 1 only, so it refuses a record that also ends too early.
   std::string cold = RecordText("COLD", "     0.000  3500.000  1000.000", kOtherFields);
@@ -185,7 +189,29 @@ TEST_P(DetailView, EmptiesTheViewWhenTheRecordCannotBeRead) {
     EXPECT_EQ(Side().hf_box.Text(), "");
     ExpectFieldsAndResultsEmpty();
     EXPECT_FALSE(SpeciesShown(Side()));
+    EXPECT_EQ(Side().species_label.Caption(), "");
     EXPECT_TRUE(w_.platform.messages.empty());
+  }
+}
+
+// A name is as long as its line; the caption keeps its first 100 bytes.
+TEST(FrameSpeciesCaption, NamesTheSpeciesAndItsLine) {
+  const struct {
+    std::size_t name_bytes;
+    DetailOutcome outcome;
+    std::string expected;
+  } cases[] = {
+      {99, DetailOutcome::Shown, "Shown: " + std::string(99, 'C') + " (line 7)"},
+      {100, DetailOutcome::Shown, "Shown: " + std::string(100, 'C') + " (line 7)"},
+      {101, DetailOutcome::Shown, "Shown: " + std::string(100, 'C') + "... (line 7)"},
+      {3, DetailOutcome::Refused, "Shown: CCC (line 7), its temperatures refused"},
+      {3, DetailOutcome::NotShown, ""},
+  };
+  for (const auto& c : cases) {
+    ThermoRecord record;
+    record.name = std::string(c.name_bytes, 'C');
+    record.line_number = 7;
+    EXPECT_EQ(FrameSpeciesCaption(record, c.outcome), c.expected) << c.name_bytes;
   }
 }
 

@@ -33,15 +33,16 @@ void RecordFinder::Adopt(const ThermoText& text, const std::vector<std::string>&
   // Positions for the listed names only, each at the first line of the whole file that
   // carries it, as the search from the top finds it.
   for (const std::string& name : names) {
-    if (!name.empty()) index.first_line_of.try_emplace(name, std::uint64_t{0});
+    if (!name.empty()) index.first_line_of.try_emplace(name, LinePosition{});
   }
-  std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> found;
+  std::unordered_map<std::string, LinePosition, WordHash, std::equal_to<>> found;
   const std::string_view bytes = read.Bytes();
   for (std::size_t i = 0; i < text.LineCount() && found.size() < index.first_line_of.size(); ++i) {
     const std::string_view line = text.Line(i);
     const std::string word = RecordWord(line);
     if (!word.empty() && index.first_line_of.contains(word)) {
-      found.try_emplace(word, static_cast<std::uint64_t>(line.data() - bytes.data()));
+      found.try_emplace(word, LinePosition{static_cast<std::uint64_t>(line.data() - bytes.data()),
+                                           static_cast<int>(i) + 1});
     }
   }
   index.first_line_of = std::move(found);
@@ -97,20 +98,24 @@ const RecordFinder::FileIndex* RecordFinder::BuildIndex(const std::string& path,
   if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
   FileIndex index{reader.Stamp(), false, {}};
   std::string line;
-  while (reader.Next(line)) {
+  for (int number = 1; reader.Next(line); ++number) {
     std::string word = RecordWord(line);
-    if (!word.empty()) index.first_line_of.try_emplace(std::move(word), reader.LineStart());
+    if (!word.empty()) {
+      index.first_line_of.try_emplace(std::move(word), LinePosition{reader.LineStart(), number});
+    }
   }
   if (reader.Failed()) return nullptr;
   return &indexes_.emplace(path, std::move(index)).first->second;
 }
 
-LookupResult RecordFinder::ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name) {
+LookupResult RecordFinder::ReadAt(LineReader& reader, LinePosition at, std::string_view name) {
   std::string line;
-  if (!reader.SeekTo(offset) || !reader.Next(line) || RecordWord(line) != name) {
+  if (!reader.SeekTo(at.offset) || !reader.Next(line) || RecordWord(line) != name) {
     return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
   }
-  return ReadRecordAfterLine1(reader, UpperAscii(line));
+  LookupResult result = ReadRecordAfterLine1(reader, UpperAscii(line));
+  result.line_number = at.number;
+  return result;
 }
 
 }  // namespace tabulon

@@ -60,16 +60,21 @@ class RecordFinder {
       return std::hash<std::string_view>{}(word);
     }
   };
+  // Where a line starts: its byte offset and its line number, counted from 1.
+  struct LinePosition {
+    std::uint64_t offset = 0;
+    int number = 0;
+  };
   struct FileIndex {
     FileStamp stamp;
     bool partial = false;  // holds only some words: a miss is searched in the file
-    std::unordered_map<std::string, std::uint64_t, WordHash, std::equal_to<>> first_line_of;
+    std::unordered_map<std::string, LinePosition, WordHash, std::equal_to<>> first_line_of;
   };
 
   // Indexes the file open in `reader` under `path`; null after a read error.
   const FileIndex* BuildIndex(const std::string& path, LineReader& reader);
-  // Reads the record whose line 1 should start at `offset`; NotFound when it no longer does.
-  static LookupResult ReadAt(LineReader& reader, std::uint64_t offset, std::string_view name);
+  // Reads the record whose line 1 should start at `at`; NotFound when it no longer does.
+  static LookupResult ReadAt(LineReader& reader, LinePosition at, std::string_view name);
 
   std::unordered_map<std::string, FileIndex> indexes_;                   // by path
   std::unordered_map<std::string, std::unique_ptr<ThermoText>> pinned_;  // by path

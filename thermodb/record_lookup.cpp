@@ -13,8 +13,12 @@ LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
   // Every line without a first word has the empty word, which never matches.
   if (name.empty()) return {LookupStatus::NotFound, {}};
   std::string line;
-  while (reader.Next(line)) {
-    if (RecordWord(line) == name) return ReadRecordAfterLine1(reader, UpperAscii(line));
+  for (int number = 1; reader.Next(line); ++number) {
+    if (RecordWord(line) == name) {
+      LookupResult result = ReadRecordAfterLine1(reader, UpperAscii(line));
+      result.line_number = number;
+      return result;
+    }
   }
   return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
 }

@@ -26,6 +26,7 @@ enum class LookupStatus {
 struct LookupResult {
   LookupStatus status = LookupStatus::NotFound;
   SpeciesRecord record;
+  int line_number = 0;  // file line of record line 1, counted from 1; 0 when none was found
 };
 
 // Searches the file from its first line for the first line whose first word (the text before

@@ -86,7 +86,8 @@ LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) co
   int count = 0;
   std::array<std::string, 4> lines = RecordLinesAt(hit->second, count);
   return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(lines[0]), std::move(lines[1]), std::move(lines[2]), std::move(lines[3])}};
+          {UpperAscii(lines[0]), std::move(lines[1]), std::move(lines[2]), std::move(lines[3])},
+          static_cast<int>(hit->second) + 1};
 }
 
 }  // namespace tabulon

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/clear_detail_views.h"
+#include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
 #include "app/model/repeated_names.h"
 #include "common/ascii_text.h"
@@ -86,7 +88,7 @@ void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
 
   RemoveRepeatedNames(side.list, side.count);
   side.count_label.SetCaption(CountCaption(side.count));
-  for (int i = 0; i < w.PropTxt.Size(); ++i) w.PropTxt[i].SetText("");
+  ClearCoefficientBoxes(w);
   w.Ravuvatxt1.SetText("");
   w.Ravuvatxt2.SetText("");
 }
@@ -95,6 +97,7 @@ void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
 // its count label at "(0)"; the names already listed stay.
 void ClearAfterFailure(const DatabaseSide& side) {
   for (int k = 0; k < kCoefficientsPerRecord; ++k) side.Coefficient(k).SetText("");
+  ClearFrameSpecies(side);
   side.hf_box.SetText("");
   side.path_label.SetCaption("");
   side.count_label.SetCaption("(0)");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/detail_view.h"
 
+#include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
 #include "common/message_text.h"
 #include "properties/species_view.h"
@@ -82,11 +83,13 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
     case DetailOutcome::Shown:
       ShowLimits(side, view.record.limit_texts);
       ShowCoefficients(side, view.record);
+      ShowFrameSpecies(side, view.record, view.outcome);
       break;
     case DetailOutcome::Refused:
       // The limits are shown, so the user sees why; no property can then be computed from
       // another species' coefficients under this name.
       ShowLimits(side, view.record.limit_texts);
+      ShowFrameSpecies(side, view.record, view.outcome);
       ShowTemperatureMessage(side);
       EmptyCoefficients(side);
       break;
@@ -96,6 +99,7 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
       if (!view.record.lines[0].empty()) ShowLimits(side, view.record.limit_texts);
       EmptyLimits(side);
       EmptyCoefficients(side);
+      ClearFrameSpecies(side);
       break;
   }
   ClearTemperatureFields(side);

@@ -38,6 +38,13 @@ SpeciesFilterBar* AddFilter(MainWindow& window, Db db, TwipsRect place) {
   window.Place(*bar, db == Db::One ? window.Model().Frm1 : window.Model().Frm2, place,
                kRightOfList);
   FocusBefore(bar->Field(), list);
+  // A click in a comparison list chooses the species in both species lists.
+  const MainWindowModel& model = window.Model();
+  QObject::connect(&window, &MainWindow::eventHandled, bar, [&model, bar](const Control& control) {
+    if (&control == &model.LOS3 || &control == &model.LOS4 || &control == &model.LOS5) {
+      bar->RevealSelection();
+    }
+  });
   return bar;
 }
 

@@ -2,6 +2,7 @@
 #include "app/qt/species_selection.h"
 
 #include "app/qt/main_window.h"
+#include "app/qt/species_filter_bar.h"
 #include "common/failure.h"
 
 namespace tabulon::gui {
@@ -16,6 +17,7 @@ void SelectSpecies(MainWindow& window, Db db, const std::string& name) {
     model.platform.NoteSilentFailure(list.Name(), failure);
   }
   window.Refresh();
+  window.Additions().Filter(db).RevealSelection();
 }
 
 }  // namespace tabulon::gui

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <atomic>
+#include <functional>
 #include <string>
 
 #include <QAbstractItemModel>
@@ -17,6 +18,7 @@
 #include <QToolButton>
 
 #include "app/qt/background_job.h"
+#include "app/qt/list_box_widget.h"
 #include "common/number_text.h"
 #include "tests/compare_fixture.h"
 #include "tests/gui/gui_fixture.h"
@@ -157,6 +159,68 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
+}
+
+// A species chosen from elsewhere that a species filter hides clears that filter, and each frame
+// names the species its boxes hold, with the line of its record.
+TEST_F(DatabaseToolsTest, ASpeciesChosenElsewhereShowsInItsListAndFrameCaption) {
+  const TempDir dir;
+  const auto copy = [&](const char* name, const char* example) {
+    return dir.Write(name, ReadBytes(std::string(TABULON_SOURCE_DIR) + "/examples/" + example));
+  };
+  Load(copy("a.dat", "therm_a.dat"), copy("b.dat", "therm_b.dat"));
+  QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);  // fills the comparison lists
+  QWidget* findings = Open("CheckDB2", "FindingsDB2");
+  QWidget* differences = Open("Differences", "DifferencesView");
+  ASSERT_TRUE(findings && differences);
+  const auto double_click = [&](QWidget* window, const char* table, const char* name) {
+    auto* rows = window->findChild<QTableView*>(table);
+    for (int row = 0; row < rows->model()->rowCount(); ++row) {
+      if (rows->model()->index(row, 0).data() == name ||
+          rows->model()->index(row, 1).data() == name) {
+        return DoubleClick(rows, row);
+      }
+    }
+    ADD_FAILURE() << name << " is not in " << table;
+  };
+  struct Case {
+    const char* how;
+    std::function<void()> choose;
+    std::string name, frame1, frame2;  // the frames' captions afterwards
+  } cases[] = {
+      {"comparison list",
+       [&] {
+         QListWidget* common = Find<QListWidget>("LOS3");
+         const QRect row = common->visualItemRect(common->findItems("CH4", Qt::MatchExactly)[0]);
+         QTest::mouseClick(common->viewport(), Qt::LeftButton, {}, row.center());
+       },
+       "CH4", "Shown: CH4 (line 55)", "Shown: CH4 (line 38)"},
+      {"finding", [&] { double_click(findings, "findings", "CO2"); }, "CO2", "",
+       "Shown: CO2 (line 34)"},
+      {"difference", [&] { double_click(differences, "differences", "OH"); }, "OH",
+       "Shown: OH (line 39)", "Shown: OH (line 22)"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    model.LOS1.SelectByName("AR");
+    model.LOS2.SelectByName("AR");
+    model.FrameSpecies1.SetCaption("");  // as before the first choice
+    view->Refresh();
+    for (const char* filter : {"LOS1Filter", "LOS2Filter"}) {
+      QTest::keyClicks(Find<QLineEdit>(filter), "AR");  // hides every name but AR
+    }
+    c.choose();
+    EXPECT_EQ(view->LabelOf(model.FrameSpecies1).text().toStdString(), c.frame1);
+    EXPECT_EQ(view->LabelOf(model.FrameSpecies2).text().toStdString(), c.frame2);
+    for (const ListBox* list : {&model.LOS1, &model.LOS2}) {
+      const ListBoxWidget& widget = view->ListOf(*list);
+      const bool chosen = list->SelectedText() == c.name;
+      EXPECT_EQ(widget.Filter(), chosen ? "" : "AR") << list->Name();
+      EXPECT_EQ(widget.currentItem()->text().toStdString(), list->SelectedText());
+    }
+    for (const char* filter : {"LOS1Filter", "LOS2Filter"}) Find<QLineEdit>(filter)->clear();
+  }
+  QApplication::closeAllWindows();
 }
 
 // Every results window names the files it was made from, and acts on them alone once the main
