@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/findings_window.h"
 
+#include <array>
+#include <optional>
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,11 +11,13 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 
 #include "app/qt/findings_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/tool_tip.h"
 #include "compare/check_report.h"
 #include "thermodb/thermo_file.h"
 
@@ -43,12 +48,12 @@ FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* paren
   tol_s_ = ToleranceField(defaults.s, "tolS", this);
   auto* run = new QPushButton(tr("Check again"), this);
   run->setObjectName("run");
+  run->setShortcut(QKeySequence::Refresh);
+  SetToolTip(*run, tr("Checks the database file again with these tolerances"));
   code_filter_ = new QComboBox(this);
   code_filter_->setObjectName("codeFilter");
+  code_filter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   code_filter_->addItem(tr("All codes"));
-  for (int k = 0; k < kCheckCodeCount; ++k) {
-    code_filter_->addItem(Latin1(CodeName(static_cast<CheckCode>(k))));
-  }
 
   QHBoxLayout& controls = Controls();
   controls.addWidget(new QLabel(tr("Jump tolerances: Cp"), this));
@@ -62,10 +67,10 @@ FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* paren
   controls.addWidget(new QLabel(tr("Show"), this));
   controls.addWidget(code_filter_);
   AddExport("findings.csv", [this](std::ostream& out) {
-    const int k = code_filter_->currentIndex() - 1;
+    const std::optional<CheckCode> code = ChosenCode();
     std::vector<CheckFinding> chosen;
     for (const CheckFinding& f : Findings().Findings()) {
-      if (k < 0 || f.code == static_cast<CheckCode>(k)) chosen.push_back(f);
+      if (!code || f.code == *code) chosen.push_back(f);
     }
     WriteFindingsCsv(out, chosen);
   });
@@ -110,8 +115,9 @@ void FindingsWindow::Run() {
 
 void FindingsWindow::Show(CheckRun run, std::vector<int> order, SortKey sorted_by,
                           std::size_t records, const std::string& problem) {
-  const std::size_t count = run.findings.size();
   Findings().SetFindings(std::move(run.findings), std::move(order), sorted_by);
+  records_ = records;
+  FillCodeFilter();
   if (!problem.empty()) {
     SetStatus(tr("The database cannot be read: %1").arg(Latin1(problem)));
     return;
@@ -120,20 +126,51 @@ void FindingsWindow::Show(CheckRun run, std::vector<int> order, SortKey sorted_b
        {FindingsTableModel::kLine, FindingsTableModel::kName, FindingsTableModel::kCode}) {
     Table().resizeColumnToContents(column);
   }
-  SetStatus(tr("%1 findings in %2 records").arg(count).arg(records));
+  ApplyFilter();
+}
+
+void FindingsWindow::FillCodeFilter() {
+  std::array<int, kCheckCodeCount> counts{};
+  for (const CheckFinding& f : Findings().Findings()) ++counts[static_cast<std::size_t>(f.code)];
+  const std::optional<CheckCode> chosen = ChosenCode();
+  const QSignalBlocker quiet(code_filter_);
+  code_filter_->clear();
+  code_filter_->addItem(tr("All codes (%1)").arg(Findings().Findings().size()));
+  for (int k = 0; k < kCheckCodeCount; ++k) {
+    if (counts[static_cast<std::size_t>(k)] == 0) continue;
+    code_filter_->addItem(QStringLiteral("%1 (%2)")
+                              .arg(Latin1(CodeName(static_cast<CheckCode>(k))))
+                              .arg(counts[static_cast<std::size_t>(k)]),
+                          k);
+    if (chosen && static_cast<int>(*chosen) == k) {
+      code_filter_->setCurrentIndex(code_filter_->count() - 1);
+    }
+  }
+}
+
+std::optional<CheckCode> FindingsWindow::ChosenCode() const {
+  const QVariant code = code_filter_->currentData();
+  if (!code.isValid()) return std::nullopt;
+  return static_cast<CheckCode>(code.toInt());
 }
 
 void FindingsWindow::ApplyFilter() {
-  const int k = code_filter_->currentIndex() - 1;
-  if (k < 0) {
+  const std::optional<CheckCode> code = ChosenCode();
+  const std::size_t all = Findings().Findings().size();
+  if (!code) {
     Shown().SetRowFilter({});
+    SetStatus(tr("%1 findings in %2 records").arg(all).arg(records_));
     return;
   }
-  const auto code = static_cast<CheckCode>(k);
   const FindingsTableModel* findings = &Findings();
   Shown().SetRowFilter([findings, code](int result) {
-    return findings->Findings()[static_cast<std::size_t>(result)].code == code;
+    return findings->Findings()[static_cast<std::size_t>(result)].code == *code;
   });
+  SetStatus(tr("%1 of %2 findings shown (%3), in %4 records")
+                .arg(Shown().rowCount())
+                .arg(all)
+                .arg(Latin1(CodeName(*code)))
+                .arg(records_));
 }
 
 void FindingsWindow::Activate(int result) {

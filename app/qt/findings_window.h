@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/model/database_side.h"
@@ -32,6 +33,12 @@ class FindingsWindow : public ResultsWindow {
  private:
   void Show(CheckRun run, std::vector<int> order, SortKey sorted_by, std::size_t records,
             const std::string& problem);
+  // The code filter offers the codes of these findings, each with its count, and keeps the
+  // code it had when that is still among them.
+  void FillCodeFilter();
+  // The code chosen in the filter; none for all codes.
+  std::optional<CheckCode> ChosenCode() const;
+  // Shows the findings of the chosen code, and says in the status line how many.
   void ApplyFilter();
   void Activate(int result) override;
   FindingsTableModel& Findings() const;
@@ -40,6 +47,7 @@ class FindingsWindow : public ResultsWindow {
   QLineEdit* tol_h_;
   QLineEdit* tol_s_;
   QComboBox* code_filter_;
+  std::size_t records_ = 0;  // the records checked
 };
 
 // Opens a findings window for the database loaded on side `db` and starts its check; tells

@@ -15,6 +15,7 @@
 #include "app/qt/recent_files_menu.h"
 #include "app/qt/report_link.h"
 #include "app/qt/species_filter_bar.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -60,7 +61,9 @@ QToolButton* AddRecentFiles(MainWindow& window, Db db, TwipsRect arrow_place) {
   auto* arrow = new QToolButton;
   arrow->setObjectName(button.objectName() + "Recent");
   arrow->setArrowType(Qt::DownArrow);
-  arrow->setToolTip(QObject::tr("Recent files"));
+  SetToolTip(*arrow, QObject::tr("Loads a recent file as database #%1 (also a right click on the "
+                                 "load button)")
+                         .arg(db == Db::One ? 1 : 2));
   arrow->setPopupMode(QToolButton::InstantPopup);
   arrow->setStyleSheet("QToolButton::menu-indicator { image: none; }");  // the arrow says it
   arrow->setMenu(menu);

@@ -8,6 +8,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/plot/database_species.h"
 #include "app/qt/report_viewer.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -32,6 +33,7 @@ ReportLink::ReportLink(MainWindow& window) : window_(window) {
   link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
   setPalette(link);
   setToolButtonStyle(Qt::ToolButtonTextOnly);
+  SetToolTip(*this, tr("Opens the reports of the last comparison in a viewer"));
   hide();
   connect(this, &QToolButton::clicked, this, &ReportLink::Open);
   connect(&window, &MainWindow::eventHandled, this, &ReportLink::Follow);

@@ -19,6 +19,7 @@
 
 #include "app/qt/latin1.h"
 #include "app/qt/results_table.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -169,6 +170,10 @@ ReportViewer::ReportViewer(const QString& folder, const QStringList& databases, 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* open_folder = buttons->addButton(tr("Open folder"), QDialogButtonBox::ActionRole);
   open_folder->setObjectName("OpenFolder");
+  SetToolTip(*open_folder, tr("Shows the reports' folder in the file manager"));
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  close->setShortcut(Qt::Key_Escape);
+  SetToolTip(*close, tr("Closes the viewer"));
   connect(open_folder, &QPushButton::clicked, this,
           [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

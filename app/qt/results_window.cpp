@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/qt/results_window.h"
 
+#include <QDir>
 #include <QDoubleValidator>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include "app/qt/plot/database_species.h"
 #include "app/qt/results_table.h"
 #include "app/qt/species_selection.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -82,12 +84,19 @@ void ResultsWindow::AddExport(const char* suggested_name,
                               std::function<void(std::ostream&)> write) {
   auto* export_csv = new QPushButton(tr("Export CSV..."), this);
   export_csv->setObjectName("exportCsv");
+  export_csv->setShortcut(QKeySequence::Save);
+  SetToolTip(*export_csv, tr("Writes the rows shown into a CSV file"));
   controls_->addWidget(export_csv);
   connect(export_csv, &QPushButton::clicked, this,
           [this, suggested_name, write = std::move(write)] {
             std::vector<std::string> databases;
             for (const SourceFile& file : files_) databases.push_back(file.path);
-            ExportCsv(this, suggested_name, databases, write);
+            // The dialog opens in the (first) database's folder.
+            const QString folder =
+                QFileInfo(QFile::decodeName(QByteArray::fromStdString(files_.front().path)))
+                    .absolutePath();
+            ExportCsv(this, QFile::encodeName(QDir(folder).filePath(suggested_name)).toStdString(),
+                      databases, write);
           });
 }
 

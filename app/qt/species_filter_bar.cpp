@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "app/qt/list_box_widget.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -16,6 +17,13 @@ SpeciesFilterBar::SpeciesFilterBar(ListBoxWidget& list, QWidget* parent)
   field_->setObjectName(list.objectName() + "Filter");
   field_->setPlaceholderText(tr("Filter species"));
   field_->setClearButtonEnabled(true);
+  field_->setToolTip(
+      tr("Shows only the species whose names contain this text (Down: into the "
+         "list, Enter: the first one)"));
+  // The field's clear button is a button of the window as well.
+  for (QAbstractButton* clear : field_->findChildren<QAbstractButton*>()) {
+    SetToolTip(*clear, tr("Clears the filter: the list shows every species"));
+  }
   field_->setAlignment(Qt::AlignCenter);  // as every text box of the window
   field_->installEventFilter(this);
   shown_->setObjectName(list.objectName() + "Shown");

@@ -7,9 +7,11 @@
 #include <QBrush>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
@@ -95,8 +97,13 @@ TEST_F(DatabaseToolsTest, TheButtonsLeaveTheWindowAsItWas) {
 }
 
 TEST_F(DatabaseToolsTest, CheckWithoutADatabaseSaysSo) {
-  WhenModalShows([](QWidget* box) { box->close(); });
+  QString said;
+  WhenModalShows([&said](QWidget* box) {
+    if (auto* message = qobject_cast<QMessageBox*>(box)) said = message->text();
+    box->close();
+  });
   QTest::mouseClick(Find<QPushButton>("CheckDB1"), Qt::LeftButton);
+  EXPECT_EQ(said, "Load database #1 first.");
   EXPECT_EQ(view->findChild<QWidget*>("FindingsDB1"), nullptr);
 }
 
@@ -119,7 +126,7 @@ TEST_F(DatabaseToolsTest, FindingsTableFilterToleranceAndSelection) {
   QTest::mouseClick(findings->findChild<QPushButton*>("run"), Qt::LeftButton);
   ASSERT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 2; }, 10000));
   auto* filter = findings->findChild<QComboBox*>("codeFilter");
-  filter->setCurrentText("cp-jump");
+  filter->setCurrentText("cp-jump (1)");
   ASSERT_EQ(table->model()->rowCount(), 1);
   EXPECT_EQ(Cell(table, 0, 1), "H2O");
   filter->setCurrentIndex(0);
@@ -159,6 +166,80 @@ TEST_F(DatabaseToolsTest, DifferencesHighlightAboveTolerancesAndSelectBothLists)
   ASSERT_NE(plot, nullptr);
   EXPECT_TRUE(plot->isVisible());
   EXPECT_TRUE(plot->windowTitle().contains("OH")) << plot->windowTitle().toStdString();
+}
+
+// Findings of four codes, by file line: B 7 limits, A 15 duplicate-identical, D 19 limits,
+// C 23 duplicate-conflicting, E 27 limits, F 31 hf-mismatch (a long detail).
+std::string ThreeCodes(const TempDir& dir) {
+  const std::string cold = "100.000";  // a high limit below the low one
+  return dir.Write(
+      "codes.dat",
+      DatabaseText({GasRecord("A"), GasRecord("B", GasFields(), cold), GasRecord("C"),
+                    GasRecord("A"), GasRecord("D", GasFields(), cold),
+                    GasRecord("C", GasFields("2.6")), GasRecord("E", GasFields(), cold),
+                    GasRecord("F", GasFields("2.5", "4.37966038E+00", "1.0E+05"))}));
+}
+
+TEST_F(DatabaseToolsTest, TheFindingsWindowOffersTheCodesFoundAndKeepsLineOrderWithinACode) {
+  const TempDir dir;
+  const std::string path = ThreeCodes(dir);
+  Load(path, path);
+  QWidget* findings = Open("CheckDB1", "FindingsDB1");
+  ASSERT_NE(findings, nullptr);
+  auto* table = findings->findChild<QTableView*>("findings");
+  auto* filter = findings->findChild<QComboBox*>("codeFilter");
+  auto* status = findings->findChild<QLabel*>("status");
+  QStringList offered;
+  for (int i = 0; i < filter->count(); ++i) offered << filter->itemText(i);
+  EXPECT_EQ(offered, QStringList({"All codes (6)", "duplicate-conflicting (1)",
+                                  "duplicate-identical (1)", "hf-mismatch (1)", "limits (3)"}));
+  EXPECT_EQ(status->text(), "6 findings in 8 records");
+
+  const auto lines = [&] {
+    QStringList shown;
+    for (int row = 0; row < table->model()->rowCount(); ++row) shown << Cell(table, row, 0);
+    return shown.join(' ');
+  };
+  const struct {
+    const char* code;  // the filter's text
+    Qt::SortOrder order;
+    const char* lines;
+    const char* status;
+  } cases[] = {
+      {"All codes (6)", Qt::AscendingOrder, "23 15 31 7 19 27", "6 findings in 8 records"},
+      {"All codes (6)", Qt::DescendingOrder, "7 19 27 31 15 23", "6 findings in 8 records"},
+      {"limits (3)", Qt::DescendingOrder, "7 19 27",
+       "3 of 6 findings shown (limits), in 8 records"},
+      {"duplicate-identical (1)", Qt::AscendingOrder, "15",
+       "1 of 6 findings shown (duplicate-identical), in 8 records"},
+  };
+  for (const auto& c : cases) {
+    filter->setCurrentText(c.code);
+    table->sortByColumn(2, c.order);  // by code
+    EXPECT_EQ(lines(), c.lines) << c.code << " " << c.order;
+    EXPECT_EQ(status->text(), c.status);
+  }
+
+  // A detail wider than its column is cut short, with the whole text as its tooltip.
+  filter->setCurrentIndex(0);
+  table->sortByColumn(0, Qt::AscendingOrder);
+  findings->resize(400, findings->height());  // as narrow as its controls let it be
+  const QModelIndex detail = table->model()->index(5, 3);
+  const QString text = detail.data().toString();
+  EXPECT_TRUE(text.startsWith("Hf/R field 100000 K")) << text.toStdString();
+  EXPECT_EQ(detail.data(Qt::ToolTipRole).toString(), text);
+  EXPECT_LT(table->columnWidth(3), table->fontMetrics().horizontalAdvance(text));
+  EXPECT_EQ(table->textElideMode(), Qt::ElideRight);
+
+  // Export CSV opens in the database's folder.
+  QString folder;
+  WhenModalShows([&](QWidget* modal) {
+    if (auto* dialog = qobject_cast<QFileDialog*>(modal)) folder = dialog->directory().path();
+    modal->close();
+  });
+  QTest::mouseClick(findings->findChild<QPushButton*>("exportCsv"), Qt::LeftButton);
+  EXPECT_EQ(QDir(folder), QDir(QString::fromStdString(dir.Path().string())));
+  findings->close();
 }
 
 // A species chosen from elsewhere that a species filter hides clears that filter, and each frame
@@ -354,7 +435,7 @@ TEST(BackgroundJob, CancelStopsTheWorkAndDropsItsResult) {
     for (std::size_t i = 0; control.Report(i, 1000000); ++i) QThread::msleep(1);
     return [&delivered] { delivered = true; };
   });
-  QTest::qWait(20);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return job.Done() > 0; }, 5000));  // the work runs
   EXPECT_TRUE(job.Running());
   job.Cancel();
   ASSERT_TRUE(finished.wait(5000));
@@ -379,7 +460,7 @@ TEST(BackgroundJob, DestroyedWhileRunningWaitsForTheWork) {
       stopped = true;
       return {};
     });
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return job.Total() > 0; }, 5000));  // the work runs
   }
   EXPECT_TRUE(stopped);
 }

@@ -12,6 +12,7 @@
 
 #include "app/qt/latin1.h"
 #include "app/qt/plot/property_table_window.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -35,10 +36,25 @@ PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
   units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
   tools->addWidget(units_);
   tools->addSeparator();
-  tools->addAction(QStringLiteral("Reset zoom"), charts_, &PlotCharts::ResetZoom);
-  tools->addAction(QStringLiteral("Export PNG..."), this, [this] { Export(PictureFormat::Png); });
-  tools->addAction(QStringLiteral("Export SVG..."), this, [this] { Export(PictureFormat::Svg); });
-  tools->addAction(QStringLiteral("Table..."), this, &PlotWindow::OpenTable);
+  const auto add = [tools](const QString& text, const QKeySequence& shortcut, const QString& what,
+                           auto... slot) {
+    QAction* action = tools->addAction(text, slot...);
+    action->setShortcut(shortcut);
+    SetToolTip(*action, what);
+  };
+  add(QStringLiteral("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0),
+      QStringLiteral("Shows every curve whole again (a wheel turn zooms, a drag zooms into its "
+                     "rectangle)"),
+      charts_, &PlotCharts::ResetZoom);
+  add(QStringLiteral("Export PNG..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+      QStringLiteral("Saves the four charts as a PNG picture"), this,
+      [this] { Export(PictureFormat::Png); });
+  add(QStringLiteral("Export SVG..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+      QStringLiteral("Saves the four charts as an SVG drawing"), this,
+      [this] { Export(PictureFormat::Svg); });
+  add(QStringLiteral("Table..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+      QStringLiteral("Opens the property table of the same species and files"), this,
+      &PlotWindow::OpenTable);
 
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("status"));

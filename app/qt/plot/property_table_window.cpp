@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/latin1.h"
+#include "app/qt/tool_tip.h"
 #include "common/leading_number.h"
 
 namespace tabulon::gui {
@@ -45,7 +46,12 @@ PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWi
   to_ = NumberField(QStringLiteral("to"), QStringLiteral("3000"), this);
   step_ = NumberField(QStringLiteral("step"), QStringLiteral("100"), this);
   auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  SetToolTip(*copy,
+             QStringLiteral("Puts the whole table on the clipboard, cells separated by tabs"));
   auto* save = new QPushButton(QStringLiteral("Save CSV..."), this);
+  save->setShortcut(QKeySequence::Save);
+  SetToolTip(*save, QStringLiteral("Writes the table into a CSV file"));
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("T from"), this));
