@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tabulon-batch check DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]:
 // checks every record of a database and prints the findings.
-#include <charconv>
-#include <cmath>
 #include <optional>
 #include <ostream>
 
+#include "batch/command_args.h"
 #include "batch/commands.h"
 #include "batch/thermo_file_load.h"
 #include "compare/check_report.h"
@@ -23,15 +22,6 @@ struct CheckArgs {
   Format format = Format::Text;
 };
 
-// A tolerance: a whole decimal number, finite and not negative.
-std::optional<double> Tolerance(const std::string& text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  if (!std::isfinite(value) || value < 0) return std::nullopt;
-  return value;
-}
-
 std::optional<CheckArgs> ParseArgs(const std::vector<std::string>& args, std::ostream& err) {
   CheckArgs parsed;
   std::optional<std::string> path;
@@ -47,7 +37,7 @@ std::optional<CheckArgs> ParseArgs(const std::vector<std::string>& args, std::os
         return std::nullopt;
       }
       if (tolerance) {
-        const auto value = Tolerance(args[i]);
+        const auto value = NonNegativeNumber(args[i]);
         if (!value) {
           err << "tabulon-batch check: " << arg << " takes a number >= 0, not '" << args[i]
               << "'\n";

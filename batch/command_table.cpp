@@ -50,8 +50,9 @@ const BatchCommand kCommands[] = {
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
      "check every record of a database",
      "Checks every record of DB (repeats included) and prints one finding per record and\n"
-     "rule, by line, then code: incomplete, limits, cp-jump, h-jump, s-jump,\n"
-     "duplicate-identical, duplicate-conflicting, cp-negative, hf-mismatch.\n"
+     "rule, by line, then code: incomplete, composition, layout, mw-in-common, limits,\n"
+     "cp-jump, h-jump, s-jump, duplicate-identical, duplicate-conflicting, cp-negative,\n"
+     "hf-mismatch.\n"
      "Exit status: 0 nothing found, 1 findings, 2 wrong usage or a file that cannot be loaded.\n"
      "  --tol-cp X   cp-jump when |cpL - cpH| / (|cpL| + 1e-4) > X (default 0.01)\n"
      "  --tol-h X    h-jump when |hL - hH| / |cpL| > X (default 0.001)\n"
@@ -68,6 +69,17 @@ const BatchCommand kCommands[] = {
      "  --csv   name,t_from,t_to,dcp_max,dcp_t,dh_max,dh_t,ds_max,ds_t in name order\n",
      {"--csv"},
      RunDiff},
+    {"records",
+     "DB [--csv]",
+     "every record of a database with its line-1 fields",
+     "Prints every record of DB in file order, repeats included, one row each: line, name,\n"
+     "note (columns 19-24), formula (the element pairs as written, C1H4), phase letter,\n"
+     "mw (g/mol from IUPAC standard atomic weights; empty when an element is unknown), the\n"
+     "limits t_low, t_mid, t_high, and common_from: 'line', or 'default' when a blank common\n"
+     "temperature took the file's default. Without --csv, an aligned table.\n"
+     "  --csv   line,name,note,formula,phase,mw,t_low,t_mid,t_high,common_from\n",
+     {"--csv"},
+     RunRecords},
     {"table",
      "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
      "Cp, H, S and G of one species over a range of T, as CSV",
@@ -81,6 +93,68 @@ const BatchCommand kCommands[] = {
      "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
      {"--db2", "--from", "--to", "--step", "--si"},
      RunTable},
+    {"repair",
+     "DB --out NEW [--tol-cp X] [--tol-h X] [--tol-s X] [--species A,B] [--refit both] "
+     "[--max-dcp X] [--force] [--format text|csv]",
+     "close the jumps of records at their common temperature, into a new file",
+     "Repairs every record of DB with a cp-, h- or s-jump at the tolerances (as check finds\n"
+     "them) and writes DB with the repaired records to NEW. The set that does not cover\n"
+     "298.15 K changes, so H and S at 298.15 K stay: a shift of its a6, a7 when only H or S\n"
+     "jumps (Cp untouched), a refit of its a1..a5 to its own Cp at every kelvin, meeting the\n"
+     "other set's Cp and slope at the join, then the shift, when Cp jumps. Each repaired\n"
+     "record gets lines 2 to 4 in the standard layout and a comment line with the old values;\n"
+     "every other line is copied byte for byte. The file is read back and checked before it\n"
+     "takes the name NEW.\n"
+     "Prints one row per record considered: LINE<TAB>NAME<TAB>ACTION<TAB>detail, ACTION being\n"
+     "shift, refit, refused or skipped, the detail the largest change of Cp (cal/mol/K), H\n"
+     "(kcal/mol) and S (cal/mol/K) at every kelvin and the jump measures after it.\n"
+     "Exit status: 0 all repaired, 1 a record refused or skipped, a name not found, or nothing\n"
+     "written, 2 wrong usage.\n"
+     "  --out NEW       the new file; never DB itself, an existing file only with --force\n"
+     "  --tol-cp, --tol-h, --tol-s X   the jump tolerances, as for check\n"
+     "  --species A,B   only the records of these species\n"
+     "  --refit both    refit both sets together, then keep H and S at max(298.15 K, T low)\n"
+     "  --max-dcp X     refuse a refit that changes Cp by more than X cal/mol/K (default 1)\n"
+     "  --force         replace NEW when it exists\n"
+     "  --format F      text (the default) or csv: line,name,action,dcp_max,dh_max,ds_max\n",
+     {"--out", "--tol-cp", "--tol-h", "--tol-s", "--species", "--refit", "--max-dcp", "--force",
+      "--format"},
+     RunRepair},
+    {"merge",
+     "DB1 DB2 --out NEW [--take A,B | --take-file F] [--add-missing] [--drop-duplicates] "
+     "[--drop-conflicting] [--force]",
+     "DB1 with species taken from DB2, into a new file",
+     "Writes DB1 to NEW with the records of the chosen species taken from DB2 (their lines as\n"
+     "they stand, each after a comment line naming DB2 and its line). A chosen species that\n"
+     "DB1 lacks is added before END. Every other line of DB1 is copied byte for byte.\n"
+     "Prints 'taken', 'added' and 'dropped' rows. Exit status: 0 done, 1 a chosen species not\n"
+     "in DB2 (the file is written all the same) or nothing written, 2 wrong usage.\n"
+     "  --out NEW            the new file; never DB1 or DB2, an existing file only with --force\n"
+     "  --take A,B           the species to take from DB2\n"
+     "  --take-file F        the same from a file: names separated by blanks or line ends,\n"
+     "                       or a mechanism's SPECIES ... END block\n"
+     "  --add-missing        also add every species of DB2 that DB1 lacks, before END\n"
+     "  --drop-duplicates    leave out DB1's later records of a name, when identical to its\n"
+     "                       first\n"
+     "  --drop-conflicting   leave them out also when they differ\n"
+     "  --force              replace NEW when it exists\n",
+     {"--out", "--take", "--take-file", "--add-missing", "--drop-duplicates", "--drop-conflicting",
+      "--force"},
+     RunMerge},
+    {"subset",
+     "DB --species FILE --out NEW [--force]",
+     "the records of the species a list or a mechanism names, into a new file",
+     "Writes to NEW the first record of each species named in FILE, in DB's order; every\n"
+     "line outside the records (header, comments, END) is copied byte for byte. FILE holds\n"
+     "names separated by blanks or line ends, or is a mechanism whose SPECIES (or SPEC) ...\n"
+     "END block names them (any case); '!' starts a comment. Prints the count of records.\n"
+     "Exit status: 0 done, 1 a name not in DB (listed on stderr; the file is written all the\n"
+     "same) or nothing written, 2 wrong usage.\n"
+     "  --species FILE   the names\n"
+     "  --out NEW        the new file; never DB or FILE, an existing file only with --force\n"
+     "  --force          replace NEW when it exists\n",
+     {"--species", "--out", "--force"},
+     RunSubset},
     {"plot",
      "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]",
      "the plot window's four charts of one species, into a file",

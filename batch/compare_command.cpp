@@ -56,20 +56,19 @@ std::optional<CompareArgs> ParseArgs(const std::vector<std::string>& args) {
   return parsed;
 }
 
-// Whether `command` ended through its silent failure path since `first` failures were noted;
-// the reason goes to `err`.
-bool FailedSilently(const ScriptedPlatform& platform, std::size_t first, std::string_view command,
-                    std::ostream& err) {
-  bool failed = false;
-  for (std::size_t i = first; i < platform.silent_failures.size(); ++i) {
-    const ScriptedPlatform::SilentFailure& failure = platform.silent_failures[i];
-    if (failure.command != command) continue;
-    failed = true;
-    err << command << " stopped: " << FailureDescription(failure.kind);
-    if (!failure.detail.empty()) err << " (" << failure.detail << ")";
+// Writes to `err` what the window leaves to its status line alone: where the property report
+// stopped, and why, when no message said it. True when the report was written in full.
+bool Written(const ReportOutcome& outcome, std::string_view command, std::ostream& err) {
+  if (outcome.stopped_at) {
+    err << "Comp2.txt stops at " << outcome.stopped_at->species
+        << " (T = " << outcome.stopped_at->temperature << " K)\n";
+  }
+  if (outcome.failure && !outcome.told) {
+    err << command << " stopped: " << outcome.failure->Description();
+    if (!outcome.failure->Detail().empty()) err << " (" << outcome.failure->Detail() << ")";
     err << '\n';
   }
-  return failed;
+  return outcome.end == ReportOutcome::End::Written;
 }
 
 }  // namespace
@@ -80,7 +79,6 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
 
   BatchSession session(err);
   MainWindowModel& window = session.Window();
-  const ScriptedPlatform& platform = session.Platform();
   bool complete = session.Load(Db::One, parsed->db1);
   complete = session.Load(Db::Two, parsed->db2) && complete;
   if (parsed->hf) {
@@ -88,26 +86,16 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
     window.Ck2.SetChecked(true);
   }
 
-  std::size_t failures_before = platform.silent_failures.size();
   // The reaction of CMD3, called as a click calls it, for the outcome it returns.
-  const bool comp_done = CompareDatabases(window) == ReportRun::Complete;
-  complete =
-      !FailedSilently(platform, failures_before, kCompareCommand, err) && comp_done && complete;
-
+  complete = Written(CompareDatabases(window), "Compare", err) && complete;
+  // The property comparison, when the window offers it.
   if (window.CMD4.Visible()) {
     if (parsed->temps) {
       window.Ktxt.SetText((*parsed->temps)[0]);
       window.Ktxt2.SetText((*parsed->temps)[1]);
       window.Ktxt3.SetText((*parsed->temps)[2]);
     }
-    failures_before = platform.silent_failures.size();
-    const bool comp2_done = WritePropertyReport(window) == ReportRun::Complete;
-    // A report that stopped at a species says where; the window shows it in msglbl2.
-    if (window.msglbl2.Caption().starts_with("Comp2.txt stops at ")) {
-      err << window.msglbl2.Caption() << '\n';
-    }
-    complete = !FailedSilently(platform, failures_before, kPropertyReportCommand, err) &&
-               comp2_done && complete;
+    complete = Written(WritePropertyReport(window), kPropertyReportCommand, err) && complete;
   }
 
   out << "DB1 " << window.List1Nbr.Caption() << '\n'

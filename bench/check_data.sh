@@ -72,6 +72,15 @@ case "$mode" in
     "$source" one 500 "$work/again.dat"
     expect "the same arguments give the same file" "" \
       "$(cmp "$work/one.dat" "$work/again.dat" 2>&1)"
+    "$source" one 200 "$work/jumps.dat" --jumps 20
+    expect "a database with jumps has them where asked" "20" \
+      "$("$batch" check "$work/jumps.dat" | grep -E 'cp-jump|h-jump|s-jump' | cut -f1 | sort -u |
+        wc -l)"
+    status=0
+    "$batch" repair "$work/jumps.dat" --out "$work/repaired.dat" >"$work/rows" || status=$?
+    expect "every jump is repaired, none refused" "20 0" "$(wc -l <"$work/rows") $status"
+    expect "the repaired database has no jump left" "0" \
+      "$("$batch" check "$work/repaired.dat" | grep -c -E 'cp-jump|h-jump|s-jump' || true)"
     "$source" pair 60 40 10 "$work/p1.dat" "$work/p2.dat" --crlf
     expect "a generated pair compares with the requested counts" \
       "$(joined 'DB1 (60)' 'DB2 (60)' 'common (40)' 'only1 (20)' 'only2 (20)')" \

@@ -41,7 +41,10 @@ std::vector<const ThermoRecord*> ByName(const ThermoFile& file) {
 
 void WriteRecord(std::string& out, const ThermoRecord& record) {
   out += record.Line1Upper() + "\r\n";
-  for (int k = 1; k < 4; ++k) out += record.lines[static_cast<std::size_t>(k)] + "\r\n";
+  for (int k = 1; k < 4; ++k) {
+    out += record.Line(k);
+    out += "\r\n";
+  }
 }
 
 std::array<std::string, 3> Results(const ThermoRecord& record, double t) {
@@ -77,8 +80,8 @@ int main(int argc, char** argv) {
   for (const auto& [r1, r2] : common) {
     common_rows += r1->name + "\r\n";
     for (int k = 0; k < tabulon::kCoefficientsPerRecord; ++k) {
-      const std::string& t1 = r1->coefficient_texts[static_cast<std::size_t>(k)];
-      const std::string& t2 = r2->coefficient_texts[static_cast<std::size_t>(k)];
+      const std::string t1 = r1->CoefficientText(k);
+      const std::string t2 = r2->CoefficientText(k);
       if (t1 != t2)
         common_rows += "a" + std::to_string(k) + " // " + t1 + "     |     " + t2 + "\r\n\r\n";
     }

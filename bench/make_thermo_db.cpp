@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // make_thermo_db: writes synthetic but well-formed NASA-7 thermo databases for the benchmarks.
 //
-//   make_thermo_db one N OUT [--seed S] [--crlf]
-//       N species with unique names.
+//   make_thermo_db one N OUT [--seed S] [--crlf] [--jumps J]
+//       N species with unique names; with --jumps, J of them do not join at their common
+//       temperature (every other one a Cp jump, the others an H and S jump).
 //   make_thermo_db pair N COMMON DIFFERING OUT1 OUT2 [--seed S] [--crlf]
 //       Two databases of N species each, COMMON of them in both; DIFFERING of the common ones
 //       have slightly different coefficients in OUT2.
@@ -117,6 +118,18 @@ Species MakeSpecies(Random& rng, std::size_t id) {
   return s;
 }
 
+// A jump at the common temperature: Cp (a1 of the high set) or H and S (its a6 and a7), small
+// enough that the repair's refit changes Cp by well under 1 cal/mol/K.
+Species WithJump(Species s, std::size_t k) {
+  if (k % 2 == 0) {
+    s.high[0] += 0.05;
+  } else {
+    s.high[5] += 200;
+    s.high[6] += 0.1;
+  }
+  return s;
+}
+
 // A small change of a1 and a'1 together: Cp, H and S move a little and stay continuous.
 Species Perturbed(Species s, Random& rng) {
   const double delta = rng.Uniform(-1.0e-3, 1.0e-3);
@@ -169,7 +182,7 @@ std::optional<std::size_t> Count(const std::string& text) {
 }
 
 int Usage() {
-  std::cerr << "usage: make_thermo_db one N OUT [--seed S] [--crlf]\n"
+  std::cerr << "usage: make_thermo_db one N OUT [--seed S] [--crlf] [--jumps J]\n"
                "       make_thermo_db pair N COMMON DIFFERING OUT1 OUT2 [--seed S] [--crlf]\n";
   return 2;
 }
@@ -180,9 +193,14 @@ int main(int argc, char** argv) {
   std::vector<std::string> args;
   std::uint64_t seed = 20250101;
   const char* eol = "\n";
+  std::size_t jumps = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
-    if (arg == "--crlf") {
+    if (arg == "--jumps" && i + 1 < argc) {
+      const auto value = Count(argv[++i]);
+      if (!value) return Usage();
+      jumps = *value;
+    } else if (arg == "--crlf") {
       eol = "\r\n";
     } else if (arg == "--seed" && i + 1 < argc) {
       const auto value = Count(argv[++i]);
@@ -196,9 +214,11 @@ int main(int argc, char** argv) {
 
   if (args.size() == 3 && args[0] == "one") {
     const auto n = Count(args[1]);
-    if (!n) return Usage();
+    if (!n || jumps > *n) return Usage();
     std::vector<Species> species;
-    for (std::size_t i = 0; i < *n; ++i) species.push_back(MakeSpecies(rng, i));
+    for (std::size_t i = 0; i < *n; ++i) {
+      species.push_back(i < jumps ? WithJump(MakeSpecies(rng, i), i) : MakeSpecies(rng, i));
+    }
     return WriteDatabase(args[2], species, rng, eol) ? 0 : 1;
   }
 

@@ -31,6 +31,7 @@ echo "== Generating databases in $DATA"
 "$BUILD/bench/make_thermo_db" one 30000 "$DATA/big30k.dat"
 "$BUILD/bench/make_thermo_db" pair 10000 8000 800 "$DATA/pair1.dat" "$DATA/pair2.dat"
 "$BUILD/bench/make_thermo_db" pair 30000 24000 2400 "$DATA/big1.dat" "$DATA/big2.dat"
+"$BUILD/bench/make_thermo_db" one 30000 "$DATA/jumps30k.dat" --jumps 3000
 mkdir -p "$DATA/floor"
 
 FAILED=0
@@ -164,6 +165,18 @@ bench_plot() {
     "$ROOT/examples/therm_b.dat" 2>/dev/null || FAILED=1
 }
 
+# Writing new databases: the repair of 3,000 jumps among 30,000 records (half refits, half
+# shifts; exit status 0 means all were repaired and the file read back as written), and the
+# merge of the pair taking every species of the second file (8,000 replaced, 2,000 added).
+bench_repair_and_merge() {
+  report "tabulon-batch repair, 30,000 species with 3,000 jumps" 2 \
+    "$BATCH" repair "$DATA/jumps30k.dat" --out "$DATA/repaired.dat" --force
+  "$BATCH" list "$DATA/pair2.dat" | tail -n +2 >"$DATA/take.txt"
+  report "tabulon-batch merge, 10,000 + 10,000 species, all of the second taken" 0.5 \
+    "$BATCH" merge "$DATA/pair1.dat" "$DATA/pair2.dat" --out "$DATA/merged.dat" --force \
+    --take-file "$DATA/take.txt"
+}
+
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
 bench_compare
@@ -171,4 +184,5 @@ bench_filter
 bench_plot
 bench_results
 bench_check_and_diff
+bench_repair_and_merge
 exit "$FAILED"

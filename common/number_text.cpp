@@ -57,6 +57,12 @@ std::string NumberText(double x) {
   return text;
 }
 
+std::string ShortestNumber(double x) {
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, x);
+  return std::string(text, result.ptr);
+}
+
 std::string CountCaption(int count) {
   return "(" + std::to_string(count) + ")";
 }

@@ -13,6 +13,10 @@ namespace tabulon {
 // on use an exponent instead: " 1.5E-05", " 1E+15". Negative zero is written as zero.
 std::string NumberText(double x);
 
+// The shortest text that reads back to the same double, as programs read it: no leading blank,
+// an exponent only where it is shorter ("0.1", "16.043", "1e-05", "-1", "inf").
+std::string ShortestNumber(double x);
+
 // The caption of a count label: "(153)", "(0)".
 std::string CountCaption(int count);
 

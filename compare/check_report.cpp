@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/check_report.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ostream>
@@ -44,12 +43,6 @@ std::string CsvField(std::string_view text) {
     out += c;
   }
   return out + "\"";
-}
-
-std::string ShortestNumber(double x) {
-  char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, x);
-  return std::string(text, result.ptr);
 }
 
 void WriteFindingsText(std::ostream& out, std::span<const CheckFinding> findings) {

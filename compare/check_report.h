@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/number_text.h"
 #include "compare/database_check.h"
 
 namespace tabulon {
@@ -28,7 +29,5 @@ void WriteFindingsJson(std::ostream& out, std::span<const CheckFinding> findings
 // A CSV field: as it is, or in double quotes (inner quotes doubled) when it holds a comma, a
 // quote, a line end or leading or trailing blanks.
 std::string CsvField(std::string_view text);
-// The shortest text that reads back to the same double ("0.1", "1e-05", "inf").
-std::string ShortestNumber(double x);
 
 }  // namespace tabulon

@@ -7,20 +7,25 @@
 #include <unordered_map>
 
 #include "common/leading_number.h"
+#include "common/number_text.h"
+#include "thermodb/record_extent.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
 
 namespace {
 
-constexpr std::array<std::string_view, kCheckCodeCount> kCodeNames = {"cp-jump",
+constexpr std::array<std::string_view, kCheckCodeCount> kCodeNames = {"composition",
+                                                                      "cp-jump",
                                                                       "cp-negative",
                                                                       "duplicate-conflicting",
                                                                       "duplicate-identical",
                                                                       "h-jump",
                                                                       "hf-mismatch",
                                                                       "incomplete",
+                                                                      "layout",
                                                                       "limits",
+                                                                      "mw-in-common",
                                                                       "s-jump"};
 
 // Numbers in details: six significant digits, enough to see a jump, short enough to read.
@@ -35,20 +40,10 @@ std::string_view TrimmedRight(std::string_view line) {
   return end == std::string_view::npos ? std::string_view() : line.substr(0, end + 1);
 }
 
-// How many of the record's lines really belong to it: lines 2 to 4 end at the end line, and
-// at a line that is itself a record's first line (the record before it was cut short).
-int OwnLineCount(const ThermoRecord& record) {
-  for (int k = 1; k < record.line_count; ++k) {
-    const std::string& line = record.lines[static_cast<std::size_t>(k)];
-    if (IsEndLine(line) || ClassifyBodyLine(line) == BodyLineKind::Species) return k;
-  }
-  return record.line_count;
-}
-
 std::string IncompleteDetail(const ThermoRecord& record, int own_lines) {
   std::string detail = "only " + std::to_string(own_lines) + " of 4 lines, then ";
   if (own_lines == record.line_count) return detail + "the end of the file";
-  const std::string& next = record.lines[static_cast<std::size_t>(own_lines)];
+  const std::string_view next = record.Line(own_lines);
   return detail + (IsEndLine(next) ? "the END line" : "the next record");
 }
 
@@ -67,7 +62,15 @@ class Checker {
       return;
     }
     if (!is_first) Duplicate(record, *first->second);
+    Line1(record);
 
+    if (WeightInCommon(record.t_mid, record.molecular_weight)) {
+      Add(record, CheckCode::MwInCommon,
+          "common temperature " + Short(record.t_mid) + " K is the molecular weight " +
+              ShortestNumber(*record.molecular_weight) + " g/mol",
+          {{"t_mid", record.t_mid}, {"mw", *record.molecular_weight}});
+      return;
+    }
     if (!LimitsInOrder(record.t_low, record.t_high, record.t_mid)) {
       Add(record, CheckCode::Limits,
           "low " + Short(record.t_low) + ", high " + Short(record.t_high) + ", common " +
@@ -95,20 +98,7 @@ class Checker {
   }
 
   void Duplicate(const ThermoRecord& record, const ThermoRecord& first) {
-    std::vector<std::string> differences;
-    if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
-      differences.push_back("the first is incomplete");
-    } else {
-      if (record.t_low != first.t_low || record.t_high != first.t_high ||
-          record.t_mid != first.t_mid) {
-        differences.push_back("limits");
-      }
-      for (std::size_t k = 1; k < kLinesPerRecord; ++k) {
-        if (TrimmedRight(record.lines[k]) != TrimmedRight(first.lines[k])) {
-          differences.push_back("line " + std::to_string(k + 1));
-        }
-      }
-    }
+    const std::vector<std::string> differences = RepeatDifferences(record, first);
     const std::vector<std::pair<std::string, double>> numbers = {{"first_line", first.line_number}};
     if (differences.empty()) {
       Add(record, CheckCode::DuplicateIdentical,
@@ -119,6 +109,16 @@ class Checker {
     for (const std::string& d : differences) list += (list.empty() ? "" : ", ") + d;
     Add(record, CheckCode::DuplicateConflicting,
         "differs from line " + std::to_string(first.line_number) + " (" + list + ")", numbers);
+  }
+
+  // The rules of line 1's columns, which hold whatever the limits are.
+  void Line1(const ThermoRecord& record) {
+    const std::string problems = CompositionProblems(record.Fields().composition);
+    if (!problems.empty()) Add(record, CheckCode::Composition, problems, {});
+    std::string layout = LayoutDisagreement(record.Line(0), record.file_default_mid,
+                                            {record.t_low, record.t_high, record.t_mid},
+                                            {record.Line(1), record.Line(2), record.Line(3)});
+    if (!layout.empty()) Add(record, CheckCode::Layout, std::move(layout), {});
   }
 
   void Jumps(const ThermoRecord& record, const TwoRangeNasa7& curve) {
@@ -149,7 +149,7 @@ class Checker {
   }
 
   void Hf(const ThermoRecord& record, const TwoRangeNasa7& curve) {
-    const std::optional<double> field = StrictNumber(CoefficientField(record.lines[3], 5));
+    const std::optional<double> field = record.HfValue();
     if (!field) return;
     const double h298 = HfOverRAt298(curve);
     if (!HfDisagrees(*field, h298)) return;
@@ -165,6 +165,23 @@ class Checker {
 };
 
 }  // namespace
+
+std::vector<std::string> RepeatDifferences(const ThermoRecord& later, const ThermoRecord& first) {
+  if (OwnLineCount(later) != kLinesPerRecord) return {"it is incomplete"};
+  if (!first.Complete() || OwnLineCount(first) != kLinesPerRecord) {
+    return {"the first is incomplete"};
+  }
+  std::vector<std::string> differences;
+  if (later.t_low != first.t_low || later.t_high != first.t_high || later.t_mid != first.t_mid) {
+    differences.push_back("limits");
+  }
+  for (int k = 1; k < kLinesPerRecord; ++k) {
+    if (TrimmedRight(later.Line(k)) != TrimmedRight(first.Line(k))) {
+      differences.push_back("line " + std::to_string(k + 1));
+    }
+  }
+  return differences;
+}
 
 std::string_view CodeName(CheckCode code) {
   return kCodeNames[static_cast<std::size_t>(code)];

@@ -16,7 +16,8 @@ BUILD="${FUZZ_BUILD_DIR:-$ROOT/build-fuzz}"
 SECONDS_EACH="${1:-60}"
 shift || true
 JOBS="${FUZZ_JOBS:-1}"
-ALL_TARGETS=(numbers temperature_line coefficient_text line_reader name_scan record_lookup)
+ALL_TARGETS=(numbers temperature_line coefficient_text line_reader name_scan record_lookup
+  database_writer)
 TARGETS=("$@")
 ((${#TARGETS[@]})) || TARGETS=("${ALL_TARGETS[@]}")
 
@@ -38,6 +39,7 @@ cmake --build "$BUILD" -j "$(nproc)" >/dev/null
 max_len() {
   case "$1" in
     line_reader | name_scan | record_lookup) echo 70000 ;;
+    database_writer) echo 8192 ;;
     *) echo 4096 ;;
   esac
 }

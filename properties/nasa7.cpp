@@ -35,6 +35,11 @@ TwoRangeNasa7::Join TwoRangeNasa7::MismatchAtJoin() const {
               .s_over_r = SOverR(high, t_mid) - SOverR(low, t_mid)};
 }
 
+Units PerMassUnits(bool si, double molecular_weight) {
+  if (si) return Units{kSIUnits.r * 1000 / molecular_weight, "J/kg/K", "kJ/kg"};
+  return Units{kWindowUnits.r / molecular_weight, "cal/g/K", "kcal/g"};
+}
+
 Properties PropertiesAt(const CoefficientSet& a, double t, const Units& units) {
   Properties p;
   p.cp = units.r * CpOverR(a, t);

@@ -50,6 +50,11 @@ struct Units {
 inline const Units kWindowUnits{double(kRGas), "cal/mol/K", "kcal/mol"};
 inline const Units kSIUnits{8.314462618, "J/mol/K", "kJ/mol"};
 
+// The same quantities per mass of a species of `molecular_weight` g/mol: the gas constant
+// divided by the weight, in J/kg/K and kJ/kg (si, the weight taken in kg/mol) or in cal/g/K and
+// kcal/g (the window's R).
+Units PerMassUnits(bool si, double molecular_weight);
+
 // Cp, H, S and G = H - T*S/1000 of one set at T, in `units`:
 //   Cp = R Cp/R,  S = R S/R  (per K),   H = R T H/(RT) / 1000  (per 1000, kcal or kJ).
 struct Properties {

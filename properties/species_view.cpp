@@ -3,6 +3,12 @@
 
 namespace tabulon {
 
+DetailOutcome OutcomeOf(const ThermoRecord* record) {
+  if (record == nullptr) return DetailOutcome::NotShown;
+  if (!record->LimitsAccepted()) return DetailOutcome::Refused;
+  return record->Complete() ? DetailOutcome::Shown : DetailOutcome::NotShown;
+}
+
 SpeciesView ViewOf(const LookupResult& found) {
   SpeciesView view;
   if (found.status != LookupStatus::Found && found.status != LookupStatus::Incomplete) return view;
@@ -10,13 +16,32 @@ SpeciesView ViewOf(const LookupResult& found) {
   // An incomplete record is never shown, so how many of its lines were read does not matter.
   const int line_count = found.status == LookupStatus::Found ? kLinesPerRecord : 1;
   view.record = ParseThermoRecord({lines.line1, lines.line2, lines.line3, lines.line4}, line_count,
-                                  found.line_number);
-  if (!view.record.LimitsAccepted()) {
-    view.outcome = DetailOutcome::Refused;
-  } else if (view.record.Complete()) {
-    view.outcome = DetailOutcome::Shown;
-  }
+                                  found.line_number, found.file_default_mid);
+  view.outcome = OutcomeOf(&view.record);
   return view;
+}
+
+DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool hf_asked) {
+  DetailView view;
+  view.outcome = outcome;
+  if (outcome == DetailOutcome::NotShown) return view;
+  // A refused species shows its limits, so the user sees why, and no coefficients, so nothing
+  // is ever computed from another species' coefficients under its name.
+  view.limits = record.LimitTexts();
+  view.species = record.name;
+  view.line_number = record.line_number;
+  if (outcome == DetailOutcome::Refused) return view;
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    view.coefficients[static_cast<std::size_t>(k)] = record.CoefficientText(k);
+  }
+  if (hf_asked) view.hf = record.HfText();
+  return view;
+}
+
+DetailView DetailViewOf(const ThermoRecord* record, bool hf_asked) {
+  const DetailOutcome outcome = OutcomeOf(record);
+  return outcome == DetailOutcome::NotShown ? DetailView{}
+                                            : DetailViewOf(outcome, *record, hf_asked);
 }
 
 }  // namespace tabulon

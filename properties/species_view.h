@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <string>
+
 #include "thermodb/record_lookup.h"
+#include "thermodb/temperature_line.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
+
+// The two databases, each with its list and detail view.
+enum class Db { One, Two };
 
 // How showing a species in a detail view ends.
 enum class DetailOutcome {
@@ -22,5 +29,23 @@ struct SpeciesView {
   ThermoRecord record;
 };
 SpeciesView ViewOf(const LookupResult& found);
+
+// The outcome for a record found in a file read whole (null: no record for the name).
+DetailOutcome OutcomeOf(const ThermoRecord* record);
+
+// The texts a detail view shows for a species: its limit labels and limit texts, its fourteen
+// coefficient boxes and its Hf/R box.
+struct DetailView {
+  DetailOutcome outcome = DetailOutcome::NotShown;
+  TemperatureLimits limits;  // the record's limits when shown or refused; empty otherwise
+  std::array<std::string, kCoefficientsPerRecord> coefficients;  // empty unless shown
+  std::string hf;  // the Hf/R field when shown and asked for (Ck1, Ck2); empty otherwise
+  // The species the view holds, for its frame's caption: the record's name and the line of its
+  // line 1 when shown or refused; empty and 0 otherwise.
+  std::string species;
+  int line_number = 0;
+};
+DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool hf_asked);
+DetailView DetailViewOf(const ThermoRecord* record, bool hf_asked);
 
 }  // namespace tabulon

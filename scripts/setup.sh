@@ -16,6 +16,7 @@ PACKAGES=(
   qt6-charts-dev qt6-svg-dev        # Qt Charts and Qt SVG: the plots and their SVG export
   qt6-qpa-plugins                   # Qt's offscreen platform: the window tests run without a screen
   libgtest-dev                      # GoogleTest
+  libeigen3-dev                     # Eigen: the least-squares refits of the repair
   fonts-dejavu-core                 # a font for the window on machines that have none
   fonts-liberation                  # Liberation Sans: the widths the window's captions need
   xvfb xauth                        # xvfb-run: starting the window on a machine without a screen

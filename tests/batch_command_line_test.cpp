@@ -83,6 +83,18 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"show", db, "AR", "--temps", "300"}, "tabulon-batch show: unknown option '--temps'\n"},
       {{"list", db, "--hf"}, "tabulon-batch list: unknown option '--hf'\n"},
       {{"list"}, "usage: tabulon-batch list DB\n"},
+      {{"records", db, "--bogus"}, "tabulon-batch records: unknown option '--bogus'\n"},
+      {{"records"}, "usage: tabulon-batch records DB [--csv]\n"},
+      {{"repair", db}, "usage: tabulon-batch repair DB --out NEW "},
+      {{"repair", db, "--out"}, "tabulon-batch repair: --out needs a value\n"},
+      {{"repair", db, "--out", "a", "--out", "b"}, "tabulon-batch repair: --out is given twice\n"},
+      {{"repair", db, "--out", "a", "--refit", "one"},
+       "tabulon-batch repair: --refit takes 'both', not 'one'\n"},
+      {{"repair", db, "--out", "a", "--max-dcp", "-1"},
+       "tabulon-batch repair: --max-dcp takes a number >= 0, not '-1'\n"},
+      {{"merge", db, db, "--out", "a", "--take", "A", "--take-file", db},
+       "tabulon-batch merge: --take and --take-file exclude each other\n"},
+      {{"subset", db, "--out", "a"}, "usage: tabulon-batch subset DB --species FILE --out NEW"},
   };
   for (const Case& c : cases) {
     const BatchRun run = RunBatch(c.args, dir);

@@ -129,9 +129,16 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
            "\n  The file cannot be opened: No such file or directory.\n"},
       {"a repeated name stops the comparison",
        {repeated, single},
-       "",
+       "Comp.txt not written completely",
        "",
        "Two (or more) species have the same name!"},
+      {"a temperature beyond the double range",
+       {ar, ar, "--temps", "1e400,300,300"},
+       "Output copied to: Comp.txt",
+       "Comp2.txt not written completely",
+       "Compare Common Species\n  Overflow\n  TABULON has detected a problem.\n"
+       "  Comp2.txt was not written completely:\n  " +
+           dir.File("Comp2.txt") + ": Overflow (number beyond the double range)\n"},
       {"an empty report temperature",
        {ar, ar, "--temps", "300,,2000"},
        "Output copied to: Comp.txt",

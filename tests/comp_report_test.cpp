@@ -1,37 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Comp.txt, the coefficient comparison report written by CMD3.
+// Comp.txt, the coefficient comparison report, computed from two databases' records.
 #include <algorithm>
-#include <cerrno>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "app/model/comp_report.h"
-#include "app/model/compare_databases.h"
 #include "common/ascii_text.h"
-#include "compare/report_file.h"
+#include "compare/comp_report.h"
 #include "compare_fixture.h"
 
 namespace tabulon {
 namespace {
 
-using testing::DatabaseText;
+using testing::CaughtLines;
+using testing::FileOf;
 using testing::GasFields;
 using testing::GasRecord;
-using testing::LoadDatabaseFile;
-using testing::ReadBytes;
 using testing::ReportLines;
-using testing::TempDir;
-using testing::TestWindow;
 
 const std::string kTildes(43, '~');
 const std::string kRule = "*" + std::string(41, '-') + "*";
-const std::string kCommonHeader =
-    "Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4\r\n"
-    "Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4\r\n"
-    "Coef // Mech1         | Mech2    \r\n";
+const std::vector<std::string> kCommonHeader = {
+    "Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4",
+    "Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4", "Coef // Mech1         | Mech2    "};
 
 std::vector<std::string> WithFields(std::vector<std::string> fields,
                                     const std::vector<std::pair<int, std::string>>& changes) {
@@ -39,20 +31,47 @@ std::vector<std::string> WithFields(std::vector<std::string> fields,
   return fields;
 }
 
-// Loads both databases into a fresh window and clicks Compare.
-struct ReportRun {
-  TempDir dir;
-  TestWindow t;
-  std::string db1, db2;
-
-  ReportRun(const std::vector<std::string>& records1, const std::vector<std::string>& records2) {
-    db1 = dir.Write("db1.dat", DatabaseText(records1));
-    db2 = dir.Write("db2.dat", DatabaseText(records2));
-    LoadDatabaseFile(t, Db::One, db1);
-    LoadDatabaseFile(t, Db::Two, db2);
+// The lines of a record as the report writes them: comment lines left out, line 1 upper-cased.
+std::vector<std::string> RecordLines(const std::string& record) {
+  std::vector<std::string> lines;
+  for (const std::string& line : ReportLines(record)) {
+    if (!line.empty() && !line.starts_with("!")) lines.push_back(line);
   }
-  void Compare() { t.window.CMD3.Click(); }
-  std::string Report() const { return ReadBytes(dir.File("Comp.txt")); }
+  lines[0] = UpperAscii(lines[0]);
+  return lines;
+}
+
+// Two databases in memory and the lists of a comparison of them.
+struct CompRun {
+  ThermoFile db1, db2;
+  std::vector<std::string> only1, only2, common;
+  std::array<bool, 2> hf{};
+  CaughtLines sink;
+
+  CompRun(const std::vector<std::string>& records1, const std::vector<std::string>& records2)
+      : db1(FileOf(records1, "db1.dat")), db2(FileOf(records2, "db2.dat")) {}
+
+  ReportRunResult Run() {
+    const CompReportInput input{.db1 = &db1,
+                                .db2 = &db2,
+                                .db1_path = "db1.dat",
+                                .db2_path = "db2.dat",
+                                .db1_count = 3,
+                                .db2_count = 3,
+                                .only1 = only1,
+                                .only2 = only2,
+                                .common = common,
+                                .hf_asked = hf,
+                                .r_gas = 1.9872f,
+                                .fields = {}};
+    return RunCompReport(input, sink);
+  }
+  // The lines after the common section's header.
+  std::vector<std::string> CommonBlocks() const {
+    auto header = std::find(sink.lines.begin(), sink.lines.end(), kCommonHeader.back());
+    return header == sink.lines.end() ? std::vector<std::string>{}
+                                      : std::vector<std::string>(header + 1, sink.lines.end());
+  }
 };
 
 TEST(CompReport, LaysOutOneSidedRecordsAndDifferingCoefficients) {
@@ -66,64 +85,75 @@ TEST(CompReport, LaysOutOneSidedRecordsAndDifferingCoefficients) {
                                                                       {8, "0.00000000E+00"}}));
   // A lower-case line 1 and a comment line inside the record.
   std::string n2 = GasRecord("n2");
-  const std::size_t line2 = n2.find("\r\n") + 2;
-  n2.insert(line2, "! a comment inside the record\r\n");
-  ReportRun run({GasRecord("AR"), ch4_1, n2}, {GasRecord("AR"), ch4_2, GasRecord("HE")});
-  run.Compare();
+  n2.insert(n2.find("\r\n") + 2, "! a comment inside the record\r\n");
+  CompRun run({GasRecord("AR"), ch4_1, n2}, {GasRecord("AR"), ch4_2, GasRecord("HE")});
+  run.only1 = {"N2"};
+  run.only2 = {"HE"};
+  run.common = {"AR", "CH4"};
+  const ReportRunResult result = run.Run();
 
-  auto record_lines = [](const std::string& record, bool upper_line1) {
-    std::vector<std::string> lines = ReportLines(record);
-    lines.pop_back();  // the text after the last line end
-    if (upper_line1) lines[0] = UpperAscii(lines[0]);
-    std::string text;
-    for (const std::string& line : lines) {
-      if (!line.starts_with("!")) text += line + "\r\n";
-    }
-    return text;
+  std::vector<std::string> expected = {"DB #1: db1.dat\t 3 Species", "DB #2: db2.dat\t 3 Species",
+                                       "", "List of species in DB # 1 but not in DB # 2    1",
+                                       kTildes};
+  auto append = [&expected](const std::vector<std::string>& lines) {
+    expected.insert(expected.end(), lines.begin(), lines.end());
   };
-  const std::string expected =
-      "DB #1: " + run.db1 + "\t 3 Species\r\n" + "DB #2: " + run.db2 + "\t 3 Species\r\n" +
-      "\r\n"
-      "List of species in DB # 1 but not in DB # 2    1\r\n" +
-      kTildes + "\r\n" + record_lines(n2, true) + "\r\n\r\n" + kRule +
-      "\r\n\r\n\r\n"
-      "List of species in DB # 2 but not in DB # 1    1\r\n" +
-      kTildes + "\r\n" + record_lines(GasRecord("HE"), false) + "\r\n\r\n" + kRule +
-      "\r\n\r\n\r\n"
-      "List of common species    2\r\n" +
-      kTildes + "\r\n" + kCommonHeader +
-      "AR\r\n"
-      "CH4\r\n"
-      "a1 //  1.65326226E+00     |      1.63552643E+00\r\n\r\n"
-      "a3 // -2.46617581E-02     |      2.46617581E-02\r\n\r\n"
-      "a'2 //  1.00000000E-03     |     0.00000000E+00\r\n\r\n";
-  EXPECT_EQ(run.Report(), expected);
-  EXPECT_EQ(run.t.window.msglbl1.Caption(), kCompReportDone);
-  EXPECT_TRUE(run.t.platform.messages.empty());
-  EXPECT_TRUE(run.t.platform.silent_failures.empty());
-  // What the report showed in the detail views is cleared at the end.
-  EXPECT_EQ(run.t.window.PropTxt[0].Text(), "");
-  EXPECT_EQ(run.t.window.Lbl8.Caption(), "");
+  append(RecordLines(n2));
+  append({"", "", kRule, "", "", "List of species in DB # 2 but not in DB # 1    1", kTildes});
+  append(RecordLines(GasRecord("HE")));
+  append({"", "", kRule, "", "", "List of common species    2", kTildes});
+  append(kCommonHeader);
+  append({"AR", "CH4", "a1 //  1.65326226E+00     |      1.63552643E+00", "",
+          "a3 // -2.46617581E-02     |      2.46617581E-02", "",
+          "a'2 //  1.00000000E-03     |     0.00000000E+00", ""});
+  EXPECT_EQ(run.sink.lines, expected);
+  EXPECT_TRUE(result.events.empty());
+  EXPECT_FALSE(result.failure);
+
+  // The views end on the last common species, its differing texts padded in the boxes.
+  ASSERT_TRUE(result.views);
+  const DetailViewEnd& one = (*result.views)[0];
+  const DetailViewEnd& two = (*result.views)[1];
+  EXPECT_EQ(one.selected, "CH4");
+  EXPECT_EQ(two.selected, "CH4");
+  EXPECT_EQ(one.view.coefficients[0], " 1.65326226E+00");
+  EXPECT_EQ(two.view.coefficients[0], " 1.63552643E+00");
+  EXPECT_EQ(one.view.coefficients[1], "0.00000000E+00");
+  EXPECT_EQ(two.view.coefficients[9], "0.00000000E+00");
+  EXPECT_EQ(one.view.limits.low, " 200");
 }
 
 TEST(CompReport, EmptySectionsAndNoCommonSpecies) {
-  ReportRun run({GasRecord("AR")}, {GasRecord("HE")});
-  run.Compare();
-  const std::vector<std::string> lines = ReportLines(run.Report());
-  const std::vector<std::string> tail(lines.end() - 6, lines.end());
-  EXPECT_EQ(tail, (std::vector<std::string>{"List of common species    0", kTildes,
-                                            "Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4",
-                                            "Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4",
-                                            "Coef // Mech1         | Mech2    ", ""}));
+  CompRun run({GasRecord("AR")}, {GasRecord("HE")});
+  const ReportRunResult result = run.Run();
+  std::vector<std::string> expected = {"DB #1: db1.dat\t 3 Species",
+                                       "DB #2: db2.dat\t 3 Species",
+                                       "",
+                                       "List of species in DB # 1 but not in DB # 2    0",
+                                       kTildes,
+                                       "",
+                                       "",
+                                       kRule,
+                                       "",
+                                       "",
+                                       "List of species in DB # 2 but not in DB # 1    0",
+                                       kTildes,
+                                       "",
+                                       "",
+                                       kRule,
+                                       "",
+                                       "",
+                                       "List of common species    0",
+                                       kTildes};
+  expected.insert(expected.end(), kCommonHeader.begin(), kCommonHeader.end());
+  EXPECT_EQ(run.sink.lines, expected);
+  EXPECT_FALSE(result.failure);
+  EXPECT_FALSE(result.views);  // no species was shown
 
-  ReportRun same({GasRecord("AR"), GasRecord("HE")}, {GasRecord("AR"), GasRecord("HE")});
-  same.Compare();
-  const std::string expected_start = "DB #1: " + same.db1 + "\t 2 Species\r\nDB #2: " + same.db2 +
-                                     "\t 2 Species\r\n\r\n"
-                                     "List of species in DB # 1 but not in DB # 2    0\r\n" +
-                                     kTildes + "\r\n\r\n\r\n" + kRule + "\r\n";
-  EXPECT_TRUE(same.Report().starts_with(expected_start)) << same.Report();
-  EXPECT_TRUE(same.Report().ends_with(kCommonHeader + "AR\r\nHE\r\n")) << same.Report();
+  CompRun same({GasRecord("AR"), GasRecord("HE")}, {GasRecord("AR"), GasRecord("HE")});
+  same.common = {"AR", "HE"};
+  same.Run();
+  EXPECT_EQ(same.CommonBlocks(), (std::vector<std::string>{"AR", "HE"}));
 }
 
 TEST(CompReport, HfRowOnlyWithBothBoxesCheckedAndDifferingValues) {
@@ -133,158 +163,124 @@ TEST(CompReport, HfRowOnlyWithBothBoxesCheckedAndDifferingValues) {
   const std::vector<std::string> db2 = {
       GasRecord("AR", GasFields("2.50000000E+00", "4.37966038E+00", "2.0E+03")),
       GasRecord("HE", GasFields("2.50000000E+00", "4.37966038E+00", "0.0"))};
-  const std::string hf_row =
-      "AR\r\nRavuva's Heat of Formation // 1.00000000E+03     |     2.00000000E+03\r\n\r\nHE\r\n";
+  const std::vector<std::string> hf_rows = {
+      "AR", "Ravuva's Heat of Formation // 1.00000000E+03     |     2.00000000E+03", "", "HE"};
   for (const auto& [ck1, ck2] :
        {std::pair{true, true}, std::pair{true, false}, std::pair{false, true}}) {
     SCOPED_TRACE(std::to_string(ck1) + std::to_string(ck2));
-    ReportRun run(db1, db2);
-    run.t.window.Ck1.SetChecked(ck1);
-    run.t.window.Ck2.SetChecked(ck2);
-    run.Compare();
-    const std::string common_part = kCommonHeader + (ck1 && ck2 ? hf_row : "AR\r\nHE\r\n");
-    EXPECT_TRUE(run.Report().ends_with(common_part)) << run.Report();
+    CompRun run(db1, db2);
+    run.common = {"AR", "HE"};
+    run.hf = {ck1, ck2};
+    run.Run();
+    // An empty Hf/R text and a zero agree: HE has no row.
+    const std::vector<std::string> plain = {"AR", "HE"};
+    EXPECT_EQ(run.CommonBlocks(), ck1 && ck2 ? hf_rows : plain);
   }
 }
 
-// A species that a detail view refuses, or no longer finds, is compared with that side's boxes
-// empty: its name never stands over the numbers of the species shown before it (AAA).
-TEST(CompReport, ASpeciesNotShownInADetailViewIsComparedWithEmptyBoxes) {
+// A common species that a detail view does not show is compared with that side's boxes empty,
+// so its name never stands over the numbers of the species shown before it (AAA), and the run
+// goes on.
+TEST(CompReport, ASpeciesNotShownIsComparedWithThatSidesBoxesEmpty) {
   const std::vector<std::string> aaa = WithFields(GasFields(), {{0, "3.50000000E+00"}});
-  {
-    SCOPED_TRACE("BAD's DB #1 record has a low limit of 0");
-    ReportRun run({GasRecord("AAA", aaa), GasRecord("BAD", GasFields(), "5000.000", "0.000")},
-                  {GasRecord("AAA", aaa), GasRecord("BAD")});
-    run.Compare();
-    const std::string report = run.Report();
-    const std::string block = report.substr(report.find("BAD\r\n"));
-    EXPECT_TRUE(
-        block.starts_with("BAD\r\na1 //      |      2.50000000E+00\r\n\r\n"
-                          "a2 //      |     0.00000000E+00\r\n\r\n"))
-        << block;
-    EXPECT_NE(block.find("a'6 //      |     -7.45375000E+02\r\n\r\n"), std::string::npos);
-    EXPECT_EQ(block.find("3.5"), std::string::npos);
-    ASSERT_EQ(run.t.platform.messages.size(), 1u);
-    EXPECT_EQ(run.t.platform.messages[0].title, "Check temperature  DB #1");
-    EXPECT_EQ(run.t.window.msglbl1.Caption(), kCompReportDone);
-  }
-  {
-    SCOPED_TRACE("BAD removed from DB #2's file after loading");
-    ReportRun run({GasRecord("AAA", aaa), GasRecord("BAD")},
-                  {GasRecord("AAA", aaa), GasRecord("BAD")});
-    run.dir.Write("db2.dat", DatabaseText({GasRecord("AAA", aaa), GasRecord("BAX")}));
-    run.Compare();
-    const std::string report = run.Report();
-    const std::string block = report.substr(report.find("BAD\r\n"));
-    EXPECT_TRUE(block.starts_with("BAD\r\na1 //  2.50000000E+00     |     \r\n\r\n")) << block;
-    EXPECT_EQ(std::count(block.begin(), block.end(), '|'), 14);
-    EXPECT_EQ(block.find("3.5"), std::string::npos);
-    EXPECT_TRUE(run.t.platform.messages.empty());
-    EXPECT_EQ(run.t.window.msglbl1.Caption(), kCompReportDone);
-  }
-}
-
-// A run that cannot finish its report says so, and leaves the lines written before.
-TEST(CompReport, FileProblemsEndTheRunWithAMessageKeepingWhatWasWritten) {
+  std::string cut = testing::DatabaseText({GasRecord("AAA", aaa), GasRecord("BAD")});
+  cut = cut.substr(0, cut.find("\r\n", cut.find("BAD ")) + 2);  // BAD's line 1, then nothing
   struct Case {
     const char* what;
-    void (*spoil)(const ReportRun&);
-    std::string reason;     // after "<folder>/Comp.txt: "; <db1>/<db2> stand for the databases
-    const char* last_line;  // of what stays in Comp.txt; null when nothing is checked
+    ThermoFile db1, db2;
+    std::size_t refused_in;  // the database whose view refuses BAD; 0: none
   };
-  std::vector<Case> cases = {
-      {"DB #1 file removed after loading",
-       [](const ReportRun& r) { std::filesystem::remove(r.db1); },
-       "the database <db1> cannot be read", "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
-      {"a DB #2 record cut after its second line",
-       [](const ReportRun& r) {
-         std::string text = ReadBytes(r.db2);
-         const std::size_t he = text.find("HE ");
-         std::size_t cut = text.find("\r\n", text.find("\r\n", he) + 2) + 2;
-         r.dir.Write("db2.dat", text.substr(0, cut));
-       },
-       "the record of HE in <db2> ends before its fourth line",
-       "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
-      {"a folder named Comp.txt",
-       [](const ReportRun& r) { std::filesystem::create_directory(r.dir.File("Comp.txt")); },
-       "Is a directory", nullptr},
-      {"the folder removed after loading",
-       [](const ReportRun& r) { std::filesystem::remove_all(r.dir.Path()); },
-       "No such file or directory", nullptr},
+  Case cases[] = {
+      {"a low limit of 0 in DB #1",
+       FileOf({GasRecord("AAA", aaa), GasRecord("BAD", GasFields(), "5000.000", "0.000")},
+              "db1.dat"),
+       FileOf({GasRecord("AAA", aaa), GasRecord("BAD")}, "db2.dat"), 1},
+      {"no BAD in DB #1's file", FileOf({GasRecord("AAA", aaa), GasRecord("BAX")}, "db1.dat"),
+       FileOf({GasRecord("AAA", aaa), GasRecord("BAD")}, "db2.dat"), 0},
+      {"DB #1's record cut after its line 1", ThermoFile::Of(FileSnapshot::OfBytes("db1.dat", cut)),
+       FileOf({GasRecord("AAA", aaa), GasRecord("BAD")}, "db2.dat"), 0},
   };
-  // Permissions do not stop the superuser.
-  if (::geteuid() != 0) {
-    cases.push_back({"a read-only folder",
-                     [](const ReportRun& r) {
-                       std::filesystem::permissions(r.dir.Path(),
-                                                    std::filesystem::perms::owner_write,
-                                                    std::filesystem::perm_options::remove);
-                     },
-                     "Permission denied", nullptr});
-  }
-  for (const Case& c : cases) {
+  for (Case& c : cases) {
     SCOPED_TRACE(c.what);
-    ReportRun run({GasRecord("AR"), GasRecord("NE")}, {GasRecord("AR"), GasRecord("HE")});
-    c.spoil(run);
-    run.Compare();
-    std::string reason = c.reason;
-    for (const auto& [mark, path] : {std::pair{"<db1>", run.db1}, std::pair{"<db2>", run.db2}}) {
-      if (const std::size_t at = reason.find(mark); at != std::string::npos) {
-        reason.replace(at, 5, path);
-      }
+    CompRun run({}, {});
+    run.db1 = std::move(c.db1);
+    run.db2 = std::move(c.db2);
+    run.common = {"AAA", "BAD"};
+    const ReportRunResult result = run.Run();
+    const std::vector<std::string> blocks = run.CommonBlocks();
+    ASSERT_EQ(blocks.size(), 2u + 2 * 14);
+    EXPECT_EQ(blocks[1], "BAD");
+    EXPECT_EQ(blocks[2], "a1 //      |      2.50000000E+00");
+    EXPECT_EQ(blocks[3], "");
+    EXPECT_EQ(blocks[26], "a'6 //      |     -7.45375000E+02");
+    ASSERT_EQ(result.events.size(), c.refused_in);
+    if (c.refused_in != 0) {
+      EXPECT_EQ(result.events[0].kind, RunEvent::Kind::Refused);
+      EXPECT_EQ(result.events[0].db, Db::One);
     }
-    ASSERT_EQ(run.t.platform.messages.size(), 1u);
-    const Message& m = run.t.platform.messages[0];
-    EXPECT_EQ(m.title, "Compare");
-    EXPECT_EQ(m.icon, MessageIcon::Error);
-    EXPECT_EQ(m.text,
-              "File failure\r\nTABULON has detected a problem.\r\n"
-              "Comp.txt was not written completely:\r\n" +
-                  run.dir.File("Comp.txt") + ": " + reason);
-    EXPECT_TRUE(run.t.platform.silent_failures.empty());
-    EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
-    EXPECT_FALSE(run.t.window.CMD4.Visible());
-    if (c.last_line == nullptr) continue;
-    std::vector<std::string> lines = ReportLines(run.Report());
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(lines[lines.size() - 2], c.last_line);
+    EXPECT_FALSE(result.failure);
+    EXPECT_EQ((*result.views)[0].view.coefficients[0], "");
+    EXPECT_EQ((*result.views)[0].view.limits.low, c.refused_in ? " 0" : "");
   }
 }
 
-ssize_t DiskFull(int, const void*, std::size_t) {
-  errno = ENOSPC;
-  return -1;
-}
-
-TEST(CompReport, AFullDiskIsReported) {
-  ReportRun run({GasRecord("AR")}, {GasRecord("AR")});
-  SetReportWriteCall(&DiskFull);
-  run.Compare();
-  SetReportWriteCall(nullptr);
-  ASSERT_EQ(run.t.platform.messages.size(), 1u);
-  EXPECT_TRUE(run.t.platform.messages[0].text.ends_with("Comp.txt was not written completely:\r\n" +
-                                                        run.dir.File("Comp.txt") +
-                                                        ": No space left on device"))
-      << run.t.platform.messages[0].text;
-  EXPECT_EQ(run.t.window.msglbl1.Caption(), "Comp.txt not written completely");
-}
-
-// A common species that a detail view does not show leaves that side's boxes empty in its
-// block, and the run goes on to the end.
-TEST(CompReport, ACommonRecordCutShortIsComparedEmptyAndTheRunGoesOn) {
-  ReportRun run({GasRecord("AR"), GasRecord("ZN")}, {GasRecord("AR"), GasRecord("ZN")});
-  std::string text = ReadBytes(run.db2);
-  text = text.substr(0, text.find("\r\n", text.find("ZN ")) + 2);  // ZN's line 1, then nothing
-  run.dir.Write("db2.dat", text);
-  run.Compare();
-  const std::string report = run.Report();
-  const std::string block = report.substr(report.find("ZN\r\n"));
-  EXPECT_TRUE(block.starts_with("ZN\r\na1 //  2.50000000E+00     |     \r\n\r\n")) << block;
-  EXPECT_EQ(std::count(block.begin(), block.end(), '|'), 14);
-  EXPECT_TRUE(run.t.platform.messages.empty());
-  EXPECT_EQ(run.t.window.msglbl1.Caption(), kCompReportDone);
-  EXPECT_TRUE(run.t.window.CMD4.Visible());
+// A run that cannot finish says why, keeps the lines written before, and leaves the views at
+// the species reached.
+TEST(CompReport, EndsEarlyKeepingWhatWasWritten) {
+  std::string he_cut = testing::DatabaseText({GasRecord("AR"), GasRecord("HE")});
+  he_cut = he_cut.substr(0, he_cut.find("\r\n", he_cut.find("\r\n", he_cut.find("HE ")) + 2) + 2);
+  const std::vector<std::string> hot = WithFields(GasFields(), {{0, "1E+400"}});
+  struct Case {
+    const char* what;
+    ThermoFile db1, db2;
+    std::size_t fail_at;  // the line whose writing fails; -1: none
+    FailureKind kind;
+    const char* detail;
+    bool report_file_failed;
+    const char* last_line;  // of the lines written
+    const char* selected;   // the species the views end on; null: none
+    const char* box0;       // DB #1's a1 box then
+  };
+  const std::size_t never = static_cast<std::size_t>(-1);
+  Case cases[] = {
+      {"DB #1's file unreadable", ThermoFile::Of(FileSnapshot()),
+       FileOf({GasRecord("AR"), GasRecord("HE")}, "db2.dat"), never, FailureKind::FileFailure,
+       "the database db1.dat cannot be read", false, kTildes.c_str(), nullptr, nullptr},
+      {"a DB #2 record cut after its second line",
+       FileOf({GasRecord("AR"), GasRecord("NE")}, "db1.dat"),
+       ThermoFile::Of(FileSnapshot::OfBytes("db2.dat", he_cut)), never, FailureKind::FileFailure,
+       "the record of HE in db2.dat ends before its fourth line", false, kTildes.c_str(), nullptr,
+       nullptr},
+      {"a differing coefficient beyond the double range",
+       FileOf({GasRecord("AR"), GasRecord("HOT", hot), GasRecord("NE")}, "db1.dat"),
+       FileOf({GasRecord("AR"), GasRecord("HE"), GasRecord("HOT")}, "db2.dat"), never,
+       FailureKind::Overflow, "number beyond the double range", false, "HOT", "HOT", "1E+400"},
+      {"a line that cannot be written",
+       FileOf({GasRecord("AR"), GasRecord("HOT", hot), GasRecord("NE")}, "db1.dat"),
+       FileOf({GasRecord("AR"), GasRecord("HE"), GasRecord("HOT")}, "db2.dat"), 31,
+       FailureKind::FileFailure, "No space left on device", true, "AR", "AR", "2.50000000E+00"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    CompRun run({}, {});
+    run.db1 = std::move(c.db1);
+    run.db2 = std::move(c.db2);
+    run.only1 = {"NE"};
+    run.only2 = {"HE"};
+    run.common = {"AR", "HOT"};
+    run.sink.fail_at = c.fail_at;
+    const ReportRunResult result = run.Run();
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->Kind(), c.kind);
+    EXPECT_EQ(result.failure->Detail(), c.detail);
+    EXPECT_EQ(result.report_file_failed, c.report_file_failed);
+    ASSERT_FALSE(run.sink.lines.empty());
+    EXPECT_EQ(run.sink.lines.back(), c.last_line);
+    ASSERT_EQ(result.views.has_value(), c.selected != nullptr);
+    if (c.selected == nullptr) continue;
+    EXPECT_EQ((*result.views)[1].selected, c.selected);
+    EXPECT_EQ((*result.views)[0].view.coefficients[0], c.box0);
+  }
 }
 
 TEST(CompReport, CoefficientTextsAboveZeroGetOneBlankInFront) {
@@ -295,8 +291,10 @@ TEST(CompReport, CoefficientTextsAboveZeroGetOneBlankInFront) {
       {"", ""},
       {"abc", "abc"},
       {"1.00000000E-300", " 1.00000000E-300"},
+      {"-1.00000000E-300", "-1.00000000E-300"},
   };
   for (const auto& [text, in_row] : cases) EXPECT_EQ(CoefficientInRow(text), in_row) << text;
+  EXPECT_THROW(CoefficientInRow("1E+400"), Failure);
 }
 
 }  // namespace

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "app/model/database_side.h"
 #include "app/model/main_window_model.h"
 #include "common/number_text.h"
+#include "compare/report_file.h"
+#include "compare/report_sink.h"
 #include "detail_window.h"
 #include "test_support.h"
+#include "thermodb/thermo_file.h"
 
 namespace tabulon::testing {
 
@@ -76,5 +82,58 @@ inline std::vector<std::string> ReportLines(const std::string& bytes) {
     start = end + 2;
   }
 }
+
+// A report that the user may not write: `path` (its folder, or the report itself) loses its
+// owner's write permission. Permission bits do not stop the superuser (CI runs as root), so
+// there every report's open is refused the same way through ReportFile's open seam instead,
+// and the test's log says so. The seam is removed when this ends.
+class NoWritePermission {
+ public:
+  explicit NoWritePermission(const std::string& path) {
+    if (::geteuid() != 0) {
+      std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::remove);
+      return;
+    }
+    ::testing::Test::RecordProperty("simulated", "running as root: " + path + " refused by a seam");
+    SetReportOpenCall([](const char*, int, mode_t) {
+      errno = EACCES;
+      return -1;
+    });
+  }
+  ~NoWritePermission() { SetReportOpenCall(nullptr); }
+  NoWritePermission(const NoWritePermission&) = delete;
+  NoWritePermission& operator=(const NoWritePermission&) = delete;
+};
+
+// A full disk for every report written while this lives.
+class DiskFull {
+ public:
+  DiskFull() {
+    SetReportWriteCall([](int, const void*, std::size_t) -> ssize_t {
+      errno = ENOSPC;
+      return -1;
+    });
+  }
+  ~DiskFull() { SetReportWriteCall(nullptr); }
+  DiskFull(const DiskFull&) = delete;
+  DiskFull& operator=(const DiskFull&) = delete;
+};
+
+// A database held in memory, read as a report command reads its file.
+inline ThermoFile FileOf(const std::vector<std::string>& records, std::string path) {
+  return ThermoFile::Of(FileSnapshot::OfBytes(std::move(path), DatabaseText(records)));
+}
+
+// A report's lines caught in memory. With `fail_at`, writing line number `fail_at` (from 0)
+// fails as a full disk would.
+struct CaughtLines : ReportSink {
+  std::vector<std::string> lines;
+  std::size_t fail_at = static_cast<std::size_t>(-1);
+  void WriteLine(std::string_view text) override {
+    if (lines.size() == fail_at) throw ReportFailure("Comp.txt", "No space left on device");
+    lines.emplace_back(text);
+  }
+};
 
 }  // namespace tabulon::testing

@@ -63,9 +63,11 @@ TEST(CheckLimits, LimitThatIsNotANumberReadsAsZero) {
        testing::CoefficientLine(0, 0, 1, 0, 0, 3), testing::CoefficientLine(0, 0, 0, 0, 0, 4)},
       4, 7);
   const CheckRun run = CheckRecords(std::vector{record}, {});
-  ASSERT_EQ(run.findings.size(), 1u);
-  EXPECT_EQ(run.findings[0].code, CheckCode::Limits);
-  EXPECT_EQ(run.findings[0].line, 7);
+  // Columns 46 to 73 are blank too, so a fixed-column reader reads it otherwise: layout.
+  ASSERT_EQ(run.findings.size(), 2u);
+  EXPECT_EQ(run.findings[0].code, CheckCode::Layout);
+  EXPECT_EQ(run.findings[1].code, CheckCode::Limits);
+  EXPECT_EQ(run.findings[1].line, 7);
 }
 
 // Each jump rule, on both sides (the high set above and below the low one), at a hand-computed
@@ -133,9 +135,9 @@ TEST(CheckJumps, OnlyWithTheJoinInsideAndEveryCoefficientRead) {
   // The common temperature on a limit: one set covers the whole range, nothing can jump.
   EXPECT_TRUE(Codes({MakeRecord({.mid = 300, .high_set = far, .low_set = kLow})}).empty());
   EXPECT_TRUE(Codes({MakeRecord({.mid = 5000, .high_set = far, .low_set = kLow})}).empty());
-  ThermoRecord unread = MakeRecord({.high_set = far, .low_set = kLow});
-  unread.lines[2].replace(20, 5, "ABCDE");
-  unread = ParseThermoRecord(unread.lines, 4, 2);
+  auto lines = testing::RecordLines({.high_set = far, .low_set = kLow});
+  lines[2].replace(20, 5, "ABCDE");
+  const ThermoRecord unread = ParseThermoRecord(lines, 4, 2);
   ASSERT_FALSE(unread.coefficients_read);
   EXPECT_TRUE(Codes({unread}).empty());
 }
@@ -177,10 +179,10 @@ TEST(CheckIncomplete, CutShortByEndOfFileEndLineOrNextRecord) {
 
 TEST(CheckDuplicates, IdenticalOrConflictingWithTheFirstOfTheName) {
   const RecordShape base{};
-  ThermoRecord first = MakeRecord(base, 10);
-  ThermoRecord padded = first;  // trailing blanks do not count
-  for (std::size_t k = 1; k < 4; ++k) padded.lines[k] += "   ";
-  padded.line_number = 20;
+  const ThermoRecord first = MakeRecord(base, 10);
+  auto padded_lines = testing::RecordLines(base);  // trailing blanks do not count
+  for (std::size_t k = 1; k < 4; ++k) padded_lines[k] += "   ";
+  const ThermoRecord padded = ParseThermoRecord(padded_lines, 4, 20);
   RecordShape other_limits = base;
   other_limits.mid = 1200;
   RecordShape other_line3 = base;
@@ -263,6 +265,135 @@ TEST(CheckHf, FieldAgainstTheEnthalpyAt298) {
     RecordShape shape{.high_set = set, .low_set = set, .hf = c.field};
     const auto codes = Codes({MakeRecord(shape)}, {100, 100, 100});
     EXPECT_EQ(codes, c.reported ? std::vector{CheckCode::HfMismatch} : std::vector<CheckCode>{});
+  }
+}
+
+TEST(CheckComposition, SymbolsThatAreNoElementAndCountsThatAreNotWhole) {
+  const double no_number = std::nan("");
+  struct Case {
+    std::vector<ElementCount> composition;
+    const char* problems;
+  } cases[] = {
+      {{{"C", 1}, {"H", 4}}, ""},
+      {{{"Al", 1}, {"E", -1}}, ""},  // an ion
+      {{{"D", 2}, {"O", 1}}, ""},    // deuterium
+      {{{"Tc", 1}}, ""},             // an element without a standard weight
+      {{{"Ao", 1}, {"C", 1}}, "Ao is no element"},
+      {{{"1h", 1}}, "1h is no element"},
+      {{{"C", 1.5}, {"H", 4}}, "count 1.5 of C is not a whole number"},
+      {{{"C", 0.999}}, "count 0.999 of C is not a whole number"},
+      {{{"Rs", 0.5}, {"H", no_number}},
+       "Rs is no element; count 0.5 of Rs is not a whole number; the count of H is no number"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(CompositionProblems(c.composition), c.problems) << FormulaText(c.composition, " ");
+  }
+}
+
+TEST(CheckWeightInCommon, WithinOneHundredthOfTheWeight) {
+  struct Case {
+    double t_mid;
+    std::optional<double> weight;
+    bool in_common;
+  } cases[] = {
+      {26.98154, 26.982, true},   {26.9721, 26.982, true},   // inside
+      {26.9719, 26.982, false},   {26.9921, 26.982, false},  // just past
+      {65.39, 65.38, true},       {65.37, 65.38, true},      // exactly at, in decimal
+      {65.3900001, 65.38, false}, {1000, std::nullopt, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WeightInCommon(c.t_mid, c.weight), c.in_common) << c.t_mid;
+  }
+}
+
+// Record line 1 up to column 45 and lines 2 to 4 ending in their numbers in column 80.
+const std::string kPairs = "AL                J 6/83AL 1.   0.   0.   0.G";
+const std::string kLine2 = std::string(79, ' ') + "2";
+const std::string kLine3 = std::string(79, ' ') + "3";
+const std::string kLine4 = std::string(79, ' ') + "4";
+
+TEST(CheckLayout, FixedColumnsAgainstTheLimitsRead) {
+  struct Case {
+    std::string line1;
+    std::optional<double> file_default;
+    ReadLimits read;
+    std::array<std::string, 3> lines;
+    const char* detail;
+  } cases[] = {
+      {kPairs + "   200.000  6000.000 1000.000     1", {}, {200, 6000, 1000}, {}, ""},
+      {kPairs + "   300.00   5000.00  1000.00      1", {}, {300, 5000, 1000}, {}, ""},
+      {kPairs + "   300.000  5000.000              1", 1000, {300, 5000, 1000}, {}, ""},
+      {kPairs + "   200.000  6000.0005.48579903-04 1",
+       {},
+       {0, 200, 6000.0005},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 200, high 6000, common 5.485799; the limits read "
+       "are low 0, high 200, common 6000.0005"},
+      {kPairs + "   300.0X0  5000.000 1000.000     1",
+       {},
+       {300, 5000, 1000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low \"300.0X0\", high 5000, common 1000; the limits "
+       "read are low 300, high 5000, common 1000"},
+      {kPairs + "   300.000  5000.000              1",
+       {},
+       {0, 300, 5000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 300, high 5000, common blank (no default line); the "
+       "limits read are low 0, high 300, common 5000"},
+      {kPairs + "   300.000  5000.000              1",
+       1000,
+       {0, 300, 5000},
+       {},
+       "columns 46-55, 56-65, 66-73 give low 300, high 5000, common 1000 (blank: the default); "
+       "the limits read are low 0, high 300, common 5000"},
+      {kPairs + "   300.000  5000.000 1000.000     1 ! 1 2 3",
+       {},
+       {300, 5000, 1000},
+       {kLine2, kLine3.substr(0, 79), kLine4.substr(0, 79) + "x"},
+       "line 3 ends before column 80, not 3; line 4 has \"x\" in column 80, not 4"},
+      {"X 300 5000 1000 1",
+       {},
+       {300, 5000, 1000},
+       {kLine3, kLine3, kLine4 + "!note"},
+       "columns 46-55, 56-65, 66-73 give low blank, high blank, common blank (no default line); "
+       "the limits read are low 300, high 5000, common 1000; line 2 has \"3\" in column 80, "
+       "not 2"},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.line1);
+    for (std::size_t k = 0; k < 3; ++k) {
+      if (c.lines[k].empty()) c.lines[k] = std::array{kLine2, kLine3, kLine4}[k];
+    }
+    EXPECT_EQ(
+        LayoutDisagreement(c.line1, c.file_default, c.read, {c.lines[0], c.lines[1], c.lines[2]}),
+        c.detail);
+  }
+}
+
+// The line-1 rules on whole records whose sets jump at the join: composition and layout are
+// told whatever the limits; mw-in-common, like limits, stops the rules that evaluate the sets.
+TEST(CheckLineOne, WhichRulesRunBesideTheLimits) {
+  const RecordShape jumpy{.high_set = {6, 0, 0, 0, 0, 0, 0}, .low_set = kLow};
+  const std::vector<CheckCode> jumps = {CheckCode::CpJump, CheckCode::HJump, CheckCode::SJump};
+  struct Case {
+    std::string line1;
+    std::vector<CheckCode> codes;
+  } cases[] = {
+      {kPairs + "   300.000  5000.000 1000.000     1", jumps},
+      {"CH4               L 8/88C   1H   4    0    0G   300.000  5000.000  1000.00    1", jumps},
+      {"AO                L 8/88AO  1CH1.5    0    0G   300.000  5000.000  1000.00    1",
+       {CheckCode::Composition, CheckCode::CpJump, CheckCode::HJump, CheckCode::SJump}},
+      {kPairs + "   300.000  5000.00 26.98154      1", {CheckCode::MwInCommon}},
+      {kPairs + "   300.000  5000.000     26.98154 1", {CheckCode::Layout, CheckCode::MwInCommon}},
+      {kPairs + "   300.000  5000.000 26.95000     1", {CheckCode::Limits}},
+      {kPairs + "   300.000  5000.000              1", {CheckCode::Layout, CheckCode::Limits}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line1);
+    std::array<std::string, 4> lines = testing::RecordLines(jumpy);
+    lines[0] = c.line1;
+    EXPECT_EQ(Codes({ParseThermoRecord(lines, 4, 2)}), c.codes);
   }
 }
 

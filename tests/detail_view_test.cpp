@@ -208,10 +208,11 @@ TEST(FrameSpeciesCaption, NamesTheSpeciesAndItsLine) {
       {3, DetailOutcome::NotShown, ""},
   };
   for (const auto& c : cases) {
-    ThermoRecord record;
-    record.name = std::string(c.name_bytes, 'C');
-    record.line_number = 7;
-    EXPECT_EQ(FrameSpeciesCaption(record, c.outcome), c.expected) << c.name_bytes;
+    tabulon::DetailView view;
+    view.outcome = c.outcome;
+    view.species = std::string(c.name_bytes, 'C');
+    view.line_number = 7;
+    EXPECT_EQ(FrameSpeciesCaption(view), c.expected) << c.name_bytes;
   }
 }
 

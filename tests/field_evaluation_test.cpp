@@ -145,7 +145,7 @@ TEST(SpeciesView, TellsShownRefusedAndNotShownApart) {
     const SpeciesView view = ViewOf(c.found);
     EXPECT_EQ(view.outcome, c.outcome) << c.what;
   }
-  EXPECT_EQ(ViewOf({LookupStatus::Found, usual}).record.coefficient_texts[0], "2.50000000E+00");
+  EXPECT_EQ(ViewOf({LookupStatus::Found, usual}).record.CoefficientText(0), "2.50000000E+00");
 }
 
 }  // namespace

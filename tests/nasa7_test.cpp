@@ -68,6 +68,16 @@ TEST(Nasa7, SIUnitsForArgon) {
   EXPECT_DOUBLE_EQ(window.cp, 2.5 * double(kRGas));
   EXPECT_STREQ(kSIUnits.cp_unit, "J/mol/K");
   EXPECT_STREQ(kWindowUnits.h_unit, "kcal/mol");
+  // Per mass with argon's 39.95 g/mol: 2.5 R / 0.03995 kg/mol, 2.5 R / 39.95 g/mol.
+  const Properties per_kg = PropertiesAt(ar->low, 298.15, PerMassUnits(true, 39.95));
+  EXPECT_NEAR(per_kg.cp, 2.5 * 8.314462618 / 0.03995, 1e-9);
+  EXPECT_NEAR(per_kg.s, 154.85 / 0.03995, 0.01 / 0.03995);
+  const Properties per_g = PropertiesAt(ar->low, 298.15, PerMassUnits(false, 39.95));
+  EXPECT_NEAR(per_g.cp, 2.5 * double(kRGas) / 39.95, 1e-12);
+  EXPECT_STREQ(PerMassUnits(true, 39.95).cp_unit, "J/kg/K");
+  EXPECT_STREQ(PerMassUnits(true, 39.95).h_unit, "kJ/kg");
+  EXPECT_STREQ(PerMassUnits(false, 39.95).cp_unit, "cal/g/K");
+  EXPECT_STREQ(PerMassUnits(false, 39.95).h_unit, "kcal/g");
 }
 
 // The two ranges pick their set exactly as the window's temperature fields do.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Comp2.txt, the property comparison report written by CMD4.
+// Comp2.txt, the property comparison report: computed from the records of two databases, and
+// what CMD4 leaves in the window.
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,16 +10,18 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/property_report.h"
 #include "common/failure.h"
 #include "common/number_text.h"
+#include "compare/property_report.h"
 #include "compare/ratio_text.h"
 #include "compare_fixture.h"
 
 namespace tabulon {
 namespace {
 
+using testing::CaughtLines;
 using testing::DatabaseText;
+using testing::FileOf;
 using testing::GasFields;
 using testing::GasRecord;
 using testing::LoadDatabaseFile;
@@ -28,39 +31,40 @@ using testing::TempDir;
 using testing::TestWindow;
 
 const std::string kColumns = "Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2";
-const std::string kZero = "0.00000000E+00";
+const std::string kTabs(9, '\t');
 
 std::vector<std::string> ZeroFields() {
-  return std::vector<std::string>(15, kZero);
+  return std::vector<std::string>(15, "0.00000000E+00");
 }
 
-// Loads both databases, clicks Compare, then CMD4 with the given temperature texts.
+// Two databases in memory, AR and KR common to both, and the report's temperatures.
 struct PropertyRun {
-  TempDir dir;
-  TestWindow t;
-  std::string db1, db2;
+  ThermoFile db1, db2;
+  std::vector<std::string> common = {"AR", "KR"};
+  std::array<std::string, 3> temps = {"300", "1000", "2000"};
+  CaughtLines sink;
 
-  PropertyRun(const std::vector<std::string>& records1, const std::vector<std::string>& records2) {
-    db1 = dir.Write("db1.dat", DatabaseText(records1));
-    db2 = dir.Write("db2.dat", DatabaseText(records2));
-    LoadDatabaseFile(t, Db::One, db1);
-    LoadDatabaseFile(t, Db::Two, db2);
-    t.window.CMD3.Click();
+  PropertyRun(const std::vector<std::string>& records1, const std::vector<std::string>& records2)
+      : db1(FileOf(records1, "db1.dat")), db2(FileOf(records2, "db2.dat")) {}
+
+  ReportRunResult Run() {
+    const PropertyReportInput input{.db1 = &db1,
+                                    .db2 = &db2,
+                                    .db1_path = "db1.dat",
+                                    .db2_path = "db2.dat",
+                                    .common = common,
+                                    .temperatures = temps,
+                                    .r_gas = 1.9872f,
+                                    .fields = {}};
+    return RunPropertyReport(input, sink);
   }
-  void Report(const char* t1 = "300", const char* t2 = "1000", const char* t3 = "2000") {
-    t.window.Ktxt.SetText(t1);
-    t.window.Ktxt2.SetText(t2);
-    t.window.Ktxt3.SetText(t3);
-    t.window.CMD4.Click();
-  }
-  std::vector<std::string> Lines() const { return ReportLines(ReadBytes(dir.File("Comp2.txt"))); }
 };
 
 // ---- Expected result texts of a monatomic gas (Cp/R = a1, H/R = a1 T + a6, S/R = a1 ln T + a7),
 // computed here independently of the evaluation code.
 const double kR = static_cast<double>(1.9872f);
 
-std::string Shown(double x) {  // four significant digits, as the result boxes show them
+std::string FourDigits(double x) {  // as the result boxes show values
   char text[32];
   std::snprintf(text, sizeof text, "%.3E", x);
   return NumberText(std::strtod(text, nullptr));
@@ -69,7 +73,14 @@ std::string Shown(double x) {  // four significant digits, as the result boxes s
 struct Gas {
   double a1, a6, a7;
   std::vector<std::string> Texts(double t) const {
-    return {Shown(a1 * kR), Shown((a1 * t + a6) * kR / 1000), Shown((a1 * std::log(t) + a7) * kR)};
+    return {FourDigits(a1 * kR), FourDigits((a1 * t + a6) * kR / 1000),
+            FourDigits((a1 * std::log(t) + a7) * kR)};
+  }
+  std::vector<std::string> Fields() const {
+    char a1_text[32], a7_text[32];
+    std::snprintf(a1_text, sizeof a1_text, "%.8E", a1);
+    std::snprintf(a7_text, sizeof a7_text, "%.8E", a7);
+    return GasFields(a1_text, a7_text);
   }
 };
 
@@ -85,82 +96,67 @@ TEST(PropertyReport, WritesThreeBlocksWithRatiosAndBlankSeparators) {
   const Gas ar{2.5, -745.375, 4.37966038};
   const Gas kr1{2.5, -745.375, 5.48031443};
   const Gas kr2{2.4, -745.375, 5.48031443};
-  auto fields = [](const Gas& g) {
-    char a1[32], a7[32];
-    std::snprintf(a1, sizeof a1, "%.8E", g.a1);
-    std::snprintf(a7, sizeof a7, "%.8E", g.a7);
-    return GasFields(a1, a7);
-  };
-  PropertyRun run({GasRecord("AR", fields(ar)), GasRecord("KR", fields(kr1))},
-                  {GasRecord("AR", fields(ar)), GasRecord("KR", fields(kr2))});
-  run.Report();
+  PropertyRun run({GasRecord("AR", ar.Fields()), GasRecord("KR", kr1.Fields())},
+                  {GasRecord("AR", ar.Fields()), GasRecord("KR", kr2.Fields())});
+  const ReportRunResult result = run.Run();
 
   const char* same[3] = {" 1", " 1", " 1"};
   // KR: Cp 4.968 / 4.769; H .009191 / -.05043 (a negative H still gives a positive ratio).
   const char* kr_300[3] = {" 1.04", " .18", " 1.03"};
   const char* kr_1000[3] = {" 1.04", " 1.06", " 1.03"};
   const char* kr_2000[3] = {" 1.04", " 1.05", " 1.03"};
-  const std::string tabs(9, '\t');
   const std::vector<std::string> expected = {
-      "DB #1: " + run.db1,
-      "DB #2: " + run.db2,
+      "DB #1: db1.dat",
+      "DB #2: db2.dat",
       "Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)",
       "",
-      "T (K) =  300" + tabs,
+      "T (K) =  300" + kTabs,
       kColumns,
       GasLine("AR", ar, ar, 300, same),
       GasLine("KR", kr1, kr2, 300, kr_300),
       " ",
       " ",
-      "T (K) =  1000" + tabs,
+      "T (K) =  1000" + kTabs,
       kColumns,
       GasLine("AR", ar, ar, 1000, same),
       GasLine("KR", kr1, kr2, 1000, kr_1000),
       " ",
       " ",
-      "T (K) =  2000" + tabs,
+      "T (K) =  2000" + kTabs,
       kColumns,
       GasLine("AR", ar, ar, 2000, same),
       GasLine("KR", kr1, kr2, 2000, kr_2000),
-      "",  // the last line ends with CR LF too
   };
-  EXPECT_EQ(run.Lines(), expected);
+  EXPECT_EQ(run.sink.lines, expected);
   EXPECT_EQ(expected[6], "AR\t 4.968\t 4.968\t 1\t .009191\t .009191\t 1\t 37.04\t 37.04\t 1");
+  EXPECT_TRUE(result.events.empty());
+  EXPECT_FALSE(result.failure);
 
-  MainWindowModel& w = run.t.window;
-  EXPECT_EQ(w.msglbl2.Caption(), kPropertyReportDone);
-  EXPECT_FALSE(w.THERMIMG.Visible());
-  EXPECT_EQ(w.LOS1.SelectedText(), "KR");
-  EXPECT_EQ(w.LOS2.SelectedText(), "KR");
-  EXPECT_EQ(w.TXT1K.Text(), "2000");
-  EXPECT_EQ(w.TXT2KS.Text(), "2000");
-  EXPECT_TRUE(run.t.platform.messages.empty());
-
-  // A second run replaces the file with the same bytes.
-  const std::string first = ReadBytes(run.dir.File("Comp2.txt"));
-  run.dir.Write("Comp2.txt", std::string(5000, 'x'));
-  run.Report();
-  EXPECT_EQ(ReadBytes(run.dir.File("Comp2.txt")), first);
+  // The views end on the last species at the last temperature.
+  ASSERT_TRUE(result.views);
+  const DetailViewEnd& two = (*result.views)[1];
+  EXPECT_EQ(two.selected, "KR");
+  EXPECT_EQ(two.view.coefficients[0], "2.40000000E+00");
+  for (Property property : {Property::Cp, Property::H, Property::S}) {
+    EXPECT_EQ(two.fields[property].text, "2000");
+    EXPECT_EQ(two.fields[property].result, kr2.Texts(2000)[static_cast<std::size_t>(property)]);
+    EXPECT_FALSE(two.fields[property].second_shown);
+  }
 }
 
-// Each way the report ends early: the lines written so far stay, msglbl2 stays empty and
-// THERMIMG is shown.
-TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
+// Each way the report ends early: the lines written so far, where and why it stopped, and what
+// the window was told on the way.
+TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
   struct Case {
     const char* what;
     std::vector<std::string> db1, db2;
-    const char* temps[3];
-    std::size_t lines_kept;   // complete lines in the file
-    const char* last_line;    // the last of them
-    const char* message;      // the text of the one message shown, or null
-    FailureKind silent_kind;  // when no message
-    const char* status;       // msglbl2 afterwards
+    std::array<std::string, 3> temps;
+    std::size_t lines_kept;
+    const char* last_line;  // starts so
+    FailureKind kind;
+    const char* stopped_at;           // "NAME T"; null: not at a species line
+    std::vector<std::string> events;  // "DB field failure", in order
   };
-  const std::string division_message =
-      "Division by zero\r\nTABULON has detected a problem.\r\n"
-      "Some information is missing in your database.\r\n"
-      "Please check your database content (see temperatures etc.)\r\n"
-      "Please, Close Tabulon first.";
   const Case cases[] = {
       {"range of one database ends at 1000 K",
        {GasRecord("AR"), GasRecord("KR")},
@@ -168,93 +164,114 @@ TEST(PropertyReport, EndsAtTheFirstResultThatGivesNoRatio) {
        {"300", "1000", "2000"},
        19,
        "AR",
-       nullptr,
        FailureKind::NotANumber,
-       "Comp2.txt stops at KR (T = 2000 K)"},
+       "KR 2000",
+       {}},
       {"empty second temperature",
        {GasRecord("AR"), GasRecord("KR")},
        {GasRecord("AR"), GasRecord("KR")},
        {"300", "", "2000"},
        12,
        "Species",
-       nullptr,
        FailureKind::NotANumber,
-       "Comp2.txt stops at AR (T = 0 K)"},
+       "AR 0",
+       {}},
       {"DB #2 Cp of 0 against a non-zero DB #1 Cp",
-       {GasRecord("AR"), GasRecord("ZZ")},
-       {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
+       {GasRecord("AR"), GasRecord("KR")},
+       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
        {"300", "1000", "2000"},
        7,
        "AR",
-       division_message.c_str(),
        FailureKind::DivisionByZero,
-       "Comp2.txt stops at ZZ (T = 300 K)"},
+       "KR 300",
+       {}},
       {"0 against 0",
-       {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
-       {GasRecord("AR"), GasRecord("ZZ", ZeroFields())},
+       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
+       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
        {"300", "1000", "2000"},
        7,
        "AR",
-       nullptr,
        FailureKind::Overflow,
-       "Comp2.txt stops at ZZ (T = 300 K)"},
+       "KR 300",
+       {}},
+      {"KR refused in DB #1: its boxes stay empty",
+       {GasRecord("AR"), GasRecord("KR", GasFields(), "5000.000", "0.000")},
+       {GasRecord("AR"), GasRecord("KR")},
+       {"300", "1000", "2000"},
+       7,
+       "AR",
+       FailureKind::NotANumber,
+       "KR 300",
+       {"1 refused"}},
+      // KR's DB #1 range reaches below 0 K: emptying its fields after 300 K evaluates T = 0,
+      // where H divides by zero and S takes the logarithm of 0; block 2 then stops at AR.
+      {"T = 0 inside KR's range, then an empty temperature",
+       {GasRecord("AR"), GasRecord("KR", GasFields(), "5000.000", "-100.000")},
+       {GasRecord("AR"), GasRecord("KR")},
+       {"300", "", "2000"},
+       12,
+       "Species",
+       FailureKind::NotANumber,
+       "AR 0",
+       {"1 H Division by zero", "1 S Invalid argument"}},
+      {"a temperature beyond the double range",
+       {GasRecord("AR"), GasRecord("KR")},
+       {GasRecord("AR"), GasRecord("KR")},
+       {"300", "1e400", "2000"},
+       10,
+       " ",
+       FailureKind::Overflow,
+       nullptr,
+       {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     PropertyRun run(c.db1, c.db2);
-    run.Report(c.temps[0], c.temps[1], c.temps[2]);
-    const std::vector<std::string> lines = run.Lines();
-    ASSERT_EQ(lines.size(), c.lines_kept + 1);
-    EXPECT_TRUE(lines[c.lines_kept - 1].starts_with(c.last_line)) << lines[c.lines_kept - 1];
-    EXPECT_EQ(lines.back(), "");
-    EXPECT_EQ(run.t.window.msglbl2.Caption(), c.status);
-    EXPECT_TRUE(run.t.window.THERMIMG.Visible());
-    if (c.message) {
-      ASSERT_EQ(run.t.platform.messages.size(), 1u);
-      EXPECT_EQ(run.t.platform.messages[0].text, c.message);
-      EXPECT_EQ(run.t.platform.messages[0].title, "Missing information...");
-      EXPECT_EQ(run.t.platform.messages[0].icon, MessageIcon::Error);
-      EXPECT_TRUE(run.t.platform.silent_failures.empty());
-    } else {
-      EXPECT_TRUE(run.t.platform.messages.empty());
-      ASSERT_EQ(run.t.platform.silent_failures.size(), 1u);
-      EXPECT_EQ(run.t.platform.silent_failures[0].command, kPropertyReportCommand);
-      EXPECT_EQ(run.t.platform.silent_failures[0].kind, c.silent_kind);
+    run.temps = c.temps;
+    const ReportRunResult result = run.Run();
+    ASSERT_EQ(run.sink.lines.size(), c.lines_kept);
+    EXPECT_TRUE(run.sink.lines.back().starts_with(c.last_line)) << run.sink.lines.back();
+    ASSERT_TRUE(result.failure);
+    EXPECT_EQ(result.failure->Kind(), c.kind);
+    ASSERT_EQ(result.stopped_at.has_value(), c.stopped_at != nullptr);
+    if (c.stopped_at) {
+      EXPECT_EQ(result.stopped_at->species + " " + result.stopped_at->temperature, c.stopped_at);
+      EXPECT_EQ((*result.views)[0].selected, result.stopped_at->species);
     }
+    std::vector<std::string> events;
+    for (const RunEvent& event : result.events) {
+      std::string text = event.db == Db::One ? "1 " : "2 ";
+      if (event.kind == RunEvent::Kind::Refused) {
+        text += "refused";
+      } else {
+        text += event.field_failure->property == Property::H ? "H " : "S ";
+        text += FailureDescription(event.field_failure->failure.Kind());
+      }
+      events.push_back(text);
+    }
+    EXPECT_EQ(events, c.events);
   }
-}
-
-TEST(PropertyReport, AReportThatCannotBeWrittenSaysSo) {
-  PropertyRun run({GasRecord("AR")}, {GasRecord("AR")});
-  std::filesystem::create_directory(run.dir.File("Comp2.txt"));
-  run.Report();
-  ASSERT_EQ(run.t.platform.messages.size(), 1u);
-  const Message& m = run.t.platform.messages[0];
-  EXPECT_EQ(m.title, "Compare Common Species");
-  EXPECT_EQ(m.icon, MessageIcon::Error);
-  EXPECT_EQ(m.text,
-            "File failure\r\nTABULON has detected a problem.\r\n"
-            "Comp2.txt was not written completely:\r\n" +
-                run.dir.File("Comp2.txt") + ": Is a directory");
-  EXPECT_TRUE(run.t.platform.silent_failures.empty());
-  EXPECT_TRUE(run.t.window.THERMIMG.Visible());
-  EXPECT_EQ(run.t.window.msglbl2.Caption(), "Comp2.txt not written completely");
-}
-
-TEST(PropertyReport, DoesNothingWithoutCommonSpecies) {
-  PropertyRun run({GasRecord("AR")}, {GasRecord("HE")});
-  run.t.window.msglbl2.SetCaption("earlier");
-  run.t.window.CMD4.Click();
-  EXPECT_EQ(run.t.window.msglbl2.Caption(), "earlier");
-  EXPECT_FALSE(std::filesystem::exists(run.dir.File("Comp2.txt")));
 }
 
 TEST(PropertyReport, RatioTexts) {
   const std::pair<const char*, const char*> operands[] = {
-      {" 29.13", " 29.13"}, {" 29.13", " 29.42"}, {"-57.81", "-57.5"},  {" 1", " 250"},
-      {" 25", " 2"},        {" 1", "-3"},         {" 4.968", " 4.769"}, {" .0001", " 1E+300"},
+      {" 29.13", " 29.13"},
+      {" 29.13", " 29.42"},
+      {"-57.81", "-57.5"},
+      {" 1", " 250"},
+      {" 25", " 2"},
+      {" 1", "-3"},
+      {" 4.968", " 4.769"},
+      {" .0001", " 1E+300"},
+      // Half-way between two hundredths, the binary value is rounded as it stands: 1/8 and 3/8
+      // are exact, so they go to the even digit; just past or just short of 1/8, to the nearer.
+      {" 1", " 8"},
+      {" 3", " 8"},
+      {" 1.0000000000000002", " 8"},
+      {" .9999999999999999", " 8"},
   };
-  const char* expected[] = {" 1", " .99", " 1.01", " 0", " 12.5", " .33", " 1.04", " 0"};
+  const char* expected[] = {" 1",    " .99", " 1.01", " 0",   " 12.5", " .33",
+                            " 1.04", " 0",   " .12",  " .38", " .13",  " .12"};
   for (std::size_t i = 0; i < std::size(operands); ++i) {
     EXPECT_EQ(RatioText(operands[i].first, operands[i].second), expected[i])
         << operands[i].first << " / " << operands[i].second;
@@ -285,6 +302,60 @@ TEST(PropertyReport, TemperatureFieldTexts) {
   const std::pair<double, const char*> cases[] = {{300, "300"}, {298.15, "298.15"}, {-5, "-5"},
                                                   {0, "0"},     {0.5, ".5"},        {1e3, "1000"}};
   for (const auto& [t, text] : cases) EXPECT_EQ(TemperatureFieldText(t), text) << t;
+}
+
+// ---- CMD4 in the window.
+
+// Loads both databases, clicks Compare, then CMD4 with the given temperature texts.
+struct WindowRun {
+  TempDir dir;
+  TestWindow t;
+
+  WindowRun(const std::vector<std::string>& records1, const std::vector<std::string>& records2) {
+    LoadDatabaseFile(t, Db::One, dir.Write("db1.dat", DatabaseText(records1)));
+    LoadDatabaseFile(t, Db::Two, dir.Write("db2.dat", DatabaseText(records2)));
+    t.window.CMD3.Click();
+  }
+  void Report(const char* t1, const char* t2, const char* t3) {
+    t.window.Ktxt.SetText(t1);
+    t.window.Ktxt2.SetText(t2);
+    t.window.Ktxt3.SetText(t3);
+    t.window.CMD4.Click();
+  }
+};
+
+// The window ends as the species-by-species run would: the last species selected in both
+// lists, its fields at the last temperature (here the common one, where DB #2's two sets
+// disagree), the report written.
+TEST(PropertyReportWindow, ShowsTheLastSpeciesAtTheLastTemperature) {
+  std::vector<std::string> split = GasFields();
+  split[7] = "2.60000000E+00";  // a'1: the low set's Cp differs at 1000 K
+  WindowRun run({GasRecord("AR"), GasRecord("KR")}, {GasRecord("AR"), GasRecord("KR", split)});
+  run.Report("300", "2000", "1000");
+  const MainWindowModel& w = run.t.window;
+  EXPECT_EQ(w.msglbl2.Caption(), "Output copied to: Comp2.txt");
+  EXPECT_FALSE(w.THERMIMG.Visible());
+  EXPECT_TRUE(run.t.platform.messages.empty());
+  EXPECT_EQ(w.LOS1.SelectedText(), "KR");
+  EXPECT_EQ(w.LOS2.SelectedText(), "KR");
+  EXPECT_EQ(w.Lbl9.Caption(), " 200    5000    1000");
+  EXPECT_EQ(w.PropTxt[21].Text(), "2.60000000E+00");
+  EXPECT_EQ(w.TXT1K.Text(), "1000");
+  EXPECT_EQ(w.TXT2KS.Text(), "1000");
+  EXPECT_EQ(w.TXT2CP.Text(), " 4.968");
+  EXPECT_TRUE(w.TXT2CPBis.Visible());
+  EXPECT_EQ(w.TXT2CPBis.Text(), " 5.167");
+  EXPECT_EQ(w.TXT2CPBis.ForeColour(), Colour::Red);
+  EXPECT_EQ(w.TXT1CPBis.ForeColour(), Colour::ButtonText);
+  EXPECT_EQ(ReportLines(ReadBytes(run.dir.File("Comp2.txt"))).size(), 21u);
+}
+
+TEST(PropertyReportWindow, DoesNothingWithoutCommonSpecies) {
+  WindowRun run({GasRecord("AR")}, {GasRecord("HE")});
+  run.t.window.msglbl2.SetCaption("earlier");
+  run.t.window.CMD4.Click();
+  EXPECT_EQ(run.t.window.msglbl2.Caption(), "earlier");
+  EXPECT_FALSE(std::filesystem::exists(run.dir.File("Comp2.txt")));
 }
 
 }  // namespace

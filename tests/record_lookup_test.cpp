@@ -33,7 +33,9 @@ void ExpectSame(const LookupResult& actual, const LookupResult& expected, const 
 
 // A record found with its line 1 at file line `line`.
 LookupResult Found(int line, std::string l1, std::string l2, std::string l3, std::string l4) {
-  return {LookupStatus::Found, {std::move(l1), std::move(l2), std::move(l3), std::move(l4)}, line};
+  return {.status = LookupStatus::Found,
+          .record = {std::move(l1), std::move(l2), std::move(l3), std::move(l4)},
+          .line_number = line};
 }
 
 struct LookupCase {
@@ -77,8 +79,11 @@ TEST(RecordLookup, FindsTheFirstLineWhoseWordIsTheName) {
       {"ends after line 2",
        "THERMO\nCH4 x\n a2\n! c\n",
        "CH4",
-       {LookupStatus::Incomplete, {"CH4 X", " a2", "", ""}, 2}},
-      {"ends at line 1", "CH4 x", "CH4", {LookupStatus::Incomplete, {"CH4 X", "", "", ""}, 1}},
+       {.status = LookupStatus::Incomplete, .record = {"CH4 X", " a2", "", ""}, .line_number = 2}},
+      {"ends at line 1",
+       "CH4 x",
+       "CH4",
+       {.status = LookupStatus::Incomplete, .record = {"CH4 X", "", "", ""}, .line_number = 1}},
       {"empty file", "", "CH4", {LookupStatus::NotFound, {}}},
   };
   TempDir dir;

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,12 +34,6 @@ using testing::TempDir;
 using testing::TestWindow;
 using testing::UnchangedFiles;
 
-// Permission bits do not stop root (the CI runs as root): such cases are skipped there, and
-// the cases of a folder that cannot hold a file stand in for them.
-bool PermissionsBindUs() {
-  return ::geteuid() != 0;
-}
-
 // Two databases with AR in common, in `dir` (DB #2 perhaps in its subfolder "other/").
 struct ReportSetup {
   TempDir dir;
@@ -62,8 +57,19 @@ struct SpoiledReport {
   // Prepares the report's place after the databases are loaded; `report` is its path.
   void (*spoil)(const ReportSetup& s, const std::string& report);
   const char* reason;  // the reason the user is given after the report's path
-  bool needs_permissions = false;
+  // The report (true) or its folder (false) loses its write permission; null: neither.
+  const bool* denied = nullptr;
 };
+
+const bool kReportDenied = true;
+const bool kFolderDenied = false;
+
+// The place of a report made unwritable as the case asks (see NoWritePermission for root).
+std::unique_ptr<testing::NoWritePermission> Deny(const SpoiledReport& c, const ReportSetup& s,
+                                                 const std::string& report) {
+  if (c.denied == nullptr) return nullptr;
+  return std::make_unique<testing::NoWritePermission>(*c.denied ? report : s.dir.Path().string());
+}
 
 const SpoiledReport kSpoiled[] = {
     {"DB #2 is the file the report would be", "db1.dat", "Comp.txt", nullptr, "it is the database"},
@@ -92,25 +98,21 @@ const SpoiledReport kSpoiled[] = {
     {"a read-only file", "db1.dat", "other/db2.dat",
      [](const ReportSetup& s, const std::string& report) {
        s.dir.Write(fs::path(report).filename().string(), "an earlier report\r\n");
-       fs::permissions(report, fs::perms::owner_read);
      },
-     "Permission denied", true},
-    {"in a read-only folder", "db1.dat", "other/db2.dat",
-     [](const ReportSetup& s, const std::string&) {
-       fs::permissions(s.dir.Path(), fs::perms::owner_read | fs::perms::owner_exec);
-     },
-     "Permission denied", true},
+     "Permission denied", &kReportDenied},
+    {"in a read-only folder", "db1.dat", "other/db2.dat", nullptr, "Permission denied",
+     &kFolderDenied},
 };
 
 TEST(ReportSafety, ACompReportThatCannotBeItsOwnFileEndsTheComparisonSayingWhy) {
   for (const SpoiledReport& c : kSpoiled) {
     SCOPED_TRACE(c.what);
-    if (c.needs_permissions && !PermissionsBindUs()) continue;
     ReportSetup s(c.db1_name, c.db2_name);
     TestWindow t;
     s.Load(t);
     const std::string report = s.dir.File("Comp.txt");
     if (c.spoil) c.spoil(s, report);
+    const auto denied = Deny(c, s, report);
     const UnchangedFiles databases({s.db1, s.db2});
 
     t.window.CMD3.Click();
@@ -131,7 +133,6 @@ TEST(ReportSafety, ACompReportThatCannotBeItsOwnFileEndsTheComparisonSayingWhy) 
 TEST(ReportSafety, AComp2ReportThatCannotBeItsOwnFileEndsThePropertyReportSayingWhy) {
   for (const SpoiledReport& c : kSpoiled) {
     SCOPED_TRACE(c.what);
-    if (c.needs_permissions && !PermissionsBindUs()) continue;
     // The same places, with the databases named Comp2.txt where they were named Comp.txt.
     auto renamed = [](std::string name) { return name == "Comp.txt" ? "Comp2.txt" : name; };
     ReportSetup s(renamed(c.db1_name), renamed(c.db2_name));
@@ -140,6 +141,7 @@ TEST(ReportSafety, AComp2ReportThatCannotBeItsOwnFileEndsThePropertyReportSaying
     t.window.CMD3.Click();
     ASSERT_TRUE(t.window.CMD4.Visible());
     if (c.spoil) c.spoil(s, s.dir.File("Comp2.txt"));
+    const auto denied = Deny(c, s, s.dir.File("Comp2.txt"));
     const UnchangedFiles databases({s.db1, s.db2});
 
     t.window.CMD4.Click();

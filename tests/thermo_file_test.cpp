@@ -53,7 +53,7 @@ void ExpectAgreesWithScanAndLookup(const std::string& path, const std::string& w
   for (const ThermoRecord& record : file.Records()) {
     ASSERT_GE(record.line_number, 1);
     ASSERT_LE(static_cast<std::size_t>(record.line_number), lines.size());
-    EXPECT_EQ(record.lines[0], lines[static_cast<std::size_t>(record.line_number - 1)])
+    EXPECT_EQ(record.Line(0), lines[static_cast<std::size_t>(record.line_number - 1)])
         << record.name << " at line " << record.line_number;
   }
 
@@ -82,9 +82,9 @@ void ExpectAgreesWithScanAndLookup(const std::string& path, const std::string& w
     EXPECT_EQ(record->name, name);
     const SpeciesRecord& want = expected.record;
     EXPECT_EQ(record->Line1Upper(), want.line1) << name;
-    EXPECT_EQ(record->lines[1], want.line2) << name;
-    EXPECT_EQ(record->lines[2], want.line3) << name;
-    EXPECT_EQ(record->lines[3], want.line4) << name;
+    EXPECT_EQ(record->Line(1), want.line2) << name;
+    EXPECT_EQ(record->Line(2), want.line3) << name;
+    EXPECT_EQ(record->Line(3), want.line4) << name;
     EXPECT_EQ(file.Find(name), record) << "a second lookup gives the same record";
   }
 }
@@ -173,7 +173,7 @@ TEST(ThermoFile, LineNumbersCountEveryKindOfLineEnd) {
   ASSERT_EQ(file.Records().size(), 2u);
   EXPECT_EQ(file.Records()[0].line_number, 3);
   EXPECT_EQ(file.Records()[1].line_number, 8);
-  EXPECT_EQ(file.Records()[1].lines[1], "1");
+  EXPECT_EQ(file.Records()[1].Line(1), "1");
   EXPECT_EQ(file.LineCount(), 13u);
 }
 
@@ -183,7 +183,7 @@ TEST(ThermoFile, RecordsAndLookupsOutliveAMove) {
   ASSERT_NE(before, nullptr);
   const ThermoFile file = std::move(moved);
   EXPECT_EQ(file.Find("A"), before);
-  EXPECT_EQ(file.Find("A")->lines[3], "3");
+  EXPECT_EQ(file.Find("A")->Line(3), "3");
 }
 
 TEST(FileSnapshot, KnowsWhenTheFileOnDiskIsNoLongerItsVersion) {

@@ -89,17 +89,17 @@ void ExpectRecordsAsTheDetailViewShowsThem(const std::string& path, const std::s
       EXPECT_EQ(side.Coefficient(0).Text(), "");
       continue;
     }
-    EXPECT_EQ(side.t_low, record.limit_texts.low);
-    EXPECT_EQ(side.t_high, record.limit_texts.high);
-    EXPECT_EQ(side.t_mid, record.limit_texts.mid);
+    EXPECT_EQ(side.t_low, record.LimitTexts().low);
+    EXPECT_EQ(side.t_high, record.LimitTexts().high);
+    EXPECT_EQ(side.t_mid, record.LimitTexts().mid);
     EXPECT_EQ(record.t_low, LeadingNumber(side.t_low));
     EXPECT_EQ(record.t_high, LeadingNumber(side.t_high));
     EXPECT_EQ(record.t_mid, LeadingNumber(side.t_mid));
     if (!record.LimitsAccepted()) continue;
-    EXPECT_EQ(side.hf_box.Text(), record.hf_text);
+    EXPECT_EQ(side.hf_box.Text(), record.HfText());
     for (int k = 0; k < kCoefficientsPerRecord; ++k) {
       const std::string& box = side.Coefficient(k).Text();
-      EXPECT_EQ(box, record.coefficient_texts[static_cast<std::size_t>(k)]) << "box " << k;
+      EXPECT_EQ(box, record.CoefficientText(k)) << "box " << k;
       const CoefficientSet& set = k < kCoefficientsPerSet ? record.high : record.low;
       EXPECT_TRUE(
           SameNumber(set[static_cast<std::size_t>(k % kCoefficientsPerSet)], BoxNumber(box)))
@@ -138,20 +138,20 @@ TEST(ThermoRecord, ReadsFieldsNumbersAndLimits) {
   ASSERT_NE(odd, nullptr);
   EXPECT_FALSE(odd->coefficients_read);  // "", "abc" and "1E999" are no numbers
   EXPECT_EQ(odd->line_number, 3);
-  EXPECT_EQ(odd->coefficient_texts[3], "1.23456789E-05");  // Fortran exponent
+  EXPECT_EQ(odd->CoefficientText(3), "1.23456789E-05");  // Fortran exponent
   EXPECT_EQ(odd->high[3], 1.23456789e-05);
-  EXPECT_EQ(odd->coefficient_texts[4], "");
+  EXPECT_EQ(odd->CoefficientText(4), "");
   EXPECT_EQ(odd->high[4], 0);
   EXPECT_EQ(odd->high[5], 0);  // "abc" reads as 0, as its box would
-  EXPECT_EQ(odd->coefficient_texts[6], "0.00000000E+00");
+  EXPECT_EQ(odd->CoefficientText(6), "0.00000000E+00");
   EXPECT_FALSE(std::signbit(odd->high[6])) << "negative zero is shown, and read, as zero";
-  EXPECT_EQ(odd->coefficient_texts[8], "1E999");
+  EXPECT_EQ(odd->CoefficientText(8), "1E999");
   EXPECT_TRUE(std::isnan(odd->low[1]));
   // A field with more digits than the box shows is rounded as the box rounds it.
-  EXPECT_EQ(odd->coefficient_texts[10], "1.23456789E+00");
+  EXPECT_EQ(odd->CoefficientText(10), "1.23456789E+00");
   EXPECT_EQ(odd->low[3], 1.23456789);
   EXPECT_EQ(odd->low[4], 500);
-  EXPECT_EQ(odd->hf_text, "-8.95000000E+03");
+  EXPECT_EQ(odd->HfText(), "-8.95000000E+03");
   EXPECT_EQ(odd->t_low, 200);
   EXPECT_EQ(odd->t_high, 3500);
   EXPECT_EQ(odd->t_mid, 1000);
@@ -176,12 +176,12 @@ TEST(ThermoRecord, ReadsFieldsNumbersAndLimits) {
     EXPECT_EQ(record->LimitsAccepted(), c.accepted) << c.name;
     EXPECT_TRUE(record->coefficients_read) << c.name;
   }
-  EXPECT_EQ(file.Find("HOT")->limit_texts.high, "");
+  EXPECT_EQ(file.Find("HOT")->LimitTexts().high, "");
 
   const ThermoRecord* no_hf = file.Find("NOHF");
   ASSERT_NE(no_hf, nullptr);
   EXPECT_TRUE(no_hf->coefficients_read) << "the Hf/R field is not a coefficient";
-  EXPECT_EQ(no_hf->hf_text, "");
+  EXPECT_EQ(no_hf->HfText(), "");
 
   // Cut short: lines 2 and 3 exist (the END line is taken as line 3, as the lookup takes it).
   const ThermoRecord* cut = file.Find("CUT");
@@ -189,10 +189,10 @@ TEST(ThermoRecord, ReadsFieldsNumbersAndLimits) {
   EXPECT_EQ(cut->line_count, 3);
   EXPECT_FALSE(cut->Complete());
   EXPECT_FALSE(cut->coefficients_read);
-  EXPECT_EQ(cut->lines[2], "END");
-  EXPECT_EQ(cut->lines[3], "");
-  EXPECT_EQ(cut->coefficient_texts[0], "1.00000000E+00");
-  EXPECT_EQ(cut->coefficient_texts[13], "");
+  EXPECT_EQ(cut->Line(2), "END");
+  EXPECT_EQ(cut->Line(3), "");
+  EXPECT_EQ(cut->CoefficientText(0), "1.00000000E+00");
+  EXPECT_EQ(cut->CoefficientText(13), "");
 }
 
 TEST(ThermoRecord, ParsesLinesGivenDirectly) {
@@ -201,11 +201,11 @@ TEST(ThermoRecord, ParsesLinesGivenDirectly) {
   EXPECT_EQ(record.name, "O2");
   EXPECT_EQ(record.line_number, 17);
   EXPECT_EQ(record.line_count, 2);
-  EXPECT_EQ(record.lines[0], "o2 tpis89 300 5000 1000 1") << "lines keep their case";
+  EXPECT_EQ(record.Line(0), "o2 tpis89 300 5000 1000 1") << "lines keep their case";
   EXPECT_EQ(record.Line1Upper(), "O2 TPIS89 300 5000 1000 1");
-  EXPECT_EQ(record.lines[2], "");
-  EXPECT_EQ(record.coefficient_texts[0], "3.00000000E+00");
-  EXPECT_EQ(record.coefficient_texts[5], "");
+  EXPECT_EQ(record.Line(2), "");
+  EXPECT_EQ(record.CoefficientText(0), "3.00000000E+00");
+  EXPECT_EQ(record.CoefficientText(5), "");
   EXPECT_EQ(record.t_mid, 1000);
 }
 

@@ -34,6 +34,8 @@ class FileSnapshot {
   // The bytes stay at one address for the snapshot's life, also when it is moved or copied
   // (copies share them), so views into them stay valid.
   std::string_view Bytes() const { return bytes_ ? std::string_view(*bytes_) : std::string_view(); }
+  // The same bytes, for values that keep views into them (records) and must not outlive them.
+  const std::shared_ptr<const std::string>& SharedBytes() const { return bytes_; }
   const FileStamp& Stamp() const { return stamp_; }
 
   // Whether the file at Path() is still the version these bytes were read from. A snapshot of

@@ -2,6 +2,7 @@
 #include "thermodb/record_finder.h"
 
 #include "common/ascii_text.h"
+#include "thermodb/default_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -29,7 +30,7 @@ void RecordFinder::Adopt(const ThermoText& text, const std::vector<std::string>&
   if (!read.Readable() || read.Path().empty()) return;
   indexes_.erase(read.Path());
   if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
-  FileIndex index{read.Stamp(), true, {}};
+  FileIndex index{read.Stamp(), true, text.DefaultMid(), {}};
   // Positions for the listed names only, each at the first line of the whole file that
   // carries it, as the search from the top finds it.
   for (const std::string& name : names) {
@@ -81,6 +82,7 @@ LookupResult RecordFinder::Find(const std::string& path, std::string_view name) 
       return {LookupStatus::NotFound, {}};
     }
     LookupResult result = ReadAt(reader, hit->second, name);
+    result.file_default_mid = index->default_mid;
     if (result.status != LookupStatus::NotFound) return result;
     // The file changed under an unchanged stamp: index it anew once, then trust the full
     // search from the top.
@@ -96,15 +98,18 @@ const RecordFinder::FileIndex* RecordFinder::BuildIndex(const std::string& path,
                                                         LineReader& reader) {
   indexes_.erase(path);
   if (indexes_.size() >= kMaxIndexedFiles) indexes_.clear();
-  FileIndex index{reader.Stamp(), false, {}};
+  FileIndex index{reader.Stamp(), false, {}, {}};
+  DefaultLineSearch search;
   std::string line;
   for (int number = 1; reader.Next(line); ++number) {
+    if (!search.Ended()) search.Take(line);
     std::string word = RecordWord(line);
     if (!word.empty()) {
       index.first_line_of.try_emplace(std::move(word), LinePosition{reader.LineStart(), number});
     }
   }
   if (reader.Failed()) return nullptr;
+  index.default_mid = search.Default();
   return &indexes_.emplace(path, std::move(index)).first->second;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -67,7 +68,8 @@ class RecordFinder {
   };
   struct FileIndex {
     FileStamp stamp;
-    bool partial = false;  // holds only some words: a miss is searched in the file
+    bool partial = false;               // holds only some words: a miss is searched in the file
+    std::optional<double> default_mid;  // the file's default common temperature
     std::unordered_map<std::string, LinePosition, WordHash, std::equal_to<>> first_line_of;
   };
 

@@ -2,6 +2,7 @@
 #include "thermodb/record_lookup.h"
 
 #include "common/ascii_text.h"
+#include "thermodb/default_line.h"
 #include "thermodb/line_reader.h"
 #include "thermodb/thermo_format.h"
 
@@ -12,15 +13,27 @@ LookupResult FindSpeciesRecord(const std::string& path, std::string_view name) {
   if (!reader.Open(path)) return {LookupStatus::CannotOpen, {}};
   // Every line without a first word has the empty word, which never matches.
   if (name.empty()) return {LookupStatus::NotFound, {}};
+  const std::optional<double> default_mid = ReadDefaultMid(reader);
+  if (reader.Failed() || !reader.SeekTo(0)) return {LookupStatus::CannotOpen, {}};
   std::string line;
   for (int number = 1; reader.Next(line); ++number) {
     if (RecordWord(line) == name) {
       LookupResult result = ReadRecordAfterLine1(reader, UpperAscii(line));
+      result.file_default_mid = default_mid;
       result.line_number = number;
       return result;
     }
   }
   return {reader.Failed() ? LookupStatus::CannotOpen : LookupStatus::NotFound, {}};
+}
+
+std::optional<double> ReadDefaultMid(LineReader& reader) {
+  DefaultLineSearch search;
+  std::string line;
+  while (reader.Next(line)) {
+    if (search.Take(line)) break;
+  }
+  return search.Default();
 }
 
 LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,15 +27,23 @@ enum class LookupStatus {
 struct LookupResult {
   LookupStatus status = LookupStatus::NotFound;
   SpeciesRecord record;
+  // The file's default common temperature (DefaultLineSearch), which a blank common temperature
+  // of the record takes; empty when the file has none.
+  std::optional<double> file_default_mid{};
   int line_number = 0;  // file line of record line 1, counted from 1; 0 when none was found
 };
 
 // Searches the file from its first line for the first line whose first word (the text before
 // its first blank, upper-cased) equals `name`, and returns that record. The header is not
-// looked for: the preamble and lines after the end line are searched too.
+// looked for: the preamble and lines after the end line are searched too. The file's default
+// common temperature comes with the record.
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name);
 
 class LineReader;
+
+// The default common temperature of the file open in `reader`, read from its first line on
+// (DefaultLineSearch) up to the default line; the reader then stands after it.
+std::optional<double> ReadDefaultMid(LineReader& reader);
 
 // The part of a lookup after line 1 has matched, shared by FindSpeciesRecord and RecordFinder:
 // reads record lines 2 to 4 from `reader`, each the next line that is not a comment line.

@@ -30,22 +30,72 @@ std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most
   return tokens;
 }
 
-std::string LimitText(std::string_view token) {
+std::optional<double> LimitValue(std::string_view token) {
   try {
-    return NumberText(LeadingNumber(token));
+    return LeadingNumber(token);
   } catch (const Failure&) {
-    return {};  // beyond the double range: no limit, refused by the check
+    return std::nullopt;  // beyond the double range: no limit, refused by the check
   }
 }
 
 }  // namespace
 
-TemperatureLimits ParseTemperatureLine(std::string_view line) {
+std::string LimitText(const std::optional<double>& value) {
+  return value ? NumberText(*value) : std::string();
+}
+
+std::string_view WithoutComment(std::string_view line) {
+  const std::size_t comment = line.find(" !");
+  return comment == std::string_view::npos ? line : line.substr(0, comment);
+}
+
+std::optional<double> DefaultCommonTemperature(std::string_view line) {
+  const std::vector<std::string_view> tokens = LastTokens(line, 4);
+  if (tokens.size() != 3) return std::nullopt;
+  for (std::string_view token : tokens) {
+    if (!IsNumberText(token) || !StrictNumber(token)) return std::nullopt;
+  }
+  return StrictNumber(tokens[1]);
+}
+
+ColumnLimits ReadLimitColumns(std::string_view line, std::optional<double> default_mid) {
+  line = WithoutComment(line);
+  ColumnLimits read;
+  read.low = StrictNumber(Columns(line, 46, 55));
+  read.high = StrictNumber(Columns(line, 56, 65));
+  const std::string_view mid = Columns(line, 66, 73);
+  read.mid_blank = TrimBlanks(mid).empty();
+  read.mid = read.mid_blank ? default_mid : StrictNumber(mid);
+  return read;
+}
+
+TemperatureLimits ParseTemperatureLine(std::string_view line, std::optional<double> default_mid) {
+  const TemperatureLimitValues values = ReadTemperatureLimits(line, default_mid);
+  return TemperatureLimits{.mid = LimitText(values.mid),
+                           .high = LimitText(values.high),
+                           .low = LimitText(values.low),
+                           .mid_from_default = values.mid_from_default};
+}
+
+TemperatureLimitValues ReadTemperatureLimits(std::string_view line,
+                                             std::optional<double> default_mid) {
+  line = WithoutComment(line);
   // At most: T low, T high, T common, the lone "0" and the line number.
   std::vector<std::string_view> tokens = LastTokens(line, 5);
   // The line-number tail is dropped only when a token stands before it.
-  if (tokens.size() >= 2 &&
-      IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size())) {
+  const bool tail =
+      tokens.size() >= 2 &&
+      IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size());
+
+  if (tail && default_mid) {
+    // A blank common temperature means the file's default.
+    const ColumnLimits columns = ReadLimitColumns(line, default_mid);
+    if (columns.mid_blank && columns.low && columns.high) {
+      return TemperatureLimitValues{
+          .mid = default_mid, .high = columns.high, .low = columns.low, .mid_from_default = true};
+    }
+  }
+  if (tail) {
     const bool one = tokens.back() == "1";
     tokens.pop_back();
     // A lone 0 before the line number 1 (the empty fifth-element count of the Chemkin layout,
@@ -54,10 +104,10 @@ TemperatureLimits ParseTemperatureLine(std::string_view line) {
   }
 
   // Read from the end: the n-th token from the last, or the zero limit when the line is short.
-  auto from_end = [&](std::size_t n) {
-    return n < tokens.size() ? LimitText(tokens[tokens.size() - 1 - n]) : NumberText(0);
+  auto from_end = [&](std::size_t n) -> std::optional<double> {
+    return n < tokens.size() ? LimitValue(tokens[tokens.size() - 1 - n]) : 0.0;
   };
-  return TemperatureLimits{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
+  return TemperatureLimitValues{.mid = from_end(0), .high = from_end(1), .low = from_end(2)};
 }
 
 bool TemperaturesAccepted(const std::string& low, const std::string& mid, const std::string& high) {

@@ -63,9 +63,10 @@ ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
 }
 
 ThermoRecord ThermoFile::RecordAt(std::size_t index) const {
-  int count = 0;
-  std::array<std::string, 4> lines = text_.RecordLinesAt(index, count);
-  return ParseThermoRecord(std::move(lines), count, static_cast<int>(index) + 1);
+  std::array<LineSpan, kLinesPerRecord> lines;
+  const int count = text_.RecordLinesAt(index, lines);
+  return ParseThermoRecord(text_.Snapshot().SharedBytes(), lines, count,
+                           static_cast<int>(index) + 1, text_.DefaultMid());
 }
 
 std::vector<std::string> ThermoFile::Names() const {

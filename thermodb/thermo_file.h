@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -60,6 +61,10 @@ class ThermoFile {
   // are never found. A record cut short by the end of the file is returned with line_count < 4.
   // The result stays valid as long as this ThermoFile.
   const ThermoRecord* Find(std::string_view name) const;
+
+  // The file's default common temperature, which blank common temperatures take
+  // (DefaultLineSearch); empty when the file has none.
+  std::optional<double> DefaultMid() const { return text_.DefaultMid(); }
 
   // The number of lines of the file.
   std::size_t LineCount() const { return text_.LineCount(); }

@@ -78,6 +78,17 @@ bool IsCommentLine(std::string_view line) {
   return line.starts_with('!') || line.starts_with(" !");
 }
 
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t last) {
+  if (first < 1 || first > line.size()) return {};
+  return line.substr(first - 1, last + 1 - first);
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  const std::size_t begin = text.find_first_not_of(kBlank);
+  if (begin == std::string_view::npos) return {};
+  return text.substr(begin, text.find_last_not_of(kBlank) + 1 - begin);
+}
+
 std::string CoefficientField(std::string_view line, int k) {
   if (k < 1) return {};
   const std::size_t start = static_cast<std::size_t>(15 * (k - 1));

@@ -47,6 +47,13 @@ std::string RecordWord(std::string_view line);
 // stand between the lines of a record. An empty line is not a comment line.
 bool IsCommentLine(std::string_view line);
 
+// Columns first..last of a line, counted from 1; the part past the line's end is left out
+// (blank), so a short line gives a short or empty text.
+std::string_view Columns(std::string_view line, std::size_t first, std::size_t last);
+
+// The text without the blanks around it.
+std::string_view TrimBlanks(std::string_view text);
+
 // Coefficient field k (1 to 5) of record lines 2 to 4: columns 15k-14 to 15k with every blank
 // removed. A short line gives an empty or partial field.
 std::string CoefficientField(std::string_view line, int k);

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "common/ascii_text.h"
+#include "thermodb/default_line.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
@@ -52,21 +53,24 @@ ThermoText::ThermoText() : words_(std::make_unique<WordIndex>()) {}
 ThermoText::ThermoText(FileSnapshot snapshot)
     : snapshot_(std::move(snapshot)), words_(std::make_unique<WordIndex>()) {
   if (snapshot_.Readable()) lines_ = SplitLines(snapshot_.Bytes());
+  DefaultLineSearch search;
+  for (std::size_t i = 0; i < lines_.size() && !search.Take(Line(i)); ++i) {
+  }
+  default_mid_ = search.Default();
 }
 ThermoText::~ThermoText() = default;
 ThermoText::ThermoText(ThermoText&&) noexcept = default;
 ThermoText& ThermoText::operator=(ThermoText&&) noexcept = default;
 
-std::array<std::string, 4> ThermoText::RecordLinesAt(std::size_t index, int& count) const {
-  std::array<std::string, 4> lines;
-  lines[0] = std::string(Line(index));
-  count = 1;
+int ThermoText::RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines) const {
+  lines = {};
+  lines[0] = lines_[index];
+  int count = 1;
   for (std::size_t next = index + 1; count < 4 && next < lines_.size(); ++next) {
-    const std::string_view line = Line(next);
-    if (IsCommentLine(line)) continue;
-    lines[static_cast<std::size_t>(count++)] = std::string(line);
+    if (IsCommentLine(Line(next))) continue;
+    lines[static_cast<std::size_t>(count++)] = lines_[next];
   }
-  return lines;
+  return count;
 }
 
 LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) const {
@@ -83,10 +87,15 @@ LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) co
   const auto hit = words_->first_line_of.find(name);
   if (hit == words_->first_line_of.end()) return {LookupStatus::NotFound, {}};
   if (line_index != nullptr) *line_index = hit->second;
-  int count = 0;
-  std::array<std::string, 4> lines = RecordLinesAt(hit->second, count);
+  std::array<LineSpan, 4> lines;
+  const int count = RecordLinesAt(hit->second, lines);
+  const std::string_view bytes = snapshot_.Bytes();
+  auto text = [&](int k) {
+    return k < count ? std::string(lines[static_cast<std::size_t>(k)].In(bytes)) : std::string();
+  };
   return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(lines[0]), std::move(lines[1]), std::move(lines[2]), std::move(lines[3])},
+          {UpperAscii(text(0)), text(1), text(2), text(3)},
+          default_mid_,
           static_cast<int>(hit->second) + 1};
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,19 +31,24 @@ class ThermoText {
   // Line `index` (from 0) without its line end.
   std::string_view Line(std::size_t index) const { return lines_[index].In(snapshot_.Bytes()); }
 
+  // The file's default common temperature (DefaultLineSearch); empty when it has none.
+  std::optional<double> DefaultMid() const { return default_mid_; }
+
   // FindSpeciesRecord's answer for `name`: the first line of the file whose first word is the
   // name, with its next three lines that are not comment lines. CannotOpen when the bytes could
   // not be read. `line_index`, when given, receives the index of line 1.
   LookupResult Find(std::string_view name, std::size_t* line_index = nullptr) const;
-  // The record whose line 1 is line `index`, as the lookup reads it (line 1 as it stands, not
-  // upper-cased); `count` receives how many of its four lines the file holds.
-  std::array<std::string, 4> RecordLinesAt(std::size_t index, int& count) const;
+  // Where the lines of the record whose line 1 is line `index` stand, as the lookup reads them
+  // (line 1, then the next three lines that are not comment lines); returns how many of its
+  // four lines the file holds.
+  int RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines) const;
 
  private:
   struct WordIndex;
 
   FileSnapshot snapshot_;
   std::vector<LineSpan> lines_;
+  std::optional<double> default_mid_;
   // Built at the first Find, so a reader that only scans pays nothing for it.
   std::unique_ptr<WordIndex> words_;
 };

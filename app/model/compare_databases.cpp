@@ -2,11 +2,12 @@
 #include "app/model/compare_databases.h"
 
 #include "app/model/clear_detail_views.h"
-#include "app/model/comp_report.h"
 #include "app/model/compare_sets.h"
 #include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
+#include "app/model/report_run_view.h"
 #include "common/message_text.h"
+#include "compare/comp_report.h"
 #include "compare/repeated_species.h"
 #include "compare/report_file.h"
 
@@ -60,38 +61,73 @@ void CheckCounts(MainWindowModel& window) {
   if (common.DB2Count != sum2) ShowCountCheckFailure(window, "2", window.LOS2, window.LOS1);
 }
 
+// Writes Comp.txt from the two databases as they are now and shows what the run did; a run
+// that ends early says why.
+ReportOutcome WriteCompReport(MainWindowModel& window) {
+  const CommonValue& common = window.common;
+  const auto [db1, db2] = ReadDatabasesForReport(window);
+  const std::string path = common.DB1Dir + "Comp.txt";
+  ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
+  const CompReportInput input{.db1 = &db1,
+                              .db2 = &db2,
+                              .db1_path = common.DB1Path,
+                              .db2_path = common.DB2Path,
+                              .db1_count = common.DB1Count,
+                              .db2_count = common.DB2Count,
+                              .only1 = window.LOS4.Items(),
+                              .only2 = window.LOS5.Items(),
+                              .common = window.LOS3.Items(),
+                              .hf_asked = {window.Ck1.Checked(), window.Ck2.Checked()},
+                              .r_gas = common.RGas,
+                              .fields = FieldsBeforeReport(window)};
+  ReportRunResult run = RunCompReport(input, file);
+  if (!run.failure) {
+    try {
+      file.Close();
+    } catch (const ReportFailure& failure) {
+      run.NotWritten(failure);
+    }
+  }
+  ShowReportRun(window, run);
+  if (run.failure) return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure);
+  return ReportOutcome::Written();
+}
+
 }  // namespace
 
-ReportRun CompareDatabases(MainWindowModel& window) {
-  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return ReportRun::NotRun;
+ReportOutcome CompareDatabases(MainWindowModel& window) {
+  if (window.Lbl1.Caption().empty() || window.Lbl2.Caption().empty()) return {};
+  window.THERMIMG.SetVisible(false);
+  window.msglbl1.SetCaption("");
+  ClearDetailViews(window);
+  ResetComparison(window);
   try {
-    // Every record lookup of the comparison is answered from one read of each file.
-    const RecordFinder::Pin pin(window.records, {window.common.DB1Path, window.common.DB2Path});
-    window.THERMIMG.SetVisible(false);
-    window.msglbl1.SetCaption("");
-    ClearDetailViews(window);
-    ResetComparison(window);
     CompareSets(window);
-    WriteCompReport(window);
-    if (window.common.CommonCount != 0) {
-      for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
-                                                              &window.Ktxt2, &window.Ktxt3}) {
-        control->SetVisible(true);
-      }
-    }
-    ClearCoefficientBoxes(window);
-    ClearLimitLabels(window);
-    window.msglbl1.SetCaption(kCompReportDone);
-    CheckCounts(window);
-    return ReportRun::Complete;
   } catch (const RepeatedNameFailure& failure) {
     ShowRemovalFailure(window, failure);
-  } catch (const ReportFailure& failure) {
-    ShowReportNotWritten(window, "Compare", "Comp.txt", failure);
+    return ReportNotWrittenAfter(window, ReportName::Comp, failure);
   } catch (const Failure& failure) {
-    window.platform.NoteSilentFailure(kCompareCommand, failure);
+    return ShowReportNotWritten(window, ReportName::Comp, window.common.DB1Dir + "Comp.txt",
+                                failure);
   }
-  return ReportRun::Stopped;
+  const ReportOutcome outcome = WriteCompReport(window);
+  if (outcome.end != ReportOutcome::End::Written) return outcome;
+  if (window.common.CommonCount != 0) {
+    for (Control* control : std::initializer_list<Control*>{&window.CMD4, &window.Ktxt,
+                                                            &window.Ktxt2, &window.Ktxt3}) {
+      control->SetVisible(true);
+    }
+  }
+  ClearCoefficientBoxes(window);
+  ClearLimitLabels(window);
+  window.msglbl1.SetCaption(kCompReportDone);
+  try {
+    CheckCounts(window);
+  } catch (const Failure& failure) {
+    // A 16-bit sum beyond 32767: the report is whole, only the name check could not be made.
+    window.platform.NoteSilentFailure("Compare", failure);
+  }
+  return outcome;
 }
 
 }  // namespace tabulon

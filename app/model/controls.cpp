@@ -32,6 +32,12 @@ void TextBox::SetText(std::string_view text) {
   if (on_change_) on_change_();
 }
 
+void TextBox::SetTextWithoutReaction(std::string_view text) {
+  if (text_ == text) return;
+  text_ = text;
+  Touch();
+}
+
 void TextBox::SetForeColour(Colour colour) {
   if (fore_ == colour) return;
   fore_ = colour;
@@ -157,13 +163,25 @@ std::string ListBox::SelectedText() const {
   return selected_ == kNoSelection ? std::string() : items_[static_cast<std::size_t>(selected_)];
 }
 
-void ListBox::SelectByName(std::string_view name) {
+int ListBox::IndexOf(std::string_view name) const {
   Settle();
   auto found = std::lower_bound(
       items_.begin(), items_.end(), name,
       [](const std::string& item, std::string_view wanted) { return ListOrderLess(item, wanted); });
-  if (found == items_.end() || *found != name) return;
-  ClickAt(static_cast<int>(found - items_.begin()));
+  if (found == items_.end() || *found != name) return kNoSelection;
+  return static_cast<int>(found - items_.begin());
+}
+
+void ListBox::SelectByName(std::string_view name) {
+  const int index = IndexOf(name);
+  if (index != kNoSelection) ClickAt(index);
+}
+
+void ListBox::SelectWithoutReaction(std::string_view name) {
+  const int index = IndexOf(name);
+  if (index == kNoSelection || selected_ == index) return;
+  selected_ = index;
+  Touch();
 }
 
 void ListBox::ClickAt(int index) {

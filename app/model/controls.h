@@ -66,6 +66,9 @@ class TextBox : public Control {
 
   const std::string& Text() const { return text_; }
   void SetText(std::string_view text);
+  // Sets the text without running the change reaction: for a text whose reaction has already
+  // been run on values (a temperature field written back by its reaction or by a report).
+  void SetTextWithoutReaction(std::string_view text);
   void OnChange(std::function<void()> reaction) { on_change_ = std::move(reaction); }
 
   Colour ForeColour() const { return fore_; }
@@ -140,6 +143,9 @@ class ListBox : public Control {
   // Selects the first item equal to `name` and runs the click reaction before returning, also
   // when that item was already selected. A name the list does not hold does nothing.
   void SelectByName(std::string_view name);
+  // Selects the first item equal to `name` without running the click reaction: for a selection
+  // whose outcome has been computed elsewhere (the species a report run ends on).
+  void SelectWithoutReaction(std::string_view name);
   // A user's click (or keyboard selection) on the item at index: selects it and runs the click
   // reaction. An index outside the list does nothing.
   void ClickAt(int index);
@@ -147,6 +153,8 @@ class ListBox : public Control {
 
  private:
   void Settle() const;
+  // The position of the first item equal to `name`; kNoSelection when there is none.
+  int IndexOf(std::string_view name) const;
 
   mutable std::vector<std::string> items_;    // sorted
   mutable std::vector<std::string> pending_;  // added, not yet merged into items_

@@ -46,11 +46,6 @@ std::optional<BoxPlace> PlaceOf(MainWindowModel& w, const TextBox& box) {
   return std::nullopt;
 }
 
-// The coefficient field k (0 to 13) of a record as the file states it.
-std::string FieldOf(const ThermoRecord& record, int k) {
-  return CoefficientField(record.lines[static_cast<std::size_t>(1 + k / 5)], k % 5 + 1);
-}
-
 // The file's text of a number, with a Fortran exponent letter written as E.
 std::string AsStated(std::string field) {
   std::replace_if(
@@ -75,7 +70,7 @@ std::optional<std::string> ResultText(MainWindowModel& w, const DatabaseSide& si
   const bool low = place.second || pick.main == SetPick::Main::Low;
   CoefficientSet set{};
   for (int k = 0; k < 7; ++k) {
-    set[static_cast<std::size_t>(k)] = LeadingNumber(AsStated(FieldOf(record, (low ? 7 : 0) + k)));
+    set[static_cast<std::size_t>(k)] = LeadingNumber(AsStated(record.Field((low ? 7 : 0) + k)));
   }
   const double value = EvalProperty(place.property, set, t, w.common.RGas);
   if (ValueText(value) != shown) return {};
@@ -96,7 +91,7 @@ std::optional<std::string> FullPrecisionText(MainWindowModel& window, const Text
   if (shown.empty() || record == nullptr || !record->Complete()) return shown;
   try {
     if (place->coefficient >= 0) {
-      const std::string field = FieldOf(*record, place->coefficient);
+      const std::string field = record->Field(place->coefficient);
       return CoefficientText(field) == shown ? AsStated(field) : shown;
     }
     return ResultText(window, side, *record, *place, shown).value_or(shown);
@@ -111,8 +106,10 @@ std::optional<std::string> SpeciesRecordText(MainWindowModel& window, Db db) {
   const ThermoRecord* record = file.Find(side.list.SelectedText());
   if (record == nullptr) return std::nullopt;
   std::string text;
-  for (int i = 0; i < record->line_count; ++i)
-    text += record->lines[static_cast<std::size_t>(i)] + "\n";
+  for (int i = 0; i < record->line_count; ++i) {
+    text += record->Line(i);
+    text += '\n';
+  }
   return text;
 }
 

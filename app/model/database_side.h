@@ -5,12 +5,11 @@
 
 #include "app/model/controls.h"
 #include "common/count16.h"
+#include "properties/species_view.h"
 
 namespace tabulon {
 
 class MainWindowModel;
-
-enum class Db { One, Two };
 
 // The controls and shared values that belong to one database, so that an operation told once
 // for DB #1 runs for DB #2 on that side's own controls. The texts that differ between the two

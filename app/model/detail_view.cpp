@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/detail_view.h"
 
+#include <vector>
+
 #include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
+#include "app/model/temperature_field.h"
 #include "common/message_text.h"
-#include "properties/species_view.h"
+#include "properties/field_reactions.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -29,44 +32,28 @@ void EmptyLimits(const DatabaseSide& side) {
   side.t_mid.clear();
 }
 
-void EmptyCoefficients(const DatabaseSide& side) {
-  for (int k = 0; k < kCoefficientsPerRecord; ++k) side.Coefficient(k).SetText("");
-  side.hf_box.SetText("");
-}
+}  // namespace
 
-// Coefficient boxes 0 to 13 take the record's coefficient texts; the Hf/R box its Hf/R text
-// when the side's check box asks for it.
-void ShowCoefficients(const DatabaseSide& side, const ThermoRecord& record) {
-  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
-    side.Coefficient(k).SetText(record.coefficient_texts[static_cast<std::size_t>(k)]);
+void ShowDetailView(const DatabaseSide& side, const DetailView& view) {
+  if (view.outcome == DetailOutcome::NotShown) {
+    EmptyLimits(side);
+  } else {
+    ShowLimits(side, view.limits);
   }
-  side.hf_box.SetText(side.hf_check.Checked() ? record.hf_text : std::string());
+  for (int k = 0; k < kCoefficientsPerRecord; ++k) {
+    side.Coefficient(k).SetText(view.coefficients[static_cast<std::size_t>(k)]);
+  }
+  side.hf_box.SetText(view.hf);
+  side.species_label.SetCaption(FrameSpeciesCaption(view));
 }
 
-void ShowTemperatureMessage(const DatabaseSide& side) {
-  MainWindowModel& window = side.window;
+void ShowTemperatureMessage(MainWindowModel& window, Db db) {
   window.platform.ShowMessage(
       Message{.text = ErrorMessageText("", {"Please check the temperatures for this species."},
                                        window.common.NewLine),
-              .title = side.db == Db::One ? "Check temperature  DB #1" : "Check temperature DB #2",
+              .title = db == Db::One ? "Check temperature  DB #1" : "Check temperature DB #2",
               .icon = MessageIcon::Information});
 }
-
-// Emptying a temperature field runs its change reaction, which finds the new species (or no
-// species) in the coefficient boxes.
-void ClearTemperatureFields(const DatabaseSide& side) {
-  side.cp_field.SetText("");
-  side.cp_second.SetVisible(false);
-  side.cp_result.SetText("");
-  side.h_field.SetText("");
-  side.h_second.SetVisible(false);
-  side.h_result.SetText("");
-  side.s_field.SetText("");
-  side.s_second.SetVisible(false);
-  side.s_result.SetText("");
-}
-
-}  // namespace
 
 DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
@@ -78,31 +65,17 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
     }
   }
 
-  const SpeciesView view = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
-  switch (view.outcome) {
-    case DetailOutcome::Shown:
-      ShowLimits(side, view.record.limit_texts);
-      ShowCoefficients(side, view.record);
-      ShowFrameSpecies(side, view.record, view.outcome);
-      break;
-    case DetailOutcome::Refused:
-      // The limits are shown, so the user sees why; no property can then be computed from
-      // another species' coefficients under this name.
-      ShowLimits(side, view.record.limit_texts);
-      ShowFrameSpecies(side, view.record, view.outcome);
-      ShowTemperatureMessage(side);
-      EmptyCoefficients(side);
-      break;
-    case DetailOutcome::NotShown:
-      // A record cut short after line 1 shows its limits for an instant, as line 1 is checked
-      // first; the view then shows no species rather than keep another one's data.
-      if (!view.record.lines[0].empty()) ShowLimits(side, view.record.limit_texts);
-      EmptyLimits(side);
-      EmptyCoefficients(side);
-      ClearFrameSpecies(side);
-      break;
-  }
-  ClearTemperatureFields(side);
+  const SpeciesView found = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
+  const DetailView view = DetailViewOf(found.outcome, found.record, side.hf_check.Checked());
+  if (view.outcome == DetailOutcome::Refused) ShowTemperatureMessage(window, db);
+  ShowDetailView(side, view);
+  // Emptying the temperature fields runs their reactions on the species now in the boxes.
+  DetailFields fields = FieldsOf(side);
+  std::vector<FieldFailure> failures;
+  const SpeciesInBoxes species(side);
+  fields.Clear(species.Get(), failures);
+  ShowFields(side, fields);
+  TellFieldFailures(window, db, failures);
   return view.outcome;
 }
 

@@ -22,6 +22,13 @@ class MainWindowModel;
 // Returns which of the three it was.
 DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db);
 
+// Writes a detail view's texts into the side's limit labels, limit texts, coefficient boxes
+// and Hf/R box; nothing else (no message, no temperature field).
+void ShowDetailView(const DatabaseSide& side, const DetailView& view);
+
+// The "Check temperature" message of a refused species.
+void ShowTemperatureMessage(MainWindowModel& window, Db db);
+
 // True when the side's detail view shows a species' coefficients (the first outcome above):
 // its limits label is set and the limits pass the temperature check. For observers of the
 // window (tests); the reactions use the outcome ShowSpeciesDetail returns.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/frame_species.h"
 
-#include "thermodb/thermo_record.h"
-
 namespace tabulon {
 
 namespace {
@@ -12,17 +10,13 @@ constexpr std::size_t kMostNameBytes = 100;
 
 }  // namespace
 
-std::string FrameSpeciesCaption(const ThermoRecord& record, DetailOutcome outcome) {
-  if (outcome == DetailOutcome::NotShown) return {};
-  std::string name = record.name.substr(0, kMostNameBytes);
-  if (record.name.size() > kMostNameBytes) name += "...";
-  std::string caption = "Shown: " + name + " (line " + std::to_string(record.line_number) + ")";
-  if (outcome == DetailOutcome::Refused) caption += ", its temperatures refused";
+std::string FrameSpeciesCaption(const DetailView& view) {
+  if (view.outcome == DetailOutcome::NotShown) return {};
+  std::string name = view.species.substr(0, kMostNameBytes);
+  if (view.species.size() > kMostNameBytes) name += "...";
+  std::string caption = "Shown: " + name + " (line " + std::to_string(view.line_number) + ")";
+  if (view.outcome == DetailOutcome::Refused) caption += ", its temperatures refused";
   return caption;
-}
-
-void ShowFrameSpecies(const DatabaseSide& side, const ThermoRecord& record, DetailOutcome outcome) {
-  side.species_label.SetCaption(FrameSpeciesCaption(record, outcome));
 }
 
 void ClearFrameSpecies(const DatabaseSide& side) {

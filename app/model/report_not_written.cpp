@@ -1,24 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/report_not_written.h"
 
-#include <string>
-
 #include "app/model/main_window_model.h"
 #include "common/message_text.h"
-#include "compare/report_file.h"
 
 namespace tabulon {
 
-void ShowReportNotWritten(MainWindowModel& window, std::string_view title,
-                          std::string_view file_name, const ReportFailure& failure) {
-  const std::string not_written = std::string(file_name) + " was not written completely:";
-  window.platform.ShowMessage(
-      Message{.text = ErrorMessageText(failure.Description(), {not_written, failure.Detail()},
-                                       window.common.NewLine),
-              .title = std::string(title),
-              .icon = MessageIcon::Error});
-  Label& status = file_name == "Comp.txt" ? window.msglbl1 : window.msglbl2;
-  status.SetCaption(std::string(file_name) + " not written completely");
+namespace {
+
+std::string Reason(const Failure& failure) {
+  if (failure.Kind() == FailureKind::FileFailure) return failure.Detail();
+  std::string reason(failure.Description());
+  if (!failure.Detail().empty()) reason += " (" + failure.Detail() + ")";
+  return reason;
+}
+
+std::string_view FileName(ReportName report) {
+  return report == ReportName::Comp ? "Comp.txt" : "Comp2.txt";
+}
+
+}  // namespace
+
+ReportOutcome ReportNotWrittenAfter(MainWindowModel& window, ReportName report,
+                                    const Failure& failure) {
+  Label& status = report == ReportName::Comp ? window.msglbl1 : window.msglbl2;
+  status.SetCaption(std::string(FileName(report)) + " not written completely");
+  return ReportOutcome::NotWritten(failure);
+}
+
+ReportOutcome ShowReportNotWritten(MainWindowModel& window, ReportName report,
+                                   const std::string& path, const Failure& failure) {
+  const std::string not_written = std::string(FileName(report)) + " was not written completely:";
+  window.platform.ShowMessage(Message{
+      .text = ErrorMessageText(failure.Description(), {not_written, path + ": " + Reason(failure)},
+                               window.common.NewLine),
+      .title = report == ReportName::Comp ? "Compare" : "Compare Common Species",
+      .icon = MessageIcon::Error});
+  return ReportNotWrittenAfter(window, report, failure);
 }
 
 }  // namespace tabulon

@@ -39,4 +39,10 @@ std::string CheckNameScan(std::string_view data);
 // on the second.
 std::string CheckRecordLookup(std::string_view data);
 
+// The database writer on the input as a database, read in memory: the file is checked, every
+// join repaired (one set and both sets, every refit allowed) and the file merged with itself
+// (every name taken, repeats dropped); writing it with no change gives the input's bytes back,
+// and for an input that loads, each output loads and reads back as the writer says it wrote it.
+std::string CheckDatabaseWriter(std::string_view data);
+
 }  // namespace tabulon::fuzz

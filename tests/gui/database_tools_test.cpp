@@ -251,6 +251,10 @@ TEST_F(DatabaseToolsTest, ASpeciesChosenElsewhereShowsInItsListAndFrameCaption) 
   };
   Load(copy("a.dat", "therm_a.dat"), copy("b.dat", "therm_b.dat"));
   QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);  // fills the comparison lists
+  // Compare Common Species leaves the last common species in both frames.
+  QTest::mouseClick(Find<QPushButton>("CMD4"), Qt::LeftButton);
+  EXPECT_EQ(view->LabelOf(model.FrameSpecies1).text(), "Shown: OH (line 39)");
+  EXPECT_EQ(view->LabelOf(model.FrameSpecies2).text(), "Shown: OH (line 22)");
   QWidget* findings = Open("CheckDB2", "FindingsDB2");
   QWidget* differences = Open("Differences", "DifferencesView");
   ASSERT_TRUE(findings && differences);

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare/comp_report.h"
+
+#include "common/leading_number.h"
+#include "common/number_text.h"
+#include "compare/report_file.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr std::string_view kColumnSeparator = "     |     ";
+constexpr std::string_view kTildes = "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~";
+constexpr std::string_view kRule = "*-----------------------------------------*";
+
+std::string CoefficientLabel(int coefficient) {
+  return coefficient < kCoefficientsPerSet
+             ? "a" + std::to_string(coefficient + 1)
+             : "a'" + std::to_string(coefficient - kCoefficientsPerSet + 1);
+}
+
+// "label // text1     |     text2"
+std::string Row(std::string_view label, std::string_view text1, std::string_view text2) {
+  std::string row(label);
+  row += " // ";
+  row += text1;
+  row += kColumnSeparator;
+  row += text2;
+  return row;
+}
+
+std::string DatabaseLine(std::string_view db, std::string_view path, int count) {
+  return "DB #" + std::string(db) + ": " + std::string(path) + "\t" + NumberText(count) +
+         " Species";
+}
+
+std::string SectionHeading(std::string_view title, std::size_t count) {
+  return std::string(title) + "   " + NumberText(static_cast<double>(count));
+}
+
+void WriteEmptyLines(ReportSink& sink, int lines) {
+  for (int i = 0; i < lines; ++i) sink.WriteLine("");
+}
+
+// The record block of `name`: its four lines, line 1 upper-cased; nothing when the file holds
+// no such record.
+void WriteRecordBlock(ReportSink& sink, const ThermoFile& file, std::string_view path,
+                      const std::string& name) {
+  if (!file.Readable()) {
+    throw Failure(FailureKind::FileFailure,
+                  "the database " + std::string(path) + " cannot be read");
+  }
+  const ThermoRecord* record = file.Find(name);
+  if (record == nullptr) return;
+  if (!record->Complete()) {
+    throw Failure(FailureKind::FileFailure, "the record of " + name + " in " + std::string(path) +
+                                                " ends before its fourth line");
+  }
+  sink.WriteLine(record->Line1Upper());
+  for (int k = 1; k < kLinesPerRecord; ++k) sink.WriteLine(record->Line(k));
+}
+
+// The species of one database only: heading, tildes, their records, then the closing rule.
+void WriteOneSidedSection(ReportSink& sink, std::string_view title,
+                          std::span<const std::string> names, const ThermoFile& file,
+                          std::string_view path) {
+  sink.WriteLine(SectionHeading(title, names.size()));
+  sink.WriteLine(kTildes);
+  for (const std::string& name : names) WriteRecordBlock(sink, file, path, name);
+  WriteEmptyLines(sink, 2);
+  sink.WriteLine(kRule);
+  WriteEmptyLines(sink, 2);
+}
+
+// Shows `name` in both views and writes what differs between them. The differing texts are
+// padded in the boxes too, where they stand until the next species is shown.
+void WriteCommonSpecies(ReportSink& sink, const CompReportInput& input, const std::string& name,
+                        std::array<DetailViewRun, 2>& views, std::vector<RunEvent>& events) {
+  sink.WriteLine(name);
+  views[0].Select(name, input.db1->Find(name), events);
+  views[1].Select(name, input.db2->Find(name), events);
+  auto& boxes1 = views[0].View().coefficients;
+  auto& boxes2 = views[1].View().coefficients;
+  for (std::size_t j = 0; j < kCoefficientsPerRecord; ++j) {
+    if (boxes1[j] == boxes2[j]) continue;
+    boxes1[j] = CoefficientInRow(boxes1[j]);
+    boxes2[j] = CoefficientInRow(boxes2[j]);
+    sink.WriteLine(Row(CoefficientLabel(static_cast<int>(j)), boxes1[j], boxes2[j]));
+    WriteEmptyLines(sink, 1);
+  }
+  // A numeric comparison: an empty text and a zero agree.
+  if (input.hf_asked[0] && input.hf_asked[1] &&
+      LeadingNumber(views[0].View().hf) != LeadingNumber(views[1].View().hf)) {
+    sink.WriteLine(Row("Ravuva's Heat of Formation", views[0].View().hf, views[1].View().hf));
+    WriteEmptyLines(sink, 1);
+  }
+}
+
+}  // namespace
+
+std::string CoefficientInRow(std::string_view text) {
+  if (LeadingNumber(text) > 0) return " " + std::string(text);
+  return std::string(text);
+}
+
+ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
+  ReportRunResult result;
+  std::array<DetailViewRun, 2> views = {
+      DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
+      DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
+  try {
+    sink.WriteLine(DatabaseLine("1", input.db1_path, input.db1_count));
+    sink.WriteLine(DatabaseLine("2", input.db2_path, input.db2_count));
+    WriteEmptyLines(sink, 1);
+    WriteOneSidedSection(sink, "List of species in DB # 1 but not in DB # 2", input.only1,
+                         *input.db1, input.db1_path);
+    WriteOneSidedSection(sink, "List of species in DB # 2 but not in DB # 1", input.only2,
+                         *input.db2, input.db2_path);
+    sink.WriteLine(SectionHeading("List of common species", input.common.size()));
+    sink.WriteLine(kTildes);
+    sink.WriteLine("Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4");
+    sink.WriteLine("Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4");
+    sink.WriteLine("Coef // Mech1         | Mech2    ");
+    for (const std::string& name : input.common) {
+      WriteCommonSpecies(sink, input, name, views, result.events);
+    }
+  } catch (const ReportFailure& failure) {
+    result.NotWritten(failure);
+  } catch (const Failure& failure) {
+    result.failure = failure;
+  }
+  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
+  return result;
+}
+
+}  // namespace tabulon

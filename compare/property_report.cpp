@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "compare/property_report.h"
+
+#include <vector>
+
+#include "common/leading_number.h"
+#include "common/number_text.h"
+#include "compare/ratio_text.h"
+#include "compare/report_file.h"
+
+namespace tabulon {
+
+namespace {
+
+constexpr int kTemperatureLineTabs = 9;
+
+// The species line: the name, then Cp, H and S of both databases, each pair with its ratio.
+// Throws when a ratio cannot be made.
+std::string SpeciesLine(const std::string& name, const std::array<DetailViewRun, 2>& views) {
+  std::string line = name;
+  for (Property property : {Property::Cp, Property::H, Property::S}) {
+    const std::string& one = views[0].Result(property);
+    const std::string& two = views[1].Result(property);
+    const std::string ratio = RatioText(one, two);
+    line += '\t' + one + '\t' + two + '\t' + ratio;
+  }
+  return line;
+}
+
+}  // namespace
+
+std::string TemperatureFieldText(double t) {
+  std::string text = NumberText(t);
+  if (text.starts_with(' ')) text.erase(0, 1);
+  return text;
+}
+
+ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& sink) {
+  ReportRunResult result;
+  std::array<DetailViewRun, 2> views = {
+      DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
+      DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
+  // Each species' records, looked up once for the three blocks.
+  std::vector<std::array<const ThermoRecord*, 2>> records;
+  records.reserve(input.common.size());
+  for (const std::string& name : input.common) {
+    records.push_back({input.db1->Find(name), input.db2->Find(name)});
+  }
+  try {
+    for (std::size_t block = 0; block < input.temperatures.size(); ++block) {
+      // Two lines of one blank between blocks; each temperature is read as its block begins.
+      if (block > 0) {
+        sink.WriteLine(" ");
+        sink.WriteLine(" ");
+      }
+      const double t = LeadingNumber(input.temperatures[block]);
+      if (block == 0) {
+        sink.WriteLine("DB #1: " + std::string(input.db1_path));
+        sink.WriteLine("DB #2: " + std::string(input.db2_path));
+        sink.WriteLine("Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)");
+        sink.WriteLine("");
+      }
+      sink.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
+      sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
+      const std::string field_text = TemperatureFieldText(t);
+      for (std::size_t i = 0; i < input.common.size(); ++i) {
+        const std::string& name = input.common[i];
+        for (std::size_t side = 0; side < 2; ++side) {
+          views[side].Select(name, records[i][side], result.events);
+        }
+        for (DetailViewRun& view : views) view.SetCpField(field_text, result.events);
+        std::string line;
+        try {
+          line = SpeciesLine(name, views);
+        } catch (const Failure& failure) {
+          result.failure = failure;
+          result.stopped_at = ReportRunResult::StoppedAt{name, field_text};
+          break;
+        }
+        sink.WriteLine(line);
+      }
+      if (result.stopped_at) break;
+    }
+  } catch (const ReportFailure& failure) {
+    result.NotWritten(failure);
+  } catch (const Failure& failure) {
+    result.failure = failure;
+  }
+  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
+  return result;
+}
+
+}  // namespace tabulon

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "properties/field_reactions.h"
+
+#include "common/leading_number.h"
+
+namespace tabulon {
+namespace {
+
+// Writes the outcome in the order the boxes change: main result, second box, then - unless the
+// evaluation failed - the out-of-range and zero-temperature texts.
+void ShowOutcome(FieldState& field, const FieldOutcome& outcome) {
+  if (outcome.main) field.result = *outcome.main;
+  if (outcome.second) {
+    field.second_shown = true;
+    field.second = *outcome.second;
+    field.second_red = outcome.second_red;
+  }
+  if (outcome.failure) return;
+  if (outcome.out_of_range) {
+    field.second_shown = false;
+    field.result = "xxx";
+  }
+  if (outcome.zero_temperature) {
+    field.second_shown = false;
+    field.result.clear();
+  }
+}
+
+}  // namespace
+
+void DetailFields::React(Property property, const FieldSpecies* species,
+                         std::vector<FieldFailure>& failures) {
+  FieldState& field = (*this)[property];
+  field.reacted = true;
+  field.second_shown = false;
+  field.second_red = false;
+  if (species == nullptr) return;
+  FieldOutcome outcome;
+  try {
+    // A temperature beyond the double range fails before anything is evaluated.
+    outcome = EvaluateField(property, LeadingNumber(field.text), *species);
+  } catch (const Failure& failure) {
+    failures.push_back({property, failure});
+    return;
+  }
+  ShowOutcome(field, outcome);
+  if (outcome.failure) {
+    failures.push_back({property, *outcome.failure});
+    return;
+  }
+  if (property == Property::Cp) {
+    const std::string text = field.text;
+    SetText(Property::H, text, species, failures);
+    SetText(Property::S, text, species, failures);
+  }
+}
+
+void DetailFields::SetText(Property property, std::string_view text, const FieldSpecies* species,
+                           std::vector<FieldFailure>& failures) {
+  FieldState& field = (*this)[property];
+  if (field.text == text) return;
+  field.text = text;
+  React(property, species, failures);
+}
+
+void DetailFields::Clear(const FieldSpecies* species, std::vector<FieldFailure>& failures) {
+  for (Property property : {Property::Cp, Property::H, Property::S}) {
+    SetText(property, "", species, failures);
+    (*this)[property].second_shown = false;
+    (*this)[property].result.clear();
+  }
+}
+
+}  // namespace tabulon
