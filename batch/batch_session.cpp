@@ -24,6 +24,8 @@ void PrintMessage(std::ostream& out, const Message& message) {
 
 BatchSession::BatchSession(std::ostream& err) : err_(err) {
   platform_.on_message = [this](const Message& message) { PrintMessage(err_, message); };
+  platform_.reports_folder_hint =
+      "To write the reports elsewhere, give tabulon-batch compare a folder with --out-dir DIR.";
   window_.Load();
 }
 

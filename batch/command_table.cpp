@@ -36,15 +36,18 @@ const BatchCommand kCommands[] = {
      {"--hf"},
      RunShow},
     {"compare",
-     "DB1 DB2 [--temps A,B,C] [--hf]",
+     "DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]",
      "compare two databases, write the reports",
      "Loads both databases, runs Compare and, when common species were found, the property\n"
      "comparison. Prints the counts and the status messages; writes Comp.txt and Comp2.txt\n"
-     "next to DB1.\n"
+     "next to DB1, or into DIR.\n"
+     "Exit status: 0 both reports written in full, 1 a database not loaded or a report not\n"
+     "written completely (its message and status line say why), 2 wrong usage.\n"
      "  --temps A,B,C   the three temperatures of the property comparison\n"
      "                  (default 300,1000,2000)\n"
-     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n",
-     {"--temps", "--hf"},
+     "  --hf            tick both Hf/R boxes, so Comp.txt compares the Hf/R values too\n"
+     "  --out-dir DIR   write the reports into the folder DIR (it must exist)\n",
+     {"--temps", "--hf", "--out-dir"},
      RunCompare},
     {"check",
      "DB [--tol-cp X] [--tol-h X] [--tol-s X] [--format text|csv|json]",
@@ -81,7 +84,7 @@ const BatchCommand kCommands[] = {
      {"--csv"},
      RunRecords},
     {"table",
-     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si]",
+     "DB NAME [--db2 DB2] [--from A --to B --step C] [--si] [--per-mass]",
      "Cp, H, S and G of one species over a range of T, as CSV",
      "Prints T,Cp1,H1,S1,G1 (with --db2 also Cp2,H2,S2,G2 and the differences dCp,dH,dS,dG,\n"
      "DB #1 minus DB #2) at T = A, A+C, ... up to B, from the species' records themselves.\n"
@@ -90,8 +93,11 @@ const BatchCommand kCommands[] = {
      "  --db2 DB2        the same species in a second database\n"
      "  --from, --to, --step   the temperatures (default 300, 3000, 100 K)\n"
      "  --si             J/mol/K and kJ/mol with R = 8.314462618 (default: cal/mol/K and\n"
-     "                   kcal/mol with the window's R, 1.9872 in single precision)\n",
-     {"--db2", "--from", "--to", "--step", "--si"},
+     "                   kcal/mol with the window's R, 1.9872 in single precision)\n"
+     "  --per-mass       per mass of the species, from its molecular weight: J/kg/K and\n"
+     "                   kJ/kg with --si, cal/g/K and kcal/g otherwise; refused when the\n"
+     "                   weight is unknown\n",
+     {"--db2", "--from", "--to", "--step", "--si", "--per-mass"},
      RunTable},
     {"repair",
      "DB --out NEW [--tol-cp X] [--tol-h X] [--tol-s X] [--species A,B] [--refit both] "

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]: loads the two databases as the window
-// would, clicks Compare and, when the window then offers it, the property comparison.
+// tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]: loads the two databases
+// as the window would, clicks Compare and, when the window then offers it, the property
+// comparison; the reports go to DIR when given, otherwise beside DB1.
 #include <array>
 #include <optional>
 #include <ostream>
 
 #include "app/model/compare_databases.h"
 #include "app/model/property_report.h"
+#include "app/model/reports_folder.h"
 #include "batch/batch_session.h"
 #include "batch/commands.h"
 
@@ -19,6 +21,7 @@ struct CompareArgs {
   std::string db2;
   std::optional<std::array<std::string, 3>> temps;  // texts for Ktxt, Ktxt2, Ktxt3
   bool hf = false;
+  std::optional<std::string> out_dir;  // the reports folder
 };
 
 // "A,B,C" into its three texts, each kept exactly as given (empty ones too).
@@ -44,6 +47,9 @@ std::optional<CompareArgs> ParseArgs(const std::vector<std::string>& args) {
       if (++i == args.size() || parsed.temps) return std::nullopt;
       parsed.temps = SplitTemps(args[i]);
       if (!parsed.temps) return std::nullopt;
+    } else if (args[i] == "--out-dir") {
+      if (++i == args.size() || parsed.out_dir || args[i].empty()) return std::nullopt;
+      parsed.out_dir = args[i];
     } else if (args[i].starts_with("--")) {
       return std::nullopt;
     } else {
@@ -81,6 +87,7 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
   MainWindowModel& window = session.Window();
   bool complete = session.Load(Db::One, parsed->db1);
   complete = session.Load(Db::Two, parsed->db2) && complete;
+  if (parsed->out_dir) ChooseReportsFolder(window, *parsed->out_dir);
   if (parsed->hf) {
     window.Ck1.SetChecked(true);
     window.Ck2.SetChecked(true);

@@ -13,6 +13,8 @@ bool ParseSpeciesArgs(const std::vector<std::string>& args,
     const std::string& arg = args[i];
     if (arg == "--si") {
       parsed.si = true;
+    } else if (arg == "--per-mass") {
+      parsed.per_mass = true;
     } else if (arg == "--db2" || std::find(valued_options.begin(), valued_options.end(), arg) !=
                                      valued_options.end()) {
       if (i + 1 == args.size()) return false;
@@ -40,8 +42,11 @@ bool LoadSpeciesSources(const SpeciesArgs& args, const char* command,
   if (args.db2) sources.push_back(LoadSpeciesSource(*args.db2, args.name));
   bool usable = true;
   for (const SpeciesSource& source : sources) {
-    if (source.Usable()) continue;
-    err << "tabulon-batch " << command << ": " << source.problem << '\n';
+    const std::string problem = !source.Usable() ? source.problem
+                                : args.per_mass  ? source.PerMassProblem()
+                                                 : "";
+    if (problem.empty()) continue;
+    err << "tabulon-batch " << command << ": " << problem << '\n';
     usable = false;
   }
   return usable;

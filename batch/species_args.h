@@ -10,13 +10,15 @@
 
 namespace tabulon::batch {
 
-// The arguments that `table` and `plot` share: DB NAME [--db2 DB2] [--si], and the options
+// The arguments that `table` and `plot` share: DB NAME [--db2 DB2] [--si] [--per-mass], and
+// the options
 // each adds (with a value, such as --from 300, or without, such as --si).
 struct SpeciesArgs {
   std::string db1;
   std::string name;
   std::optional<std::string> db2;
   bool si = false;
+  bool per_mass = false;                                     // --per-mass
   std::vector<std::pair<std::string, std::string>> options;  // the command's own, in order
 };
 
@@ -25,8 +27,9 @@ struct SpeciesArgs {
 bool ParseSpeciesArgs(const std::vector<std::string>& args,
                       const std::vector<std::string>& valued_options, SpeciesArgs& parsed);
 
-// The species of DB #1 and, with --db2, of DB #2. False when one of them cannot be evaluated;
-// the reason has then been written to `err`, prefixed by `command`.
+// The species of DB #1 and, with --db2, of DB #2. False when one of them cannot be evaluated,
+// or with --per-mass has no known weight; the reason has then been written to `err`, prefixed
+// by `command`.
 bool LoadSpeciesSources(const SpeciesArgs& args, const char* command,
                         std::vector<SpeciesSource>& sources, std::ostream& err);
 

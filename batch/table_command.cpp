@@ -33,12 +33,14 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
   if (!LoadSpeciesSources(parsed, "table", sources, err)) return 1;
   std::vector<std::optional<TwoRangeNasa7>> records;
   std::vector<std::string> suffixes;
+  std::vector<Units> units;
   for (const SpeciesSource& source : sources) {
     records.push_back(source.ranges);
     suffixes.push_back(std::to_string(records.size()));
+    units.push_back(*source.UnitsIn({.si = parsed.si, .per_mass = parsed.per_mass}));
   }
-  const PropertyTable table = BuildPropertyTable(records, suffixes, TableTemperatures(range),
-                                                 parsed.si ? kSIUnits : kWindowUnits);
+  const PropertyTable table =
+      BuildPropertyTable(records, suffixes, TableTemperatures(range), units);
   out << TableText(table, ',');
   return 0;
 }

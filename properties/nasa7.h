@@ -50,6 +50,12 @@ struct Units {
 inline const Units kWindowUnits{double(kRGas), "cal/mol/K", "kcal/mol"};
 inline const Units kSIUnits{8.314462618, "J/mol/K", "kJ/mol"};
 
+// How a plot or a table gives its values: the window's units or SI, per mole or per mass.
+struct UnitChoice {
+  bool si = false;
+  bool per_mass = false;
+};
+
 // The same quantities per mass of a species of `molecular_weight` g/mol: the gas constant
 // divided by the weight, in J/kg/K and kJ/kg (si, the weight taken in kg/mol) or in cal/g/K and
 // kcal/g (the window's R).

@@ -52,6 +52,14 @@ TableColumns EvaluateColumns(const TwoRangeNasa7& record, const std::vector<doub
 PropertyTable BuildPropertyTable(const std::vector<std::optional<TwoRangeNasa7>>& records,
                                  const std::vector<std::string>& suffixes,
                                  const std::vector<double>& temperatures, const Units& units) {
+  return BuildPropertyTable(records, suffixes, temperatures,
+                            std::vector<Units>(records.size(), units));
+}
+
+PropertyTable BuildPropertyTable(const std::vector<std::optional<TwoRangeNasa7>>& records,
+                                 const std::vector<std::string>& suffixes,
+                                 const std::vector<double>& temperatures,
+                                 const std::vector<Units>& units) {
   static constexpr const char* kNames[] = {"Cp", "H", "S", "G"};
   PropertyTable table;
   table.header.push_back("T");
@@ -59,7 +67,7 @@ PropertyTable BuildPropertyTable(const std::vector<std::optional<TwoRangeNasa7>>
   for (std::size_t k = 0; k < records.size(); ++k) {
     for (const char* name : kNames) table.header.push_back(name + suffixes[k]);
     columns.push_back(
-        records[k] ? EvaluateColumns(*records[k], temperatures, units)
+        records[k] ? EvaluateColumns(*records[k], temperatures, units[k])
                    : TableColumns{std::vector<std::optional<Properties>>(temperatures.size())});
   }
   const bool differences = records.size() == 2;

@@ -47,6 +47,11 @@ struct PropertyTable {
 PropertyTable BuildPropertyTable(const std::vector<std::optional<TwoRangeNasa7>>& records,
                                  const std::vector<std::string>& suffixes,
                                  const std::vector<double>& temperatures, const Units& units);
+// The same with each record in units of its own (per mass, each species has its own weight).
+PropertyTable BuildPropertyTable(const std::vector<std::optional<TwoRangeNasa7>>& records,
+                                 const std::vector<std::string>& suffixes,
+                                 const std::vector<double>& temperatures,
+                                 const std::vector<Units>& units);
 
 // The shortest text that reads back to the same double (std::to_chars); zero of either sign is
 // "0".

@@ -8,7 +8,7 @@
 namespace tabulon {
 
 SpeciesSource LoadSpeciesSource(const std::string& path, std::string_view name) {
-  SpeciesSource source{path, UpperAscii(name), std::nullopt, {}};
+  SpeciesSource source{path, UpperAscii(name), std::nullopt, {}, std::nullopt, {}};
   const ThermoFile file = ThermoFile::Read(path);
   if (!file.Readable()) {
     source.problem = "cannot read " + path;
@@ -26,7 +26,24 @@ SpeciesSource LoadSpeciesSource(const std::string& path, std::string_view name) 
   } else {
     source.ranges = TwoRangeNasa7::Of(*record);
   }
+  if (record) {
+    source.molecular_weight = record->molecular_weight;
+    source.formula = FormulaText(record->Fields().composition, "");
+  }
   return source;
+}
+
+std::string SpeciesSource::PerMassProblem() const {
+  if (molecular_weight) return {};
+  return "the molecular weight of " + name + " in " + path + " is unknown (" +
+         (formula.empty() ? std::string("no composition") : "formula " + formula) +
+         "), so its properties cannot be given per mass";
+}
+
+std::optional<Units> SpeciesSource::UnitsIn(UnitChoice choice) const {
+  if (!choice.per_mass) return choice.si ? kSIUnits : kWindowUnits;
+  if (!molecular_weight) return std::nullopt;
+  return PerMassUnits(choice.si, *molecular_weight);
 }
 
 }  // namespace tabulon

@@ -16,8 +16,14 @@ struct SpeciesSource {
   std::string name;  // upper-cased, as the species lists hold it
   std::optional<TwoRangeNasa7> ranges;
   std::string problem;  // empty when `ranges` holds a value; otherwise a sentence for the user
+  std::optional<double> molecular_weight;  // g/mol from the record's composition, when known
+  std::string formula;                     // the composition as written ("C1H4")
 
   bool Usable() const { return ranges.has_value(); }
+  // Why the species' properties cannot be given per mass (its weight is unknown), or empty.
+  std::string PerMassProblem() const;
+  // The units of its properties in `choice`; empty when PerMassProblem says why not.
+  std::optional<Units> UnitsIn(UnitChoice choice) const;
 };
 
 // Looks `name` up in the database at `path` (the record the window's detail view would show)

@@ -26,7 +26,7 @@ TEST(BatchCommandLine, HelpGoesToStdoutAndNamesEveryCommand) {
   EXPECT_TRUE(help.out.starts_with("usage: tabulon-batch ")) << help.out;
   for (const char* usage :
        {"tabulon-batch list DB\n", "tabulon-batch show DB NAME [--hf] [T ...]\n",
-        "tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf]\n"}) {
+        "tabulon-batch compare DB1 DB2 [--temps A,B,C] [--hf] [--out-dir DIR]\n"}) {
     EXPECT_NE(help.out.find(usage), std::string::npos) << usage;
   }
   const BatchRun short_help = RunBatch({"-h"}, dir);

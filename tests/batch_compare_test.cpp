@@ -65,6 +65,8 @@ TEST(BatchCompare, WrongUsageExitsWith2) {
       {"compare", a, a, "--temps", "300,1000,2000,3000"},
       {"compare", a, a, "--temps", "1,2,3", "--temps", "1,2,3"},
       {"compare", a, a, "--bogus"},
+      {"compare", a, a, "--out-dir"},
+      {"compare", a, a, "--out-dir", ""},
   };
   for (const std::vector<std::string>& args : usages) {
     const BatchRun run = RunBatch(args, dir);
@@ -163,6 +165,8 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
     EXPECT_NE(run.err.find(c.on_stderr), std::string::npos) << run.err;
   }
 
+  // DB #1's folder cannot take Comp.txt: the message says how to write the reports elsewhere,
+  // and --out-dir does.
   std::filesystem::remove(dir.File("Comp.txt"));
   std::filesystem::create_directory(dir.File("Comp.txt"));
   const BatchRun blocked = RunBatch({"compare", ar, ar}, dir);
@@ -170,10 +174,19 @@ TEST(BatchCompare, IncompleteRunsExitWith1) {
   EXPECT_EQ(blocked.err,
             "Compare\n  File failure\n  TABULON has detected a problem.\n"
             "  Comp.txt was not written completely:\n  " +
-                dir.File("Comp.txt") + ": Is a directory\n");
+                dir.File("Comp.txt") +
+                ": Is a directory\n"
+                "  To write the reports elsewhere, give tabulon-batch compare a folder with "
+                "--out-dir DIR.\n");
   const std::vector<std::string> lines = OutputLines(blocked);
   ASSERT_EQ(lines.size(), 7u);
   EXPECT_EQ(lines[5], "msglbl1: Comp.txt not written completely");
+
+  TempDir out;
+  const BatchRun elsewhere = RunBatch({"compare", ar, ar, "--out-dir", out.Path().string()}, dir);
+  EXPECT_EQ(elsewhere.status, 0) << elsewhere.err;
+  EXPECT_TRUE(ReadBytes(out.File("Comp.txt")).starts_with("DB #1: " + ar + "\t"));
+  EXPECT_EQ(ReportLines(ReadBytes(out.File("Comp2.txt"))).size(), 21u);
 }
 
 }  // namespace

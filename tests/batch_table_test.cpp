@@ -51,12 +51,14 @@ double Number(const std::string& cell) {
 }
 
 // Cp, H, S, G of H2O from the exact sums of its coefficients (Python fractions; the logarithm
-// to 50 digits), rounded once to double.
+// to 50 digits), rounded once to double; per mole, or with per_mass divided by H2O's 18.015
+// g/mol (2 x 1.0080 + 15.999) in the test.
 struct Expected {
   const char* db;
   double t;
   bool si;
   double cp, h, s, g;
+  bool per_mass = false;
 };
 constexpr Expected kH2O[] = {
     {"therm_a.dat", 200, false, 7.9738106291343032, -58.581748471524818, 41.943337943222602,
@@ -77,6 +79,10 @@ constexpr Expected kH2O[] = {
      -448.56436500322411},
     {"therm_b.dat", 5000, false, 14.192665987886949, 0.1163387084529683, 75.524405033263889,
      -377.50568645786649},
+    {"therm_a.dat", 300, true, 33.585178840287867, -241.76387551329648, 189.04172191166384,
+     -298.47639208679561, true},
+    {"therm_b.dat", 1000, false, 9.8433750004338236, -51.583643402702648, 55.625584281853079,
+     -107.20922768455573, true},
 };
 
 TEST(BatchTable, ValuesAgreeWithAnIndependentExactEvaluation) {
@@ -86,6 +92,7 @@ TEST(BatchTable, ValuesAgreeWithAnIndependentExactEvaluation) {
     const std::string t = ShortestText(e.t);
     std::vector<std::string> args = {"table", Example(e.db), "h2o", "--from", t, "--to", t};
     if (e.si) args.push_back("--si");
+    if (e.per_mass) args.push_back("--per-mass");
     const BatchRun run = RunBatch(args, scratch);
     ASSERT_EQ(run.status, 0) << run.err;
     const auto rows = Csv(run.out);
@@ -94,10 +101,11 @@ TEST(BatchTable, ValuesAgreeWithAnIndependentExactEvaluation) {
     EXPECT_EQ(rows[1][0], t);
     // A few units in the last place: the double arithmetic against the exact sums. H and G
     // at 5000 K are small differences of large terms, so their bound is absolute.
-    const double expected[] = {e.cp, e.h, e.s, e.g};
+    const double per = e.per_mass ? (e.si ? 0.018015 : 18.015) : 1;
+    const double expected[] = {e.cp / per, e.h / per, e.s / per, e.g / per};
     for (int k = 0; k < 4; ++k) {
       const double got = Number(rows[1][1 + k]);
-      EXPECT_NEAR(got, expected[k], 1e-13 * std::max(30.0, std::fabs(expected[k]))) << k;
+      EXPECT_NEAR(got, expected[k], 1e-13 * std::max(30.0 / per, std::fabs(expected[k]))) << k;
     }
   }
 }
@@ -148,11 +156,16 @@ TEST(BatchTable, EveryCellIsTheEvaluationOfTheRecordToTheLastDigit) {
 struct Misuse {
   std::vector<std::string> args;
   int status;
-  const char* message;  // part of stderr
+  std::string message;  // part of stderr
 };
 
 TEST(BatchTable, WrongUsageAndMissingSpeciesSaySoWithoutATable) {
   const std::string a = Example("therm_a.dat");
+  const TempDir scratch;
+  // A species whose composition names no element has no weight to divide by.
+  std::string bytes = testing::ReadBytes(a);
+  bytes.replace(bytes.find("MOLEC AR  1"), 11, "MOLEC QS  1");
+  const std::string odd = scratch.Write("odd.dat", bytes);
   const Misuse cases[] = {
       {{"table", a}, 2, "usage:"},
       {{"table", a, "H2O", "--step"}, 2, "usage:"},
@@ -163,8 +176,10 @@ TEST(BatchTable, WrongUsageAndMissingSpeciesSaySoWithoutATable) {
       {{"table", a, "H2O", "--step", "1e-9"}, 2, "more than 1000000 rows"},
       {{"table", a, "NOSUCH"}, 1, "NOSUCH is not in"},
       {{"table", a, "H2O", "--db2", Example("missing.dat")}, 1, "cannot read"},
+      {{"table", odd, "AR", "--per-mass"},
+       1,
+       "the molecular weight of AR in " + odd + " is unknown (formula Qs1)"},
   };
-  const TempDir scratch;
   for (const Misuse& m : cases) {
     const BatchRun run = RunBatch(m.args, scratch);
     EXPECT_EQ(run.status, m.status) << m.message;

@@ -41,8 +41,8 @@ bool DetailViewEmpty(const TestWindow& t) {
 struct FileChange {
   const char* what;
   void (*change)(const TempDir& dir, const std::string& db);
-  std::string a1;     // what PropTxt(0) then shows for AR; empty: the view shows nothing
-  bool report_whole;  // whether Comp.txt is then written in full
+  std::string a1;  // what PropTxt(0) then shows for AR; empty: the view shows nothing
+  bool ne_shown;   // whether the file still shows NE (it stands before AR)
 };
 
 const FileChange kChanges[] = {
@@ -68,13 +68,13 @@ const FileChange kChanges[] = {
        const std::string bytes = ReadBytes(db);
        dir.Write("db.dat", bytes.substr(0, bytes.find("AR ") + 200));
      },
-     "", false},
+     "", true},
     {"grown past 1 GiB",
      [](const TempDir&, const std::string& db) {
        fs::resize_file(db, (std::uintmax_t{1} << 30) + 1);
      },
      "", false},
-    {"emptied", [](const TempDir& dir, const std::string&) { dir.Write("db.dat", ""); }, "", true},
+    {"emptied", [](const TempDir& dir, const std::string&) { dir.Write("db.dat", ""); }, "", false},
 };
 
 TEST(HostileWindow, ASelectionShowsTheFileAsItIsNowOrNothing) {
@@ -103,7 +103,10 @@ TEST(HostileWindow, ASelectionShowsTheFileAsItIsNowOrNothing) {
   }
 }
 
-TEST(HostileWindow, AComparisonOfFilesThatChangedEndsOrReportsTheFilesAsTheyAreNow) {
+// Both species are common, so no record of DB #1's file is needed whole: a species that the
+// file no longer shows is compared with DB #1's boxes empty, and the report is whole.
+TEST(HostileWindow, AComparisonOfFilesThatChangedReportsTheFilesAsTheyAreNow) {
+  const std::string empty_a1 = "a1 //      |      2.50000000E+00\r\n\r\n";
   for (const FileChange& c : kChanges) {
     SCOPED_TRACE(c.what);
     TempDir dir;
@@ -117,11 +120,21 @@ TEST(HostileWindow, AComparisonOfFilesThatChangedEndsOrReportsTheFilesAsTheyAreN
     t.window.CMD3.Click();
     EXPECT_TRUE(t.platform.messages.empty());
     EXPECT_TRUE(second.Unchanged());
-    // Every species is common: one that the file no longer holds in full, or that cannot be
-    // read at all, is compared with that side's boxes empty, and the report is whole.
-    EXPECT_EQ(t.window.msglbl1.Caption(), kCompReportDone);
-    EXPECT_TRUE(t.platform.silent_failures.empty());
+    EXPECT_EQ(t.window.msglbl1.Caption(), "Output copied to: Comp.txt");
     EXPECT_TRUE(t.window.CMD4.Visible());
+
+    const std::string report = ReadBytes(dir.File("Comp.txt"));
+    const std::size_t ar = report.find("Coef // Mech1         | Mech2    \r\nAR\r\n");
+    ASSERT_NE(ar, std::string::npos) << report;
+    const std::string blocks = report.substr(report.find("AR\r\n", ar));
+    const std::string ar_a1 =
+        c.a1.empty() ? empty_a1 : "a1 //  " + c.a1 + "     |      2.50000000E+00\r\n\r\n";
+    EXPECT_TRUE(blocks.starts_with("AR\r\n" + ar_a1)) << blocks;
+    const std::string ne = blocks.substr(blocks.find("NE\r\n"));
+    EXPECT_EQ(ne == "NE\r\n", c.ne_shown) << ne;
+    if (!c.ne_shown) {
+      EXPECT_TRUE(ne.starts_with("NE\r\n" + empty_a1)) << ne;
+    }
   }
 }
 
@@ -206,7 +219,7 @@ TEST(HostileWindow, AListOf32767SpeciesIsSelectedAndComparedAsAShortOne) {
   t.window.CMD3.Click();
   EXPECT_EQ(t.window.List3Nbr.Caption(), "(1)");
   EXPECT_EQ(t.window.List4Nbr.Caption(), "(32766)");
-  EXPECT_EQ(t.window.msglbl1.Caption(), kCompReportDone);
+  EXPECT_EQ(t.window.msglbl1.Caption(), "Output copied to: Comp.txt");
   const std::string comp = ReadBytes(dir.File("Comp.txt"));
   EXPECT_EQ(std::count(comp.begin(), comp.end(), '\n'), 4 * 32766 + 23);
   t.window.CMD4.Click();

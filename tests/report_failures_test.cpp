@@ -2,13 +2,18 @@
 // How Compare and Compare Common Species end in the window when their run cannot finish,
 // whatever the failure: the message, the status line, the thermometer and what stays in the
 // report.
+#include <array>
 #include <filesystem>
+#include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/model/compare_databases.h"
+#include "app/model/property_report.h"
 #include "compare_fixture.h"
 
 namespace tabulon {
@@ -53,118 +58,80 @@ void CutHeAfterItsSecondLine(Comparison& s) {
 struct Failing {
   const char* what;
   bool property_report;  // CMD4, after a Compare that went through; otherwise CMD3
-  const char* hot_a1;    // HOT's a1 field in DB #1 (DB #2's is 2.5)
-  const char* temps[3];
+  std::array<const char*, 3> temps;
   void (*spoil)(Comparison&);
   const char* description;  // the message's first line
   const char* reason;       // its last line, after "<report's path>: "; <db1>, <db2> stand
                             // for the databases' paths
   const char* last_line;    // the last line left in the report; null: no report
+  bool refused;  // the report's own file was refused: the message says how to choose another
+                 // folder
+  const char* hot_a1 = "2.50000000E+00";  // HOT's a1 field in DB #1 (DB #2's is 2.5)
 };
 
-const char* const kTemps[3] = {"300", "1000", "2000"};
-const char* const kA1 = "2.50000000E+00";
+constexpr bool kRefused = true;
+const std::string kHint =
+    "To write the reports elsewhere, choose a folder with \"Reports folder\" at the top right of "
+    "the comparison frame.";
+
+Failing Compare(const char* what, void (*spoil)(Comparison&), const char* description,
+                const char* reason, const char* last_line, bool refused = false,
+                const char* hot_a1 = "2.50000000E+00") {
+  return {what, false, {}, spoil, description, reason, last_line, refused, hot_a1};
+}
+Failing PropertyReport(const char* what, std::array<const char*, 3> temps,
+                       void (*spoil)(Comparison&), const char* description, const char* reason,
+                       const char* last_line, bool refused = false) {
+  return {what, true, temps, spoil, description, reason, last_line, refused};
+}
+
+const std::array<const char*, 3> kTemps = {"300", "1000", "2000"};
+const char* const kTildes = "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~";
+
+void DiskIsFull(Comparison& s) {
+  s.disk_full = std::make_unique<DiskFull>();
+}
 
 const Failing kFailing[] = {
-    {"DB #1's file removed after loading",
-     false,
-     kA1,
-     {},
-     [](Comparison& s) { fs::remove(s.db1); },
-     "File failure",
-     "the database <db1> cannot be read",
-     "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
-    {"a one-sided DB #2 record cut after its second line",
-     false,
-     kA1,
-     {},
-     CutHeAfterItsSecondLine,
-     "File failure",
-     "the record of HE in <db2> ends before its fourth line",
-     "~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"},
-    {"a folder named Comp.txt",
-     false,
-     kA1,
-     {},
-     [](Comparison& s) { fs::create_directory(s.dir.File("Comp.txt")); },
-     "File failure",
-     "Is a directory",
-     nullptr},
-    {"the folder removed after loading",
-     false,
-     kA1,
-     {},
-     [](Comparison& s) { fs::remove_all(s.dir.Path()); },
-     "File failure",
-     "No such file or directory",
-     nullptr},
-    {"a read-only folder",
-     false,
-     kA1,
-     {},
-     [](Comparison& s) { s.no_write = std::make_unique<NoWritePermission>(s.dir.Path().string()); },
-     "File failure",
-     "Permission denied",
-     nullptr},
-    {"a full disk",
-     false,
-     kA1,
-     {},
-     [](Comparison& s) { s.disk_full = std::make_unique<DiskFull>(); },
-     "File failure",
-     "No space left on device",
-     nullptr},
-    {"a differing coefficient beyond the double range",
-     false,
-     "1E+400",
-     {},
-     nullptr,
-     "Overflow",
-     "Overflow (number beyond the double range)",
-     "HOT"},
-    {"a folder named Comp2.txt",
-     true,
-     kA1,
-     {"300", "1000", "2000"},
-     [](Comparison& s) { fs::create_directory(s.dir.File("Comp2.txt")); },
-     "File failure",
-     "Is a directory",
-     nullptr},
-    {"a read-only Comp2.txt",
-     true,
-     kA1,
-     {"300", "1000", "2000"},
-     [](Comparison& s) {
-       s.dir.Write("Comp2.txt", "an earlier report\r\n");
-       s.no_write = std::make_unique<NoWritePermission>(s.dir.File("Comp2.txt"));
-     },
-     "File failure",
-     "Permission denied",
-     "an earlier report"},
-    {"a full disk for Comp2.txt",
-     true,
-     kA1,
-     {"300", "1000", "2000"},
-     [](Comparison& s) { s.disk_full = std::make_unique<DiskFull>(); },
-     "File failure",
-     "No space left on device",
-     nullptr},
-    {"a first temperature beyond the double range",
-     true,
-     kA1,
-     {"1e400", "300", "300"},
-     nullptr,
-     "Overflow",
-     "Overflow (number beyond the double range)",
-     nullptr},
-    {"a second temperature beyond the double range",
-     true,
-     kA1,
-     {"300", "1e400", "300"},
-     nullptr,
-     "Overflow",
-     "Overflow (number beyond the double range)",
-     " "},
+    Compare(
+        "DB #1's file removed after loading", [](Comparison& s) { fs::remove(s.db1); },
+        "File failure", "the database <db1> cannot be read", kTildes),
+    Compare("a one-sided DB #2 record cut after its second line", CutHeAfterItsSecondLine,
+            "File failure", "the record of HE in <db2> ends before its fourth line", kTildes),
+    Compare(
+        "a folder named Comp.txt",
+        [](Comparison& s) { fs::create_directory(s.dir.File("Comp.txt")); }, "File failure",
+        "Is a directory", nullptr, kRefused),
+    Compare(
+        "the folder removed after loading", [](Comparison& s) { fs::remove_all(s.dir.Path()); },
+        "File failure", "No such file or directory", nullptr, kRefused),
+    Compare(
+        "a read-only folder",
+        [](Comparison& s) {
+          s.no_write = std::make_unique<NoWritePermission>(s.dir.Path().string());
+        },
+        "File failure", "Permission denied", nullptr, kRefused),
+    Compare("a full disk", DiskIsFull, "File failure", "No space left on device", nullptr,
+            kRefused),
+    Compare("a differing coefficient beyond the double range", nullptr, "Overflow",
+            "Overflow (number beyond the double range)", "HOT", false, "1E+400"),
+    PropertyReport(
+        "a folder named Comp2.txt", kTemps,
+        [](Comparison& s) { fs::create_directory(s.dir.File("Comp2.txt")); }, "File failure",
+        "Is a directory", nullptr, kRefused),
+    PropertyReport(
+        "a read-only Comp2.txt", kTemps,
+        [](Comparison& s) {
+          s.dir.Write("Comp2.txt", "an earlier report\r\n");
+          s.no_write = std::make_unique<NoWritePermission>(s.dir.File("Comp2.txt"));
+        },
+        "File failure", "Permission denied", "an earlier report", kRefused),
+    PropertyReport("a full disk for Comp2.txt", kTemps, DiskIsFull, "File failure",
+                   "No space left on device", nullptr, kRefused),
+    PropertyReport("a first temperature beyond the double range", {"1e400", "300", "300"}, nullptr,
+                   "Overflow", "Overflow (number beyond the double range)", nullptr),
+    PropertyReport("a second temperature beyond the double range", {"300", "1e400", "300"}, nullptr,
+                   "Overflow", "Overflow (number beyond the double range)", " "),
 };
 
 TEST(ReportFailures, ARunThatEndsEarlySaysWhyAndThatItsReportIsIncomplete) {
@@ -197,7 +164,8 @@ TEST(ReportFailures, ARunThatEndsEarlySaysWhyAndThatItsReportIsIncomplete) {
     EXPECT_EQ(m.title, c.property_report ? "Compare Common Species" : "Compare");
     EXPECT_EQ(m.icon, MessageIcon::Error);
     EXPECT_EQ(m.text, std::string(c.description) + "\r\nTABULON has detected a problem.\r\n" +
-                          file + " was not written completely:\r\n" + report + ": " + reason);
+                          file + " was not written completely:\r\n" + report + ": " + reason +
+                          (c.refused ? "\r\n" + kHint : ""));
     EXPECT_TRUE(s.t.platform.silent_failures.empty());
     EXPECT_EQ((c.property_report ? w.msglbl2 : w.msglbl1).Caption(),
               file + " not written completely");
@@ -263,6 +231,59 @@ TEST(ReportFailures, APropertyReportStoppedAtASpeciesSaysWhere) {
       EXPECT_EQ(s.t.platform.silent_failures[0].kind, FailureKind::NotANumber);
     }
   }
+}
+
+// Generated comparisons of small databases whose fields hold hostile texts (numbers beyond the
+// double range, limits of 0, blanks, words) at hostile temperatures: whatever happens, both
+// commands end with a status line that says how, and the outcome agrees with it.
+TEST(ReportFailures, EveryGeneratedComparisonEndsWithAStatusLine) {
+  const char* const fields[] = {"2.5", "2.5", "2.5", "1E+400", "0", "", "abc", "1.5D+02", "1E300"};
+  const char* const limits[] = {"200.000", "0.000", "-100.000", "1E400", "5000.000"};
+  const char* const temps[] = {"300", "", "1e400", "abc", "0", "-5", "1000"};
+  std::mt19937 random(20240517);
+  auto pick = [&random](const auto& options) {
+    return options[std::uniform_int_distribution<std::size_t>(0, std::size(options) - 1)(random)];
+  };
+  auto database = [&] {
+    std::vector<std::string> records;
+    for (const char* name : {"AR", "CH4", "N2"}) {
+      std::vector<std::string> f = GasFields();
+      for (int k = 0; k < 2; ++k)
+        f[std::uniform_int_distribution<std::size_t>(0, 14)(random)] = pick(fields);
+      records.push_back(GasRecord(name, f, "5000.000", pick(limits)));
+    }
+    return DatabaseText(records);
+  };
+  int ran = 0;
+  for (int i = 0; i < 100; ++i) {
+    TempDir dir;
+    TestWindow t;
+    LoadDatabaseFile(t, Db::One, dir.Write("db1.dat", database()));
+    LoadDatabaseFile(t, Db::Two, dir.Write("db2.dat", database()));
+    MainWindowModel& w = t.window;
+    const ReportOutcome comp = CompareDatabases(w);
+    EXPECT_EQ(w.msglbl1.Caption(), comp.end == ReportOutcome::End::Written
+                                       ? "Output copied to: Comp.txt"
+                                       : "Comp.txt not written completely")
+        << i;
+    if (!w.CMD4.Visible()) continue;
+    for (TextBox* box : {&w.Ktxt, &w.Ktxt2, &w.Ktxt3}) box->SetText(pick(temps));
+    const ReportOutcome comp2 = WritePropertyReport(w);
+    const std::string& status = w.msglbl2.Caption();
+    switch (comp2.end) {
+      case ReportOutcome::End::Written:
+        EXPECT_EQ(status, "Output copied to: Comp2.txt") << i;
+        break;
+      case ReportOutcome::End::Stopped:
+        EXPECT_TRUE(status.starts_with("Comp2.txt stops at ")) << i << status;
+        break;
+      default:
+        EXPECT_EQ(status, "Comp2.txt not written completely") << i;
+    }
+    EXPECT_EQ(w.THERMIMG.Visible(), comp2.end != ReportOutcome::End::Written) << i;
+    ++ran;
+  }
+  EXPECT_GT(ran, 30);  // enough runs reached the property report
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "app/model/compare_databases.h"
 #include "app/model/property_report.h"
+#include "app/model/reports_folder.h"
 #include "batch_run.h"
 #include "common/failure.h"
 #include "compare_fixture.h"
@@ -163,11 +164,12 @@ TEST(ReportSafety, AReportFolderThatCannotHoldAFileEndsTheCommandSayingWhy) {
   ReportSetup s("db1.dat", "other/db2.dat");
   TestWindow t;
   s.Load(t);
-  t.window.common.DB1Dir = s.db2 + "/";
+  ChooseReportsFolder(t.window, s.db2);
   const UnchangedFiles databases({s.db1, s.db2});
   t.window.CMD3.Click();
   ASSERT_EQ(t.platform.messages.size(), 1u);
-  EXPECT_TRUE(t.platform.messages[0].text.ends_with(": Not a directory"));
+  EXPECT_NE(t.platform.messages[0].text.find(s.db2 + "/Comp.txt: Not a directory\r\n"),
+            std::string::npos);
   EXPECT_EQ(t.window.msglbl1.Caption(), "Comp.txt not written completely");
   EXPECT_TRUE(databases.Unchanged());
 }

@@ -26,6 +26,9 @@ struct CommonValue {
   std::string DB2Path;
   std::string DB1Dir;
   std::string DB2Dir;
+  // The folder the reports go to, with its trailing separator, when the user chose one; empty:
+  // DB #1's folder (ReportsFolder says which).
+  std::string ReportsDir;
 
   // Temperature limits of the species shown in each detail view, as NumberText texts.
   std::string T1Low, T1High, T1Mid;

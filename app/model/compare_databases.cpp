@@ -6,6 +6,7 @@
 #include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
 #include "app/model/report_run_view.h"
+#include "app/model/reports_folder.h"
 #include "common/message_text.h"
 #include "compare/comp_report.h"
 #include "compare/repeated_species.h"
@@ -66,7 +67,7 @@ void CheckCounts(MainWindowModel& window) {
 ReportOutcome WriteCompReport(MainWindowModel& window) {
   const CommonValue& common = window.common;
   const auto [db1, db2] = ReadDatabasesForReport(window);
-  const std::string path = common.DB1Dir + "Comp.txt";
+  const std::string path = ReportsFolder(common) + "Comp.txt";
   ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
   const CompReportInput input{.db1 = &db1,
                               .db2 = &db2,
@@ -89,7 +90,10 @@ ReportOutcome WriteCompReport(MainWindowModel& window) {
     }
   }
   ShowReportRun(window, run);
-  if (run.failure) return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure);
+  if (run.failure) {
+    return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure,
+                                run.report_file_failed);
+  }
   return ReportOutcome::Written();
 }
 
@@ -107,8 +111,8 @@ ReportOutcome CompareDatabases(MainWindowModel& window) {
     ShowRemovalFailure(window, failure);
     return ReportNotWrittenAfter(window, ReportName::Comp, failure);
   } catch (const Failure& failure) {
-    return ShowReportNotWritten(window, ReportName::Comp, window.common.DB1Dir + "Comp.txt",
-                                failure);
+    return ShowReportNotWritten(window, ReportName::Comp, ReportsFolder(window.common) + "Comp.txt",
+                                failure, false);
   }
   const ReportOutcome outcome = WriteCompReport(window);
   if (outcome.end != ReportOutcome::End::Written) return outcome;

@@ -36,6 +36,10 @@ class PlatformServices {
   virtual void ShowMessage(const Message& message) = 0;
   // The full path of the chosen file, or nullopt when the user cancelled.
   virtual std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) = 0;
+  // The full path of a folder the user chose, starting in `initial_dir`; nullopt when the user
+  // cancelled.
+  virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                  const std::string& initial_dir) = 0;
   // The next ChooseOpenFile returns `path` without asking, as if the user had chosen it: a file
   // given on the command line, dropped on the window or taken from the recent files is loaded
   // by the load button's own reaction.
@@ -48,6 +52,12 @@ class PlatformServices {
   virtual void ShowAboutWindow() = 0;
   // Ends the program at once, without a question.
   virtual void EndProgram() = 0;
+  // How the user chooses another folder for the reports, told when a report cannot be written
+  // where it is: the window names its chooser, tabulon-batch its option.
+  virtual std::string HowToChooseReportsFolder() const {
+    return "To write the reports elsewhere, choose a folder with \"Reports folder\" at the top "
+           "right of the comparison frame.";
+  }
   // A command ended through its failure path without a message to the user. The window stays
   // silent, as its users expect; tabulon-batch prints the reason.
   virtual void NoteSilentFailure(std::string_view command, const Failure& failure) {

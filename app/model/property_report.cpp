@@ -4,6 +4,7 @@
 #include "app/model/main_window_model.h"
 #include "app/model/report_not_written.h"
 #include "app/model/report_run_view.h"
+#include "app/model/reports_folder.h"
 #include "common/failure.h"
 #include "common/message_text.h"
 #include "compare/property_report.h"
@@ -31,7 +32,7 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
   window.THERMIMG.SetVisible(false);
   window.msglbl2.SetCaption("");
   const auto [db1, db2] = ReadDatabasesForReport(window);
-  const std::string path = common.DB1Dir + "Comp2.txt";
+  const std::string path = ReportsFolder(common) + "Comp2.txt";
   ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
   const PropertyReportInput input{
       .db1 = &db1,
@@ -57,7 +58,10 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
     return ReportOutcome::Written();
   }
   window.THERMIMG.SetVisible(true);
-  if (!run.stopped_at) return ShowReportNotWritten(window, ReportName::Comp2, path, *run.failure);
+  if (!run.stopped_at) {
+    return ShowReportNotWritten(window, ReportName::Comp2, path, *run.failure,
+                                run.report_file_failed);
+  }
   // A species line that cannot be made ends the report there; only a division by zero is told.
   const bool told = run.failure->Kind() == FailureKind::DivisionByZero;
   if (told) {

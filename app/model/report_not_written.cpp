@@ -29,13 +29,16 @@ ReportOutcome ReportNotWrittenAfter(MainWindowModel& window, ReportName report,
 }
 
 ReportOutcome ShowReportNotWritten(MainWindowModel& window, ReportName report,
-                                   const std::string& path, const Failure& failure) {
+                                   const std::string& path, const Failure& failure,
+                                   bool file_refused) {
   const std::string not_written = std::string(FileName(report)) + " was not written completely:";
-  window.platform.ShowMessage(Message{
-      .text = ErrorMessageText(failure.Description(), {not_written, path + ": " + Reason(failure)},
-                               window.common.NewLine),
-      .title = report == ReportName::Comp ? "Compare" : "Compare Common Species",
-      .icon = MessageIcon::Error});
+  std::string text = ErrorMessageText(
+      failure.Description(), {not_written, path + ": " + Reason(failure)}, window.common.NewLine);
+  if (file_refused) text += window.common.NewLine + window.platform.HowToChooseReportsFolder();
+  window.platform.ShowMessage(
+      Message{.text = text,
+              .title = report == ReportName::Comp ? "Compare" : "Compare Common Species",
+              .icon = MessageIcon::Error});
   return ReportNotWrittenAfter(window, report, failure);
 }
 

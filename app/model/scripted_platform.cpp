@@ -16,6 +16,13 @@ std::optional<std::string> ScriptedPlatform::ChooseOpenFile(const OpenFileReques
   return answer;
 }
 
+std::optional<std::string> ScriptedPlatform::ChooseFolder(const std::string&, const std::string&) {
+  if (folder_answers.empty()) return std::nullopt;
+  std::optional<std::string> answer = std::move(folder_answers.front());
+  folder_answers.pop_front();
+  return answer;
+}
+
 void ScriptedPlatform::NoteSilentFailure(std::string_view command, const Failure& failure) {
   silent_failures.push_back({std::string(command), failure.Kind(), failure.Detail()});
 }

@@ -23,6 +23,8 @@ class ScriptedPlatform : public PlatformServices {
 
   // Answers of the open-file dialog, taken in order; nullopt (or an empty queue) is a cancel.
   std::deque<std::optional<std::string>> file_answers;
+  // Answers of the folder dialog, taken in order; nullopt (or an empty queue) is a cancel.
+  std::deque<std::optional<std::string>> folder_answers;
   // Called for every message as it is shown (tabulon-batch prints them).
   std::function<void(const Message&)> on_message;
 
@@ -36,12 +38,20 @@ class ScriptedPlatform : public PlatformServices {
 
   void ShowMessage(const Message& message) override;
   std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> ChooseFolder(const std::string& title,
+                                          const std::string& initial_dir) override;
   void AnswerNextFileChoice(std::string path) override { file_answers.push_front(std::move(path)); }
   void LetWindowRepaint() override { ++repaints; }
   void OpenLink(const std::string& link) override { links.push_back(link); }
   void ShowAboutWindow() override { ++about_shown; }
   void EndProgram() override { ended = true; }
   void NoteSilentFailure(std::string_view command, const Failure& failure) override;
+  std::string HowToChooseReportsFolder() const override {
+    return reports_folder_hint ? *reports_folder_hint
+                               : PlatformServices::HowToChooseReportsFolder();
+  }
+  // What HowToChooseReportsFolder answers, when not the window's own words.
+  std::optional<std::string> reports_folder_hint;
 };
 
 }  // namespace tabulon

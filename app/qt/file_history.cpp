@@ -10,6 +10,7 @@ namespace {
 
 constexpr char kRecentFilesKey[] = "files/recent";
 constexpr char kLastFolderKey[] = "files/lastFolder";
+constexpr char kReportsFolderKey[] = "files/reportsFolder";
 
 constexpr char kOrganisation[] = "Tabulon";
 constexpr char kApplication[] = "tabulon";
@@ -40,6 +41,20 @@ void ClearRecentFiles() {
 QString LastFolder() {
   QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
   return settings.value(kLastFolderKey).toString();
+}
+
+QString ReportsFolder() {
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  return settings.value(kReportsFolderKey).toString();
+}
+
+void RememberReportsFolder(const QString& folder) {
+  QSettings settings(QSettings::UserScope, kOrganisation, kApplication);
+  if (folder.isEmpty()) {
+    settings.remove(kReportsFolderKey);
+  } else {
+    settings.setValue(kReportsFolderKey, folder);
+  }
 }
 
 }  // namespace tabulon::gui::file_history

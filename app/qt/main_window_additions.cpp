@@ -14,6 +14,7 @@
 #include "app/qt/main_window_layout.h"
 #include "app/qt/recent_files_menu.h"
 #include "app/qt/report_link.h"
+#include "app/qt/reports_folder_button.h"
 #include "app/qt/species_filter_bar.h"
 #include "app/qt/tool_tip.h"
 
@@ -83,7 +84,10 @@ WindowAdditions AddWindowAdditions(MainWindow& window) {
       .recent1 = AddRecentFiles(window, Db::One, {8775, 960, 300, 375}),
       .recent2 = AddRecentFiles(window, Db::Two, {8775, 960, 300, 375}),
       .report_link = new ReportLink(window),
+      .reports_folder = new ReportsFolderButton(window),
   };
+  // On the frame's top edge at its right end, as a second caption, above the lists' headings.
+  window.Place(*added.reports_folder, model.Frm3, {9840, 0, 3375, 255}, kFollowsRight);
   // In the status lines' row, right of the plot and table buttons, above About.
   window.Place(*added.report_link, model.Frm3, {10320, 1560, 1800, 300}, kFollowsBottom);
   new FileDropTarget(window);

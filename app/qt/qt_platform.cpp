@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
@@ -79,6 +80,15 @@ std::optional<std::string> QtPlatform::ChooseOpenFile(const OpenFileRequest& req
   }
   file_history::Remember(QFile::decodeName(QByteArray::fromStdString(*chosen)));
   return chosen;
+}
+
+std::optional<std::string> QtPlatform::ChooseFolder(const std::string& title,
+                                                    const std::string& initial_dir) {
+  RefreshView();
+  const QString chosen = QFileDialog::getExistingDirectory(
+      view_, Latin1(title), QFile::decodeName(QByteArray::fromStdString(initial_dir)));
+  if (chosen.isEmpty()) return std::nullopt;
+  return QFile::encodeName(chosen).toStdString();
 }
 
 void QtPlatform::AnswerNextFileChoice(std::string path) {

@@ -19,6 +19,8 @@ class QtPlatform : public PlatformServices {
   // The dialog, or the answer given beforehand; either way the chosen file is remembered among
   // the recent files and its folder is where the next dialog opens.
   std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
+  std::optional<std::string> ChooseFolder(const std::string& title,
+                                          const std::string& initial_dir) override;
   void AnswerNextFileChoice(std::string path) override;
   void LetWindowRepaint() override;
   void OpenLink(const std::string& link) override;

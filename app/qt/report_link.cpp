@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/model/reports_folder.h"
 #include "app/qt/main_window.h"
 #include "app/qt/plot/database_species.h"
 #include "app/qt/report_viewer.h"
@@ -15,7 +16,7 @@ namespace tabulon::gui {
 namespace {
 
 QString ReportFolder(const MainWindowModel& model) {
-  const QString folder = QFile::decodeName(QByteArray::fromStdString(model.common.DB1Dir));
+  const QString folder = QFile::decodeName(QByteArray::fromStdString(ReportsFolder(model.common)));
   return folder.isEmpty() ? QDir::currentPath() : folder;
 }
 

@@ -14,7 +14,7 @@ class MainWindow;
 class ReportViewer;
 
 // The "View report" link beside the comparison's status lines. It appears when Compare or the
-// property report has left a report in the folder of DB #1, and goes when a database is loaded
+// property report has left a report in the reports folder, and goes when a database is loaded
 // (which empties the status lines). It opens the report viewer, Comp2.txt in front after the
 // property report. It is drawn as a link: underlined, in the desktop's link colour.
 class ReportLink : public QToolButton {

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -193,6 +195,46 @@ TEST_F(ReportViewerTest, TheLinkOpensTheReportsWithComp2AsTables) {
   platform.file_answers = {dir.File("a.dat")};
   QTest::mouseClick(Find("CMD1"), Qt::LeftButton);
   EXPECT_FALSE(link->isVisible());
+}
+
+// The reports folder of the comparison frame: chosen in its menu, used by Compare and the View
+// report link, kept for the next start, and given back to DB #1's folder.
+TEST_F(ReportViewerTest, TheReportsFolderIsChosenRememberedAndGivenBack) {
+  TempDir dir, out;
+  platform.file_answers = {dir.Write("a.dat", DatabaseText({GasRecord("AR")})),
+                           dir.Write("b.dat", DatabaseText({GasRecord("AR")}))};
+  QTest::mouseClick(Find("CMD1"), Qt::LeftButton);
+  QTest::mouseClick(Find("CMD2"), Qt::LeftButton);
+  auto* folder = Find<QToolButton>("ReportsFolder");
+  EXPECT_EQ(folder->text(), "Reports folder: beside DB #1");
+  const QList<QAction*> actions = folder->menu()->actions();
+  ASSERT_EQ(actions.size(), 2);
+
+  platform.folder_answers = {out.Path().string()};
+  actions[0]->trigger();
+  EXPECT_EQ(model.common.ReportsDir, out.Path().string() + "/");
+  EXPECT_TRUE(folder->toolTip().contains(QString::fromStdString(out.Path().string())));
+  QTest::mouseClick(Find("CMD3"), Qt::LeftButton);
+  EXPECT_TRUE(Find<QToolButton>("ViewReport")->isVisible());
+  EXPECT_TRUE(std::filesystem::exists(out.File("Comp.txt")));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("Comp.txt")));
+
+  {
+    ScriptedPlatform next_platform;
+    MainWindowModel next_start(next_platform);
+    next_start.Load();
+    MainWindow next_view(next_start);
+    EXPECT_EQ(next_start.common.ReportsDir, out.Path().string() + "/");
+  }
+
+  actions[1]->trigger();
+  EXPECT_EQ(model.common.ReportsDir, "");
+  EXPECT_EQ(folder->text(), "Reports folder: beside DB #1");
+  ScriptedPlatform next_platform;
+  MainWindowModel next_start(next_platform);
+  next_start.Load();
+  MainWindow next_view(next_start);
+  EXPECT_EQ(next_start.common.ReportsDir, "");
 }
 
 }  // namespace

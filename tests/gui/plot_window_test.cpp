@@ -4,9 +4,11 @@
 #include <cmath>
 
 #include <QChart>
+#include <QComboBox>
 #include <QImage>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QStandardItemModel>
 #include <QValueAxis>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -115,6 +117,9 @@ TEST_F(PlotWindowTest, LegendNamesEachDatabaseOnce) {
 // H2O of therm_a.dat, its coefficients as the file writes them.
 constexpr double kH2OLow[7] = {4.23979901E+00, -2.41687479E-03, 7.69627470E-06, -6.93658763E-09,
                                2.37717577E-12, -3.02970662E+04, -1.01005261E+00};
+constexpr double kH2OHighOfB[7] = {2.54653401E+00, 3.24551899E-03,  -9.72442685E-07,
+                                   1.41865567E-10, -8.08674516E-15, -2.98369473E+04,
+                                   7.59654202E+00};
 constexpr double kH2OHigh[7] = {2.59547801E+00,  3.17275324E-03,  -9.34644178E-07, 1.33650038E-10,
                                 -7.45005446E-15, -2.98612205E+04, 7.31375646E+00};
 
@@ -149,6 +154,43 @@ TEST_F(PlotWindowTest, SiUnitsRedrawEveryChartWithTheSiGasConstant) {
   window.SetSiUnits(false);
   EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
               cp_low_200(r_window), 1e-12 * cp_low_200(r_window));
+  // Per mass: divided by H2O's 18.015 g/mol (2 x 1.0080 + 15.999), 0.018015 kg/mol in SI.
+  window.SetUnitChoice({.si = true, .per_mass = true});
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
+              cp_low_200(r_si) / 0.018015, 1e-9);
+  EXPECT_EQ(window.Charts().Chart(PlotProperty::S)->axes(Qt::Vertical).front()->titleText(),
+            "S (J/kg/K)");
+  window.SetSiUnits(false);
+  EXPECT_EQ(window.CurrentChoice().per_mass, true);
+  // H of therm_b.dat's H2O from its high set at 1000 K, kcal/mol, per gram.
+  const double* b = kH2OHighOfB;
+  const double h_b = r_window * t *
+                     (b[0] + b[1] * t / 2 + b[2] * t * t / 3 + b[3] * t * t * t / 4 +
+                      b[4] * t * t * t * t / 5 + b[5] / t) /
+                     1000;
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::H), "db2:high")->at(0).y(), h_b / 18.015,
+              1e-12);
+  EXPECT_TRUE(window.CursorText(PlotProperty::H, QPointF(1000, 0)).endsWith("kcal/g"));
+}
+
+// A species whose composition names no element has no weight: the per-mass units are offered
+// but cannot be chosen, and say why.
+TEST(PlotUnitsBox, PerMassNeedsEveryWeight) {
+  std::vector<DatabaseSpecies> sides = BothH2O();
+  sides[1].source.molecular_weight.reset();
+  sides[1].source.formula = "Qs1";
+  PlotWindow window(sides);
+  auto* box = window.findChild<QComboBox*>("units");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(box->count(), 4);
+  const auto* items = qobject_cast<const QStandardItemModel*>(box->model());
+  EXPECT_FALSE(items->item(2)->isEnabled());
+  EXPECT_FALSE(items->item(3)->isEnabled());
+  EXPECT_TRUE(items->item(3)->toolTip().contains("molecular weight of H2O")) << "tooltip";
+  EXPECT_TRUE(items->item(3)->toolTip().contains("(formula Qs1)"));
+  window.SetUnitChoice({.si = true, .per_mass = true});
+  EXPECT_EQ(window.CurrentChoice().si, true);
+  EXPECT_EQ(window.CurrentChoice().per_mass, false);
 }
 
 TEST_F(PlotWindowTest, CursorTextGivesEachDatabasesValueAtTheCursorsTemperature) {

@@ -59,6 +59,17 @@ TEST(PropertyTableWindowTest, CopyAndCsvGiveTheBatchCommandsText) {
   std::string tsv = run.out;
   std::replace(tsv.begin(), tsv.end(), ',', '\t');
   EXPECT_EQ(QApplication::clipboard()->text().toStdString(), tsv);
+
+  // Per mass, the same choice as --per-mass.
+  window.SetUnitChoice({.si = false, .per_mass = true});
+  const tabulon::testing::BatchRun per_mass = tabulon::testing::RunBatch(
+      {"table", Example("therm_a.dat"), "CO2", "--db2", Example("therm_b.dat"), "--from", "250",
+       "--to", "5050", "--step", "150", "--per-mass"},
+      scratch);
+  ASSERT_EQ(per_mass.status, 0) << per_mass.err;
+  ASSERT_TRUE(window.SaveCsv(QString::fromStdString(csv), &error)) << error.toStdString();
+  EXPECT_EQ(ReadBytes(csv), per_mass.out);
+  EXPECT_NE(per_mass.out, run.out);
 }
 
 TEST(PropertyTableWindowTest, AnUnusableRangeSaysWhyAndEmptiesTheTable) {

@@ -99,6 +99,12 @@ class RecordingPlatform : public PlatformServices {
           Quoted(request.initial_dir) + " answers " + (answer ? Quoted(*answer) : "cancel"));
     return answer;
   }
+  std::optional<std::string> ChooseFolder(const std::string& title,
+                                          const std::string& initial_dir) override {
+    Event("folder dialog title=" + Quoted(title) + " folder=" + Quoted(initial_dir) +
+          " answers cancel");
+    return std::nullopt;
+  }
   // The one point inside a reaction where the window shows the model's state to the user.
   void AnswerNextFileChoice(std::string path) override {
     Event("the next open-file dialog answers " + Quoted(path) + " without asking");

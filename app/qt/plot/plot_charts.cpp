@@ -159,7 +159,8 @@ void PlotCharts::ShowRecords(const std::vector<PlottedRecord>& records, const Un
   std::vector<RecordCurves> curves;
   curves.reserve(records.size());
   for (const PlottedRecord& record : records) {
-    curves.push_back(SampleRecordCurves(record.ranges, units, points_per_curve));
+    curves.push_back(
+        SampleRecordCurves(record.ranges, record.units.value_or(units), points_per_curve));
   }
 
   // Qt Charts recomputes a line's whole outline whenever its points or its axes change, so

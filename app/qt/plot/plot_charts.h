@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include <QColor>
@@ -22,12 +23,14 @@ inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp
                                                                 PlotProperty::S, PlotProperty::G};
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
-// database's file name), its colour and its two coefficient ranges.
+// database's file name), its colour and its two coefficient ranges; per mass, its own units
+// (the gas constant over its own weight), otherwise those the charts are shown in.
 struct PlottedRecord {
   QString key;
   QString label;
   QColor colour;
   TwoRangeNasa7 ranges;
+  std::optional<Units> units;
 };
 
 // Points per record and property when nothing else is asked for: smooth at any window size.

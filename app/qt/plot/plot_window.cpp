@@ -12,6 +12,7 @@
 
 #include "app/qt/latin1.h"
 #include "app/qt/plot/property_table_window.h"
+#include "app/qt/plot/units_box.h"
 #include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
@@ -29,11 +30,7 @@ PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
   QToolBar* tools = addToolBar(QStringLiteral("Plot"));
   tools->setMovable(false);
   tools->addWidget(new QLabel(QStringLiteral(" Units: "), tools));
-  units_ = new QComboBox(tools);
-  units_->setObjectName(QStringLiteral("units"));
-  units_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  units_->addItem(QStringLiteral("cal/mol/K, kcal/mol"));
-  units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
+  units_ = NewUnitsBox(sides_, tools);
   tools->addWidget(units_);
   tools->addSeparator();
   const auto add = [tools](const QString& text, const QKeySequence& shortcut, const QString& what,
@@ -70,12 +67,21 @@ PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
   Redraw();
 }
 
-const Units& PlotWindow::CurrentUnits() const {
-  return units_->currentIndex() == 1 ? kSIUnits : kWindowUnits;
+UnitChoice PlotWindow::CurrentChoice() const {
+  return ChoiceOf(*units_);
+}
+
+Units PlotWindow::CurrentUnits() const {
+  const std::vector<Units> units = SideUnits(sides_, CurrentChoice());
+  return units.empty() ? kWindowUnits : units.front();
+}
+
+void PlotWindow::SetUnitChoice(UnitChoice choice) {
+  SetChoice(*units_, choice);
 }
 
 void PlotWindow::SetSiUnits(bool si) {
-  units_->setCurrentIndex(si ? 1 : 0);
+  SetChoice(*units_, {.si = si, .per_mass = CurrentChoice().per_mass});
 }
 
 QString PlotWindow::StatusText() const {
@@ -83,13 +89,15 @@ QString PlotWindow::StatusText() const {
 }
 
 QString PlotWindow::CursorText(PlotProperty property, QPointF value) const {
-  const Units& units = CurrentUnits();
+  const Units units = CurrentUnits();
+  const std::vector<Units> side_units = SideUnits(sides_, CurrentChoice());
   const double t = value.x();
   QString text = QStringLiteral("T = %1 K   cursor %2").arg(t, 0, 'f', 1).arg(value.y(), 0, 'g', 6);
-  for (const DatabaseSpecies& side : sides_) {
+  for (std::size_t k = 0; k < sides_.size(); ++k) {
+    const DatabaseSpecies& side = sides_[k];
     if (!side.source.Usable() || !side.source.ranges->Covers(t) || !(t > 0)) continue;
     const TwoRangeNasa7& ranges = *side.source.ranges;
-    const double v = PropertyValue(property, PropertiesAt(ranges.SetAt(t), t, units));
+    const double v = PropertyValue(property, PropertiesAt(ranges.SetAt(t), t, side_units[k]));
     if (std::isfinite(v)) text += QStringLiteral("   DB #%1: %2").arg(side.db).arg(v, 0, 'g', 7);
   }
   const bool per_kelvin = property == PlotProperty::Cp || property == PlotProperty::S;
@@ -98,10 +106,12 @@ QString PlotWindow::CursorText(PlotProperty property, QPointF value) const {
 
 void PlotWindow::Redraw() {
   std::vector<PlottedRecord> records;
-  for (const DatabaseSpecies& side : sides_) {
+  const std::vector<Units> units = SideUnits(sides_, CurrentChoice());
+  for (std::size_t k = 0; k < sides_.size(); ++k) {
+    const DatabaseSpecies& side = sides_[k];
     if (side.source.Usable()) {
       records.push_back({QStringLiteral("db%1").arg(side.db), SideLabel(side), SideColour(side.db),
-                         *side.source.ranges});
+                         *side.source.ranges, units[k]});
     }
   }
   charts_->ShowRecords(records, CurrentUnits());
@@ -125,7 +135,7 @@ void PlotWindow::Export(PictureFormat format) {
 void PlotWindow::OpenTable() {
   auto* table = new PropertyTableWindow(sides_, parentWidget());
   table->setAttribute(Qt::WA_DeleteOnClose);
-  table->SetSiUnits(units_->currentIndex() == 1);
+  table->SetUnitChoice(CurrentChoice());
   table->show();
 }
 

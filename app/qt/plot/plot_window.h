@@ -15,9 +15,9 @@ class QLabel;
 namespace tabulon::gui {
 
 // A window of the four property charts of one species in one or both databases: units
-// (the window's or SI), zoom reset, PNG and SVG export, the property table of the same species,
-// and the values under the cursor in the status bar. Holds the records it was opened with; a
-// later change of the files does not change it.
+// (the window's or SI, per mole or per mass), zoom reset, PNG and SVG export, the property table of
+// the same species, and the values under the cursor in the status bar. Holds the records it was
+// opened with; a later change of the files does not change it.
 class PlotWindow : public QMainWindow {
   Q_OBJECT
 
@@ -25,7 +25,10 @@ class PlotWindow : public QMainWindow {
   explicit PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent = nullptr);
 
   PlotCharts& Charts() const { return *charts_; }
-  const Units& CurrentUnits() const;
+  // The units chosen (units_box.h) and those of the values shown: per mass, of the first side.
+  UnitChoice CurrentChoice() const;
+  Units CurrentUnits() const;
+  void SetUnitChoice(UnitChoice choice);
   void SetSiUnits(bool si);
   // The status bar's permanent text: the sides that could not be drawn, or the cursor's values.
   QString StatusText() const;

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/qt/latin1.h"
+#include "app/qt/plot/units_box.h"
 #include "app/qt/tool_tip.h"
 #include "common/leading_number.h"
 
@@ -37,11 +38,7 @@ PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWi
   setWindowTitle(SpeciesWindowTitle(QStringLiteral("Table"), sides_));
   resize(1000, 600);
 
-  units_ = new QComboBox(this);
-  units_->setObjectName(QStringLiteral("units"));
-  units_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  units_->addItem(QStringLiteral("cal/mol/K, kcal/mol"));
-  units_->addItem(QStringLiteral("SI: J/mol/K, kJ/mol"));
+  units_ = NewUnitsBox(sides_, this);
   from_ = NumberField(QStringLiteral("from"), QStringLiteral("300"), this);
   to_ = NumberField(QStringLiteral("to"), QStringLiteral("3000"), this);
   step_ = NumberField(QStringLiteral("step"), QStringLiteral("100"), this);
@@ -88,7 +85,11 @@ PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWi
 }
 
 void PropertyTableWindow::SetSiUnits(bool si) {
-  units_->setCurrentIndex(si ? 1 : 0);
+  SetChoice(*units_, {.si = si, .per_mass = ChoiceOf(*units_).per_mass});
+}
+
+void PropertyTableWindow::SetUnitChoice(UnitChoice choice) {
+  SetChoice(*units_, choice);
 }
 
 void PropertyTableWindow::SetRange(const QString& from, const QString& to, const QString& step) {
@@ -129,8 +130,8 @@ void PropertyTableWindow::Refill() {
     records.push_back(side.source.ranges);
     suffixes.push_back(std::to_string(side.db));
   }
-  const Units& units = units_->currentIndex() == 1 ? kSIUnits : kWindowUnits;
-  model_->SetTable(BuildPropertyTable(records, suffixes, TableTemperatures(range), units));
+  model_->SetTable(BuildPropertyTable(records, suffixes, TableTemperatures(range),
+                                      SideUnits(sides_, ChoiceOf(*units_))));
 }
 
 void PropertyTableWindow::CopyToClipboard() const {

@@ -27,6 +27,8 @@ class PropertyTableWindow : public QWidget {
 
   const PropertyTableModel& Model() const { return *model_; }
   void SetSiUnits(bool si);
+  // The units choice (units_box.h): per mole or per mass, the window's or SI.
+  void SetUnitChoice(UnitChoice choice);
   // Sets the three fields and fills the table again.
   void SetRange(const QString& from, const QString& to, const QString& step);
   // The line under the table: what was wrong with the range or the sides, or empty.
