@@ -77,16 +77,16 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   if (!session.Load(Db::One, parsed.db)) return 1;
   MainWindowModel& window = session.Window();
   if (parsed.hf) window.Ck1.SetChecked(true);
-  window.LOS1.SelectByName(parsed.name);
-
-  const DatabaseSide side = SideOf(window, Db::One);
-  if (window.Lbl8.Caption().empty()) {
+  // A click on the name in LOS1: its reaction, called as the click calls it, for the outcome it
+  // returns.
+  window.LOS1.SelectWithoutReaction(parsed.name);
+  const DetailOutcome outcome = ShowSpeciesDetail(window, Db::One);
+  if (outcome == DetailOutcome::NotShown) {
     err << "tabulon-batch show: " << parsed.name << " not found in " << parsed.db << '\n';
     return 1;
   }
   // A refused species is printed as the window shows it: its limits, then empty coefficient
   // boxes and whatever the temperature fields give; the temperature message went to `err`.
-  const bool shown = SpeciesShown(side);
   out << window.Lbl8.Caption() << '\n'
       << window.Lbl10.Caption() << '\n'
       << window.Lbl11.Caption() << '\n'
@@ -102,7 +102,7 @@ int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         << ResultText(window.TXT1S, window.TXT1SBis) << '\n';
     ReportNewSilentFailures(session.Platform(), reported, err);
   }
-  return shown ? 0 : 1;
+  return outcome == DetailOutcome::Shown ? 0 : 1;
 }
 
 }  // namespace tabulon::batch

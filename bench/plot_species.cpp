@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     records.push_back({QStringLiteral("db%1").arg(side.db), SideLabel(side), SideColour(side.db),
-                       *side.source.ranges});
+                       *side.source.ranges, std::nullopt});
   }
 
   PlotCharts charts;

@@ -3,58 +3,68 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string_view>
 
 namespace tabulon {
-namespace {
 
-// Shortest round-trip digits of |x| > 0 and the decimal exponent of the first digit:
-// 298.15 gives ("29815", 2).
-void ShortestDigits(double magnitude, std::string& digits, int& exponent) {
-  char buffer[64];
-  auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-  std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
-  std::size_t e = text.find('e');
-  exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-  digits.clear();
-  for (char c : text.substr(0, e)) {
-    if (c != '.') digits += c;
-  }
-}
-
-}  // namespace
-
+// The digits come from one shortest round-trip conversion and the text is assembled in place:
+// the reports write hundreds of thousands of these.
 std::string NumberText(double x) {
-  std::string text = (x < 0) ? "-" : " ";
-  if (std::isnan(x)) return text + "NaN";
-  if (std::isinf(x)) return text + "Infinity";
-  double magnitude = std::fabs(x);
+  const char sign = x < 0 ? '-' : ' ';
+  if (std::isnan(x)) return std::string(1, sign) + "NaN";
+  if (std::isinf(x)) return std::string(1, sign) + "Infinity";
+  const double magnitude = std::fabs(x);
   if (magnitude == 0) return " 0";
 
-  std::string digits;
+  // Shortest round-trip digits of the magnitude and the decimal exponent of the first digit:
+  // 298.15 is "2.9815e+02", digits 29815, exponent 2.
+  char scientific[32];
+  const char* end = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                  std::chars_format::scientific)
+                        .ptr;
+  char digits[24];
+  std::size_t count = 0;
+  const char* at = scientific;
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') digits[count++] = *at;
+  }
+  const bool negative_exponent = at[1] == '-';
   int exponent = 0;
-  ShortestDigits(magnitude, digits, exponent);
+  std::from_chars(at + 2, end, exponent);
+  if (negative_exponent) exponent = -exponent;
 
+  char text[48];
+  std::size_t size = 0;
+  text[size++] = sign;
   if (magnitude < 1e-4 || magnitude >= 1e15) {
-    text += digits[0];
-    if (digits.size() > 1) text += "." + digits.substr(1);
-    text += (exponent < 0) ? "E-" : "E+";
-    std::string exponent_digits = std::to_string(std::abs(exponent));
-    if (exponent_digits.size() < 2) exponent_digits.insert(0, "0");
-    return text + exponent_digits;
+    text[size++] = digits[0];
+    if (count > 1) {
+      text[size++] = '.';
+      for (std::size_t i = 1; i < count; ++i) text[size++] = digits[i];
+    }
+    text[size++] = 'E';
+    text[size++] = negative_exponent ? '-' : '+';
+    const int shown = negative_exponent ? -exponent : exponent;
+    if (shown < 10) text[size++] = '0';
+    size =
+        static_cast<std::size_t>(std::to_chars(text + size, text + sizeof text, shown).ptr - text);
+    return std::string(text, size);
   }
-  int point = exponent + 1;  // digits before the decimal point
+  const int point = exponent + 1;  // digits before the decimal point: -3 to 15 here
   if (point <= 0) {
-    text += "." + std::string(static_cast<std::size_t>(-point), '0') + digits;
-  } else if (static_cast<std::size_t>(point) >= digits.size()) {
-    text += digits + std::string(static_cast<std::size_t>(point) - digits.size(), '0');
+    text[size++] = '.';
+    for (int i = point; i < 0; ++i) text[size++] = '0';
+    for (std::size_t i = 0; i < count; ++i) text[size++] = digits[i];
   } else {
-    text += digits.substr(0, static_cast<std::size_t>(point)) + "." +
-            digits.substr(static_cast<std::size_t>(point));
+    for (std::size_t i = 0; i < static_cast<std::size_t>(point); ++i) {
+      text[size++] = i < count ? digits[i] : '0';
+    }
+    if (static_cast<std::size_t>(point) < count) {
+      text[size++] = '.';
+      for (std::size_t i = static_cast<std::size_t>(point); i < count; ++i)
+        text[size++] = digits[i];
+    }
   }
-  return text;
+  return std::string(text, size);
 }
 
 std::string ShortestNumber(double x) {

@@ -3,7 +3,6 @@
 
 #include "common/leading_number.h"
 #include "common/number_text.h"
-#include "compare/report_file.h"
 
 namespace tabulon {
 
@@ -72,13 +71,27 @@ void WriteOneSidedSection(ReportSink& sink, std::string_view title,
   WriteEmptyLines(sink, 2);
 }
 
+// Whether two shown records give the same fourteen box texts, told without making the texts:
+// when every field of both reads as a number, equal numbers have equal pictures. False when
+// that cannot be told so (the texts are then compared).
+bool SameBoxTexts(const ViewedRecord& one, const ViewedRecord& two) {
+  if (one.outcome != DetailOutcome::Shown || two.outcome != DetailOutcome::Shown) return false;
+  const ThermoRecord& a = *one.record;
+  const ThermoRecord& b = *two.record;
+  return a.coefficients_read && b.coefficients_read && a.high == b.high && a.low == b.low;
+}
+
 // Shows `name` in both views and writes what differs between them. The differing texts are
 // padded in the boxes too, where they stand until the next species is shown.
 void WriteCommonSpecies(ReportSink& sink, const CompReportInput& input, const std::string& name,
                         std::array<DetailViewRun, 2>& views, std::vector<RunEvent>& events) {
   sink.WriteLine(name);
-  views[0].Select(name, input.db1->Find(name), events);
-  views[1].Select(name, input.db2->Find(name), events);
+  const ViewedRecord one = ViewedRecord::Of(input.db1->Find(name));
+  const ViewedRecord two = ViewedRecord::Of(input.db2->Find(name));
+  views[0].Select(name, one, events);
+  views[1].Select(name, two, events);
+  const bool hf_compared = input.hf_asked[0] && input.hf_asked[1];
+  if (!hf_compared && SameBoxTexts(one, two)) return;
   auto& boxes1 = views[0].View().coefficients;
   auto& boxes2 = views[1].View().coefficients;
   for (std::size_t j = 0; j < kCoefficientsPerRecord; ++j) {
@@ -89,8 +102,7 @@ void WriteCommonSpecies(ReportSink& sink, const CompReportInput& input, const st
     WriteEmptyLines(sink, 1);
   }
   // A numeric comparison: an empty text and a zero agree.
-  if (input.hf_asked[0] && input.hf_asked[1] &&
-      LeadingNumber(views[0].View().hf) != LeadingNumber(views[1].View().hf)) {
+  if (hf_compared && LeadingNumber(views[0].View().hf) != LeadingNumber(views[1].View().hf)) {
     sink.WriteLine(Row("Ravuva's Heat of Formation", views[0].View().hf, views[1].View().hf));
     WriteEmptyLines(sink, 1);
   }
@@ -104,11 +116,10 @@ std::string CoefficientInRow(std::string_view text) {
 }
 
 ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
-  ReportRunResult result;
   std::array<DetailViewRun, 2> views = {
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
-  try {
+  return RunReport(views, [&](ReportRunResult& result) {
     sink.WriteLine(DatabaseLine("1", input.db1_path, input.db1_count));
     sink.WriteLine(DatabaseLine("2", input.db2_path, input.db2_count));
     WriteEmptyLines(sink, 1);
@@ -124,13 +135,7 @@ ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
     for (const std::string& name : input.common) {
       WriteCommonSpecies(sink, input, name, views, result.events);
     }
-  } catch (const ReportFailure& failure) {
-    result.NotWritten(failure);
-  } catch (const Failure& failure) {
-    result.failure = failure;
-  }
-  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
-  return result;
+  });
 }
 
 }  // namespace tabulon

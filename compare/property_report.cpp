@@ -6,7 +6,6 @@
 #include "common/leading_number.h"
 #include "common/number_text.h"
 #include "compare/ratio_text.h"
-#include "compare/report_file.h"
 
 namespace tabulon {
 
@@ -36,17 +35,17 @@ std::string TemperatureFieldText(double t) {
 }
 
 ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& sink) {
-  ReportRunResult result;
   std::array<DetailViewRun, 2> views = {
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
   // Each species' records, looked up once for the three blocks.
-  std::vector<std::array<const ThermoRecord*, 2>> records;
+  std::vector<std::array<ViewedRecord, 2>> records;
   records.reserve(input.common.size());
   for (const std::string& name : input.common) {
-    records.push_back({input.db1->Find(name), input.db2->Find(name)});
+    records.push_back(
+        {ViewedRecord::Of(input.db1->Find(name)), ViewedRecord::Of(input.db2->Find(name))});
   }
-  try {
+  return RunReport(views, [&](ReportRunResult& result) {
     for (std::size_t block = 0; block < input.temperatures.size(); ++block) {
       // Two lines of one blank between blocks; each temperature is read as its block begins.
       if (block > 0) {
@@ -81,13 +80,7 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       }
       if (result.stopped_at) break;
     }
-  } catch (const ReportFailure& failure) {
-    result.NotWritten(failure);
-  } catch (const Failure& failure) {
-    result.failure = failure;
-  }
-  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
-  return result;
+  });
 }
 
 }  // namespace tabulon

@@ -10,20 +10,26 @@ namespace tabulon {
 DetailViewRun::DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fields)
     : db_(db), hf_asked_(hf_asked), r_gas_(r_gas), fields_(std::move(fields)) {}
 
-void DetailViewRun::Select(std::string_view name, const ThermoRecord* record,
+ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
+  ViewedRecord viewed{.record = record, .outcome = OutcomeOf(record)};
+  viewed.a1_filled = viewed.outcome == DetailOutcome::Shown && !record->Field(0).empty();
+  return viewed;
+}
+
+void DetailViewRun::Select(std::string_view name, const ViewedRecord& viewed,
                            std::vector<RunEvent>& events) {
   selected_ = true;
   name_ = name;
-  record_ = record;
+  record_ = viewed.record;
   view_.reset();
-  const DetailOutcome outcome = OutcomeOf(record);
-  if (outcome == DetailOutcome::Refused) {
+  if (viewed.outcome == DetailOutcome::Refused) {
     events.push_back({RunEvent::Kind::Refused, db_, std::nullopt});
   }
   // The fields evaluate a species only when a1's box holds a text; they evaluate the numbers
   // the boxes show (a text beyond the double range is NaN, which fails as the text would).
-  species_in_boxes_ = outcome == DetailOutcome::Shown && !record->Field(0).empty();
+  species_in_boxes_ = viewed.a1_filled;
   if (species_in_boxes_) {
+    const ThermoRecord* record = viewed.record;
     species_ = FieldSpecies{.t_low = record->t_low,
                             .t_high = record->t_high,
                             .t_mid = record->t_mid,
@@ -66,6 +72,29 @@ namespace tabulon {
 void ReportRunResult::NotWritten(const ReportFailure& failure) {
   this->failure = Failure(FailureKind::FileFailure, failure.Reason());
   report_file_failed = true;
+}
+
+ReportRunResult RunReport(std::array<DetailViewRun, 2>& views,
+                          const std::function<void(ReportRunResult&)>& write) {
+  ReportRunResult result;
+  try {
+    write(result);
+  } catch (const ReportFailure& failure) {
+    result.NotWritten(failure);
+  } catch (const Failure& failure) {
+    result.failure = failure;
+  }
+  if (views[0].Selected()) result.views = {views[0].End(), views[1].End()};
+  return result;
+}
+
+void CloseReport(ReportFile& file, ReportRunResult& run) {
+  if (run.failure) return;
+  try {
+    file.Close();
+  } catch (const ReportFailure& failure) {
+    run.NotWritten(failure);
+  }
 }
 
 }  // namespace tabulon

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 namespace tabulon {
 
 class ReportFailure;
+class ReportFile;
 
 // Something a report run made the window tell the user, in the order the run met it: a species
 // refused by a detail view's temperature check ("Check temperature"), or a failure of a
@@ -35,6 +37,17 @@ struct DetailViewEnd {
   DetailFields fields;
 };
 
+// A species' record as a detail view takes it: the record (null: none in the file), how showing
+// it ends, and whether a1's box then holds a text (the temperature fields evaluate only then).
+// Made once per species, however often a report selects it.
+struct ViewedRecord {
+  const ThermoRecord* record = nullptr;
+  DetailOutcome outcome = DetailOutcome::NotShown;
+  bool a1_filled = false;
+
+  static ViewedRecord Of(const ThermoRecord* record);
+};
+
 // One database's detail view while a report follows species through it, as the window would:
 // selecting a species shows its record (or refuses it, or shows nothing) and empties the
 // temperature fields, whose reactions run; setting the Cp field runs its reaction, which passes
@@ -44,8 +57,8 @@ class DetailViewRun {
   // `fields` holds the view's temperature fields as they stand when the run starts.
   DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fields);
 
-  // Selects `name`, whose record in the view's file is `record` (null: there is none).
-  void Select(std::string_view name, const ThermoRecord* record, std::vector<RunEvent>& events);
+  // Selects `name`, whose record in the view's file is `record`.
+  void Select(std::string_view name, const ViewedRecord& record, std::vector<RunEvent>& events);
   // Sets the Cp field's text.
   void SetCpField(std::string_view text, std::vector<RunEvent>& events);
 
@@ -97,5 +110,15 @@ struct ReportRunResult {
   // with the system's reason ("Permission denied").
   void NotWritten(const ReportFailure& failure);
 };
+
+// Runs `write`, which writes a report's lines and follows its species through `views`: a
+// failure ends the run where it occurs and is kept in the result (the report file's own as
+// NotWritten), with the views as the run left them.
+ReportRunResult RunReport(std::array<DetailViewRun, 2>& views,
+                          const std::function<void(ReportRunResult&)>& write);
+
+// Closes the report's file after a run that went through: a file that cannot be written out
+// then makes it a run that ended early.
+void CloseReport(ReportFile& file, ReportRunResult& run);
 
 }  // namespace tabulon

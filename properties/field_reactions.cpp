@@ -26,6 +26,18 @@ void ShowOutcome(FieldState& field, const FieldOutcome& outcome) {
   }
 }
 
+// The temperature of a field's text. A report sets one text in field after field, so the last
+// text read is kept with its value.
+double FieldTemperature(const std::string& text) {
+  thread_local std::string last_text;
+  thread_local double last_value = 0;
+  if (text != last_text) {
+    last_value = LeadingNumber(text);  // may throw: nothing is kept then
+    last_text = text;
+  }
+  return last_value;
+}
+
 }  // namespace
 
 void DetailFields::React(Property property, const FieldSpecies* species,
@@ -38,7 +50,7 @@ void DetailFields::React(Property property, const FieldSpecies* species,
   FieldOutcome outcome;
   try {
     // A temperature beyond the double range fails before anything is evaluated.
-    outcome = EvaluateField(property, LeadingNumber(field.text), *species);
+    outcome = EvaluateField(property, FieldTemperature(field.text), *species);
   } catch (const Failure& failure) {
     failures.push_back({property, failure});
     return;

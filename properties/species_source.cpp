@@ -8,8 +8,12 @@
 namespace tabulon {
 
 SpeciesSource LoadSpeciesSource(const std::string& path, std::string_view name) {
+  return SpeciesSourceOf(ThermoFile::Read(path), name);
+}
+
+SpeciesSource SpeciesSourceOf(const ThermoFile& file, std::string_view name) {
+  const std::string& path = file.Path();
   SpeciesSource source{path, UpperAscii(name), std::nullopt, {}, std::nullopt, {}};
-  const ThermoFile file = ThermoFile::Read(path);
   if (!file.Readable()) {
     source.problem = "cannot read " + path;
     return source;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "properties/nasa7.h"
+#include "thermodb/thermo_file.h"
 
 namespace tabulon {
 
@@ -26,8 +27,10 @@ struct SpeciesSource {
   std::optional<Units> UnitsIn(UnitChoice choice) const;
 };
 
-// Looks `name` up in the database at `path` (the record the window's detail view would show)
-// and reads its limits and coefficients. Never throws for bad content.
+// Looks `name` up in `file` (the record the window's detail view would show) and takes its
+// limits and coefficients. Never throws for bad content.
+SpeciesSource SpeciesSourceOf(const ThermoFile& file, std::string_view name);
+// The same in the database at `path`, read for it.
 SpeciesSource LoadSpeciesSource(const std::string& path, std::string_view name);
 
 }  // namespace tabulon

@@ -9,18 +9,6 @@ DetailOutcome OutcomeOf(const ThermoRecord* record) {
   return record->Complete() ? DetailOutcome::Shown : DetailOutcome::NotShown;
 }
 
-SpeciesView ViewOf(const LookupResult& found) {
-  SpeciesView view;
-  if (found.status != LookupStatus::Found && found.status != LookupStatus::Incomplete) return view;
-  const SpeciesRecord& lines = found.record;
-  // An incomplete record is never shown, so how many of its lines were read does not matter.
-  const int line_count = found.status == LookupStatus::Found ? kLinesPerRecord : 1;
-  view.record = ParseThermoRecord({lines.line1, lines.line2, lines.line3, lines.line4}, line_count,
-                                  found.line_number, found.file_default_mid);
-  view.outcome = OutcomeOf(&view.record);
-  return view;
-}
-
 DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool hf_asked) {
   DetailView view;
   view.outcome = outcome;

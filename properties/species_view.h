@@ -4,7 +4,6 @@
 #include <array>
 #include <string>
 
-#include "thermodb/record_lookup.h"
 #include "thermodb/temperature_line.h"
 #include "thermodb/thermo_record.h"
 
@@ -21,16 +20,8 @@ enum class DetailOutcome {
              // ending before its fourth line): the view shows no species
 };
 
-// What a detail view shows for a lookup's result: the outcome and the record behind it (its
-// lines, limits and texts; for NotShown only what the lookup found, if anything). Line 1 is
-// checked first, so a record cut short after line 1 is still refused for its limits.
-struct SpeciesView {
-  DetailOutcome outcome = DetailOutcome::NotShown;
-  ThermoRecord record;
-};
-SpeciesView ViewOf(const LookupResult& found);
-
-// The outcome for a record found in a file read whole (null: no record for the name).
+// The outcome for the record a lookup found (null: no record for the name). Line 1 is checked
+// first, so a record cut short after line 1 is still refused for its limits.
 DetailOutcome OutcomeOf(const ThermoRecord* record);
 
 // The texts a detail view shows for a species: its limit labels and limit texts, its fourteen

@@ -125,27 +125,24 @@ TEST(EvaluateField, ZeroInsideTheRange) {
   EXPECT_FALSE(cp.failure);
 }
 
-TEST(SpeciesView, TellsShownRefusedAndNotShownApart) {
-  const SpeciesRecord usual{"AR X 200 5000 1000 1", " 2.5", " 0", " 0"};
-  const SpeciesRecord cold{"AR X 0 5000 1000 1", " 2.5", " 0", " 0"};
+TEST(DetailOutcome, TellsShownRefusedAndNotShownApart) {
+  const std::array<std::string, 4> usual{"AR X 200 5000 1000 1", " 2.5", " 0", " 0"};
+  const std::array<std::string, 4> cold{"AR X 0 5000 1000 1", " 2.5", " 0", " 0"};
   struct Case {
     const char* what;
-    LookupResult found;
+    std::optional<ThermoRecord> found;
     DetailOutcome outcome;
   };
   const Case cases[] = {
-      {"found", {LookupStatus::Found, usual}, DetailOutcome::Shown},
-      {"found, a limit of 0", {LookupStatus::Found, cold}, DetailOutcome::Refused},
-      {"cut short, limits accepted", {LookupStatus::Incomplete, usual}, DetailOutcome::NotShown},
-      {"cut short, a limit of 0", {LookupStatus::Incomplete, cold}, DetailOutcome::Refused},
-      {"not found", {LookupStatus::NotFound, {}}, DetailOutcome::NotShown},
-      {"unreadable", {LookupStatus::CannotOpen, {}}, DetailOutcome::NotShown},
+      {"found", ParseThermoRecord(usual, 4, 1), DetailOutcome::Shown},
+      {"found, a limit of 0", ParseThermoRecord(cold, 4, 1), DetailOutcome::Refused},
+      {"cut short, limits accepted", ParseThermoRecord(usual, 3, 1), DetailOutcome::NotShown},
+      {"cut short, a limit of 0", ParseThermoRecord(cold, 1, 1), DetailOutcome::Refused},
+      {"not found", std::nullopt, DetailOutcome::NotShown},
   };
   for (const Case& c : cases) {
-    const SpeciesView view = ViewOf(c.found);
-    EXPECT_EQ(view.outcome, c.outcome) << c.what;
+    EXPECT_EQ(OutcomeOf(c.found ? &*c.found : nullptr), c.outcome) << c.what;
   }
-  EXPECT_EQ(ViewOf({LookupStatus::Found, usual}).record.CoefficientText(0), "2.50000000E+00");
 }
 
 }  // namespace

@@ -106,9 +106,15 @@ TEST(PropertyReport, WritesThreeBlocksWithRatiosAndBlankSeparators) {
 // Each way the report ends early: the lines written so far, where and why it stopped, and what
 // the window was told on the way.
 TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
+  // AR is the same in both databases; KR varies.
+  const std::string kr = GasRecord("KR");
+  const std::string kr_to_1000 = GasRecord("KR", GasFields(), "1000.000");
+  const std::string kr_zero = GasRecord("KR", ZeroFields());
+  const std::string kr_refused = GasRecord("KR", GasFields(), "5000.000", "0.000");
+  const std::string kr_below_0 = GasRecord("KR", GasFields(), "5000.000", "-100.000");
   struct Case {
     const char* what;
-    std::vector<std::string> db1, db2;
+    std::string kr1, kr2;
     std::array<std::string, 3> temps;
     std::size_t lines_kept;
     const char* last_line;  // starts so
@@ -116,76 +122,33 @@ TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
     const char* stopped_at;           // "NAME T"; null: not at a species line
     std::vector<std::string> events;  // "DB field failure", in order
   };
+  auto stop = [](const char* what, const std::string& kr1, const std::string& kr2,
+                 std::array<std::string, 3> temps, std::size_t lines_kept, const char* last_line,
+                 FailureKind kind, const char* stopped_at, std::vector<std::string> events = {}) {
+    return Case{what, kr1, kr2, temps, lines_kept, last_line, kind, stopped_at, events};
+  };
   const Case cases[] = {
-      {"range of one database ends at 1000 K",
-       {GasRecord("AR"), GasRecord("KR")},
-       {GasRecord("AR"), GasRecord("KR", GasFields(), "1000.000")},
-       {"300", "1000", "2000"},
-       19,
-       "AR",
-       FailureKind::NotANumber,
-       "KR 2000",
-       {}},
-      {"empty second temperature",
-       {GasRecord("AR"), GasRecord("KR")},
-       {GasRecord("AR"), GasRecord("KR")},
-       {"300", "", "2000"},
-       12,
-       "Species",
-       FailureKind::NotANumber,
-       "AR 0",
-       {}},
-      {"DB #2 Cp of 0 against a non-zero DB #1 Cp",
-       {GasRecord("AR"), GasRecord("KR")},
-       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
-       {"300", "1000", "2000"},
-       7,
-       "AR",
-       FailureKind::DivisionByZero,
-       "KR 300",
-       {}},
-      {"0 against 0",
-       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
-       {GasRecord("AR"), GasRecord("KR", ZeroFields())},
-       {"300", "1000", "2000"},
-       7,
-       "AR",
-       FailureKind::Overflow,
-       "KR 300",
-       {}},
-      {"KR refused in DB #1: its boxes stay empty",
-       {GasRecord("AR"), GasRecord("KR", GasFields(), "5000.000", "0.000")},
-       {GasRecord("AR"), GasRecord("KR")},
-       {"300", "1000", "2000"},
-       7,
-       "AR",
-       FailureKind::NotANumber,
-       "KR 300",
-       {"1 refused"}},
+      stop("range of one database ends at 1000 K", kr, kr_to_1000, {"300", "1000", "2000"}, 19,
+           "AR", FailureKind::NotANumber, "KR 2000"),
+      stop("empty second temperature", kr, kr, {"300", "", "2000"}, 12, "Species",
+           FailureKind::NotANumber, "AR 0"),
+      stop("DB #2 Cp of 0 against DB #1's", kr, kr_zero, {"300", "1000", "2000"}, 7, "AR",
+           FailureKind::DivisionByZero, "KR 300"),
+      stop("0 against 0", kr_zero, kr_zero, {"300", "1000", "2000"}, 7, "AR", FailureKind::Overflow,
+           "KR 300"),
+      stop("KR refused in DB #1: its boxes stay empty", kr_refused, kr, {"300", "1000", "2000"}, 7,
+           "AR", FailureKind::NotANumber, "KR 300", {"1 refused"}),
       // KR's DB #1 range reaches below 0 K: emptying its fields after 300 K evaluates T = 0,
       // where H divides by zero and S takes the logarithm of 0; block 2 then stops at AR.
-      {"T = 0 inside KR's range, then an empty temperature",
-       {GasRecord("AR"), GasRecord("KR", GasFields(), "5000.000", "-100.000")},
-       {GasRecord("AR"), GasRecord("KR")},
-       {"300", "", "2000"},
-       12,
-       "Species",
-       FailureKind::NotANumber,
-       "AR 0",
-       {"1 H Division by zero", "1 S Invalid argument"}},
-      {"a temperature beyond the double range",
-       {GasRecord("AR"), GasRecord("KR")},
-       {GasRecord("AR"), GasRecord("KR")},
-       {"300", "1e400", "2000"},
-       10,
-       " ",
-       FailureKind::Overflow,
-       nullptr,
-       {}},
+      stop("T = 0 inside KR's range, then an empty temperature", kr_below_0, kr,
+           {"300", "", "2000"}, 12, "Species", FailureKind::NotANumber, "AR 0",
+           {"1 H Division by zero", "1 S Invalid argument"}),
+      stop("a temperature beyond the double range", kr, kr, {"300", "1e400", "2000"}, 10, " ",
+           FailureKind::Overflow, nullptr),
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    PropertyRun run(c.db1, c.db2);
+    PropertyRun run({GasRecord("AR"), c.kr1}, {GasRecord("AR"), c.kr2});
     run.temps = c.temps;
     const ReportRunResult result = run.Run();
     ASSERT_EQ(run.sink.lines.size(), c.lines_kept);

@@ -14,7 +14,7 @@
 #include "test_support.h"
 #include "thermodb/line_reader.h"
 #include "thermodb/name_scan.h"
-#include "thermodb/record_finder.h"
+#include "thermodb/record_lookup.h"
 #include "thermodb/text_lines.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_format.h"
@@ -61,9 +61,8 @@ void ExpectAgreesWithScanAndLookup(const std::string& path, const std::string& w
   for (const std::string& line : lines) candidates.insert(RecordWord(line));
   candidates.insert({"", "NOT-THERE", "ch4", "CH4 "});
 
-  RecordFinder finder;
   for (const std::string& name : candidates) {
-    const LookupResult expected = finder.Find(path, name);
+    const LookupResult expected = FindSpeciesRecord(path, name);
     const ThermoRecord* record = file.Find(name);
     switch (expected.status) {
       case LookupStatus::NotFound:

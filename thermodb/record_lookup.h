@@ -29,8 +29,7 @@ struct LookupResult {
   SpeciesRecord record;
   // The file's default common temperature (DefaultLineSearch), which a blank common temperature
   // of the record takes; empty when the file has none.
-  std::optional<double> file_default_mid{};
-  int line_number = 0;  // file line of record line 1, counted from 1; 0 when none was found
+  std::optional<double> file_default_mid = std::nullopt;
 };
 
 // Searches the file from its first line for the first line whose first word (the text before
@@ -38,15 +37,5 @@ struct LookupResult {
 // looked for: the preamble and lines after the end line are searched too. The file's default
 // common temperature comes with the record.
 LookupResult FindSpeciesRecord(const std::string& path, std::string_view name);
-
-class LineReader;
-
-// The default common temperature of the file open in `reader`, read from its first line on
-// (DefaultLineSearch) up to the default line; the reader then stands after it.
-std::optional<double> ReadDefaultMid(LineReader& reader);
-
-// The part of a lookup after line 1 has matched, shared by FindSpeciesRecord and RecordFinder:
-// reads record lines 2 to 4 from `reader`, each the next line that is not a comment line.
-LookupResult ReadRecordAfterLine1(LineReader& reader, std::string line1_upper);
 
 }  // namespace tabulon

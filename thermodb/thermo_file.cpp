@@ -57,8 +57,13 @@ ScanResult ScanSpeciesLines(const ThermoText& text,
 ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
   ThermoFile file;
   file.text_ = ThermoText(std::move(snapshot));
-  file.outcome_ = ScanSpeciesLines(
-      file.text_, [&file](std::size_t index) { file.records_.push_back(file.RecordAt(index)); });
+  // The species lines first, so that the records take exactly the room they need.
+  std::vector<std::uint32_t> species_lines;
+  file.outcome_ = ScanSpeciesLines(file.text_, [&species_lines](std::size_t index) {
+    species_lines.push_back(static_cast<std::uint32_t>(index));
+  });
+  file.records_.reserve(species_lines.size());
+  for (std::uint32_t index : species_lines) file.records_.push_back(file.RecordAt(index));
   return file;
 }
 
@@ -77,9 +82,9 @@ std::vector<std::string> ThermoFile::Names() const {
 }
 
 const ThermoRecord* ThermoFile::Find(std::string_view name) const {
-  std::size_t index = 0;
-  const LookupStatus status = text_.Find(name, &index).status;
-  if (status != LookupStatus::Found && status != LookupStatus::Incomplete) return nullptr;
+  const std::optional<std::size_t> line = text_.FindLine(name);
+  if (!line) return nullptr;
+  const std::size_t index = *line;
   const int line_number = static_cast<int>(index) + 1;
 
   const auto scanned = std::lower_bound(

@@ -2,8 +2,8 @@
 #include "thermodb/thermo_text.h"
 
 #include <algorithm>
+#include <bit>
 #include <mutex>
-#include <unordered_map>
 
 #include "common/ascii_text.h"
 #include "thermodb/default_line.h"
@@ -19,24 +19,20 @@ std::string_view RawWord(std::string_view line) {
   return blank == std::string_view::npos ? std::string_view() : line.substr(0, blank);
 }
 
-struct UpperHash {
-  std::size_t operator()(std::string_view word) const {
-    std::size_t hash = 1469598103934665603ull;  // FNV-1a
-    for (char c : word) {
-      hash ^= static_cast<unsigned char>(UpperAscii(c));
-      hash *= 1099511628211ull;
-    }
-    return hash;
+std::uint32_t UpperHash(std::string_view word) {
+  std::uint32_t hash = 2166136261u;  // FNV-1a
+  for (char c : word) {
+    hash ^= static_cast<unsigned char>(UpperAscii(c));
+    hash *= 16777619u;
   }
-};
+  return hash;
+}
 
-struct UpperEqual {
-  bool operator()(std::string_view a, std::string_view b) const {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             return UpperAscii(x) == UpperAscii(y);
-           });
-  }
-};
+bool UpperEqual(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return UpperAscii(x) == UpperAscii(y);
+         });
+}
 
 bool HoldsLowerCase(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
@@ -44,9 +40,41 @@ bool HoldsLowerCase(std::string_view text) {
 
 }  // namespace
 
+// The first line of each word, in an open-addressed table of twice as many slots as there are
+// words (a power of two), probed linearly from the word's hash: one pass to build, a probe or two
+// per lookup, and eight bytes a slot.
 struct ThermoText::WordIndex {
+  struct Slot {
+    std::uint32_t line_plus_one = 0;  // 0: empty
+    std::uint32_t hash = 0;
+  };
   std::once_flag built;
-  std::unordered_map<std::string_view, std::uint32_t, UpperHash, UpperEqual> first_line_of;
+  std::vector<Slot> slots;
+
+  // The slot that holds `word`, or the empty slot where it would go.
+  Slot& SlotOf(const ThermoText& text, std::string_view word, std::uint32_t hash) {
+    const std::size_t mask = slots.size() - 1;
+    for (std::size_t k = hash & mask;; k = (k + 1) & mask) {
+      Slot& slot = slots[k];
+      if (slot.line_plus_one == 0) return slot;
+      if (slot.hash == hash && UpperEqual(RawWord(text.Line(slot.line_plus_one - 1)), word)) {
+        return slot;
+      }
+    }
+  }
+
+  void Build(const ThermoText& text) {
+    std::size_t words = 0;
+    for (std::size_t i = 0; i < text.LineCount(); ++i) words += !RawWord(text.Line(i)).empty();
+    slots.assign(std::bit_ceil(2 * words + 1), Slot{});
+    for (std::uint32_t i = 0; i < text.LineCount(); ++i) {
+      const std::string_view word = RawWord(text.Line(i));
+      if (word.empty()) continue;
+      const std::uint32_t hash = UpperHash(word);
+      Slot& slot = SlotOf(text, word, hash);
+      if (slot.line_plus_one == 0) slot = {i + 1, hash};  // a later line keeps the first
+    }
+  }
 };
 
 ThermoText::ThermoText() : words_(std::make_unique<WordIndex>()) {}
@@ -73,30 +101,12 @@ int ThermoText::RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines)
   return count;
 }
 
-LookupResult ThermoText::Find(std::string_view name, std::size_t* line_index) const {
-  if (!snapshot_.Readable()) return {LookupStatus::CannotOpen, {}};
-  if (name.empty() || HoldsLowerCase(name)) return {LookupStatus::NotFound, {}};
-  std::call_once(words_->built, [this] {
-    auto& first_line_of = words_->first_line_of;
-    first_line_of.reserve(lines_.size());
-    for (std::uint32_t i = 0; i < lines_.size(); ++i) {
-      const std::string_view word = RawWord(Line(i));
-      if (!word.empty()) first_line_of.try_emplace(word, i);
-    }
-  });
-  const auto hit = words_->first_line_of.find(name);
-  if (hit == words_->first_line_of.end()) return {LookupStatus::NotFound, {}};
-  if (line_index != nullptr) *line_index = hit->second;
-  std::array<LineSpan, 4> lines;
-  const int count = RecordLinesAt(hit->second, lines);
-  const std::string_view bytes = snapshot_.Bytes();
-  auto text = [&](int k) {
-    return k < count ? std::string(lines[static_cast<std::size_t>(k)].In(bytes)) : std::string();
-  };
-  return {count == 4 ? LookupStatus::Found : LookupStatus::Incomplete,
-          {UpperAscii(text(0)), text(1), text(2), text(3)},
-          default_mid_,
-          static_cast<int>(hit->second) + 1};
+std::optional<std::size_t> ThermoText::FindLine(std::string_view name) const {
+  if (!snapshot_.Readable() || name.empty() || HoldsLowerCase(name)) return std::nullopt;
+  std::call_once(words_->built, [this] { words_->Build(*this); });
+  const WordIndex::Slot& slot = words_->SlotOf(*this, name, UpperHash(name));
+  if (slot.line_plus_one == 0) return std::nullopt;
+  return slot.line_plus_one - 1;
 }
 
 }  // namespace tabulon

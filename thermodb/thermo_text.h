@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "thermodb/file_snapshot.h"
-#include "thermodb/record_lookup.h"
 #include "thermodb/text_lines.h"
 
 namespace tabulon {
 
 // The lines of a database held in memory (a FileSnapshot) and the record lookup over them: the
-// same answers as FindSpeciesRecord on the file the bytes were read from, without reading it
+// same lines as FindSpeciesRecord finds in the file the bytes were read from, without reading it
 // again. Nothing is parsed beyond the lines; ThermoFile parses the records, and a command that
 // only looks some of them up uses this directly.
 class ThermoText {
@@ -34,10 +33,11 @@ class ThermoText {
   // The file's default common temperature (DefaultLineSearch); empty when it has none.
   std::optional<double> DefaultMid() const { return default_mid_; }
 
-  // FindSpeciesRecord's answer for `name`: the first line of the file whose first word is the
-  // name, with its next three lines that are not comment lines. CannotOpen when the bytes could
-  // not be read. `line_index`, when given, receives the index of line 1.
-  LookupResult Find(std::string_view name, std::size_t* line_index = nullptr) const;
+  // The line FindSpeciesRecord would take as line 1 of `name`'s record: the index (from 0) of
+  // the first line of the file whose first word is the name. None when there is none, when the
+  // bytes could not be read, for the empty name and for a name holding a-z (the word is
+  // upper-cased).
+  std::optional<std::size_t> FindLine(std::string_view name) const;
   // Where the lines of the record whose line 1 is line `index` stand, as the lookup reads them
   // (line 1, then the next three lines that are not comment lines); returns how many of its
   // four lines the file holds.

@@ -66,11 +66,12 @@ void CheckCounts(MainWindowModel& window) {
 // that ends early says why.
 ReportOutcome WriteCompReport(MainWindowModel& window) {
   const CommonValue& common = window.common;
-  const auto [db1, db2] = ReadDatabasesForReport(window);
+  // Every record of the run comes from the files as they are at its start.
+  const CommandFiles files(window);
   const std::string path = ReportsFolder(common) + "Comp.txt";
   ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
-  const CompReportInput input{.db1 = &db1,
-                              .db2 = &db2,
+  const CompReportInput input{.db1 = &files.One(),
+                              .db2 = &files.Two(),
                               .db1_path = common.DB1Path,
                               .db2_path = common.DB2Path,
                               .db1_count = common.DB1Count,
@@ -82,13 +83,7 @@ ReportOutcome WriteCompReport(MainWindowModel& window) {
                               .r_gas = common.RGas,
                               .fields = FieldsBeforeReport(window)};
   ReportRunResult run = RunCompReport(input, file);
-  if (!run.failure) {
-    try {
-      file.Close();
-    } catch (const ReportFailure& failure) {
-      run.NotWritten(failure);
-    }
-  }
+  CloseReport(file, run);
   ShowReportRun(window, run);
   if (run.failure) {
     return ShowReportNotWritten(window, ReportName::Comp, path, *run.failure,

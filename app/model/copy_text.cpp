@@ -86,8 +86,8 @@ std::optional<std::string> FullPrecisionText(MainWindowModel& window, const Text
   if (!place) return std::nullopt;
   const std::string& shown = box.Text();
   const DatabaseSide side = SideOf(window, place->db);
-  const ThermoFile file = ThermoFile::Read(side.path);
-  const ThermoRecord* record = file.Find(side.list.SelectedText());
+  const std::shared_ptr<const ThermoFile> file = window.databases.Current(side.db, side.path);
+  const ThermoRecord* record = file->Find(side.list.SelectedText());
   if (shown.empty() || record == nullptr || !record->Complete()) return shown;
   try {
     if (place->coefficient >= 0) {
@@ -102,8 +102,8 @@ std::optional<std::string> FullPrecisionText(MainWindowModel& window, const Text
 
 std::optional<std::string> SpeciesRecordText(MainWindowModel& window, Db db) {
   const DatabaseSide side = SideOf(window, db);
-  const ThermoFile file = ThermoFile::Read(side.path);
-  const ThermoRecord* record = file.Find(side.list.SelectedText());
+  const std::shared_ptr<const ThermoFile> file = window.databases.Current(db, side.path);
+  const ThermoRecord* record = file->Find(side.list.SelectedText());
   if (record == nullptr) return std::nullopt;
   std::string text;
   for (int i = 0; i < record->line_count; ++i) {

@@ -75,16 +75,13 @@ void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
 
-  // One read of the file: the names come from it, and so do the record positions the first
-  // click then uses.
-  const ThermoText text(FileSnapshot::Take(side.path));
-  std::vector<std::string> names;
-  const ScanResult scan = ScanSpeciesLines(text, [&](std::size_t index) {
-    names.push_back(RecordWord(text.Line(index)));
-    AddSpeciesName(side, names.back());
-  });
-  w.records.Adopt(text, names);
-  if (!scan.Succeeded()) throw Failure(FailureKind::FileFailure, scan.problem);
+  // One read of the file: the names come from it, and every later command uses its records
+  // while the file is unchanged.
+  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(side.path));
+  w.databases.Keep(side.db, file);
+  for (const ThermoRecord& record : file->Records()) AddSpeciesName(side, record.name);
+  if (!file->Outcome().Succeeded())
+    throw Failure(FailureKind::FileFailure, file->Outcome().problem);
 
   RemoveRepeatedNames(side.list, side.count);
   side.count_label.SetCaption(CountCaption(side.count));

@@ -65,8 +65,9 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
     }
   }
 
-  const SpeciesView found = ViewOf(window.records.Find(side.path, side.list.SelectedText()));
-  const DetailView view = DetailViewOf(found.outcome, found.record, side.hf_check.Checked());
+  const DetailView view =
+      DetailViewOf(window.databases.Current(db, side.path)->Find(side.list.SelectedText()),
+                   side.hf_check.Checked());
   if (view.outcome == DetailOutcome::Refused) ShowTemperatureMessage(window, db);
   ShowDetailView(side, view);
   // Emptying the temperature fields runs their reactions on the species now in the boxes.

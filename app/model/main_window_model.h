@@ -4,8 +4,8 @@
 #include "app/model/about_window_model.h"
 #include "app/model/common_value.h"
 #include "app/model/controls.h"
+#include "app/model/loaded_databases.h"
 #include "app/model/platform_services.h"
-#include "thermodb/record_finder.h"
 
 namespace tabulon {
 
@@ -26,9 +26,9 @@ class MainWindowModel {
 
   PlatformServices& platform;
   CommonValue common;
-  // Record lookups of both databases: positions checked at each lookup; during a comparison,
-  // the two files' bytes, read once at its start.
-  RecordFinder records;
+  // What the loads of both databases read, used by every later command while the files are
+  // unchanged.
+  LoadedDatabases databases;
 
   // Frm1, the DB #1 frame.
   Label Frm1{"Frm1", "Thermodynamic Database # 1"};       // the DB #1 frame and its caption

@@ -31,12 +31,13 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
   if (common.CommonCount == 0) return {};
   window.THERMIMG.SetVisible(false);
   window.msglbl2.SetCaption("");
-  const auto [db1, db2] = ReadDatabasesForReport(window);
+  // Every record of the run comes from the files as they are at its start.
+  const CommandFiles files(window);
   const std::string path = ReportsFolder(common) + "Comp2.txt";
   ReportFile file(path, ReportFile::Mode::Replace, {common.DB1Path, common.DB2Path});
   const PropertyReportInput input{
-      .db1 = &db1,
-      .db2 = &db2,
+      .db1 = &files.One(),
+      .db2 = &files.Two(),
       .db1_path = common.DB1Path,
       .db2_path = common.DB2Path,
       .common = window.LOS3.Items(),
@@ -45,13 +46,7 @@ ReportOutcome WritePropertyReport(MainWindowModel& window) {
       .r_gas = common.RGas,
       .fields = FieldsBeforeReport(window)};
   ReportRunResult run = RunPropertyReport(input, file);
-  if (!run.failure) {
-    try {
-      file.Close();
-    } catch (const ReportFailure& failure) {
-      run.NotWritten(failure);
-    }
-  }
+  CloseReport(file, run);
   ShowReportRun(window, run);
   if (!run.failure) {
     window.msglbl2.SetCaption(kPropertyReportDone);

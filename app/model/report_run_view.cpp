@@ -7,13 +7,8 @@
 #include "app/model/detail_view.h"
 #include "app/model/main_window_model.h"
 #include "app/model/temperature_field.h"
-#include "thermodb/thermo_file_pair.h"
 
 namespace tabulon {
-
-std::pair<ThermoFile, ThermoFile> ReadDatabasesForReport(const MainWindowModel& window) {
-  return ReadThermoFilePair(window.common.DB1Path, window.common.DB2Path);
-}
 
 std::array<DetailFields, 2> FieldsBeforeReport(MainWindowModel& window) {
   return {FieldsOf(SideOf(window, Db::One)), FieldsOf(SideOf(window, Db::Two))};

@@ -12,10 +12,6 @@ namespace tabulon {
 
 class MainWindowModel;
 
-// The two databases as a report command reads them at its start: each file once, every lookup
-// of the command answered from those bytes.
-std::pair<ThermoFile, ThermoFile> ReadDatabasesForReport(const MainWindowModel& window);
-
 // Both detail views' temperature fields as they stand before a report run.
 std::array<DetailFields, 2> FieldsBeforeReport(MainWindowModel& window);
 

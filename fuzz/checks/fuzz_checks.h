@@ -33,10 +33,9 @@ std::string CheckLineReader(std::string_view data);
 // rules in the plainest way.
 std::string CheckNameScan(std::string_view data);
 
-// FindSpeciesRecord against RecordFinder::Find for every first word of the file (and a few
-// other names). An input holding the separator "@@@@" is two versions of the file: the finder
-// indexes the first, the file is rewritten with the second, and both lookups must then agree
-// on the second.
+// FindSpeciesRecord and ThermoFile::Find against a reference lookup for every first word of
+// the file (and a few other names). An input holding the separator "@@@@" is two versions of
+// the file: both are looked up, the second under the first's names as well.
 std::string CheckRecordLookup(std::string_view data);
 
 // The database writer on the input as a database, read in memory: the file is checked, every

@@ -10,8 +10,11 @@
 namespace tabulon::gui {
 namespace {
 
-DatabaseSpecies Side(int db, const std::string& path, const std::string& name) {
-  return {db, LoadSpeciesSource(path, name)};
+// The species in the database as the window holds it: the load's read while the file is
+// unchanged.
+DatabaseSpecies Side(MainWindowModel& model, Db db, const std::string& name) {
+  const std::string& path = db == Db::One ? model.common.DB1Path : model.common.DB2Path;
+  return {db == Db::One ? 1 : 2, SpeciesSourceOf(*model.databases.Current(db, path), name)};
 }
 
 bool Ready(QWidget* owner, const std::vector<DatabaseSpecies>& sides, const QString& what) {
@@ -39,8 +42,8 @@ std::vector<DatabaseSpecies> SelectedInList(MainWindowModel& model, const ListBo
   const bool db1 = &list == &model.LOS1 || &list == &model.LOS3 || &list == &model.LOS4;
   const bool db2 = &list == &model.LOS2 || &list == &model.LOS3 || &list == &model.LOS5;
   std::vector<DatabaseSpecies> sides;
-  if (db1 && common.DB1Loaded) sides.push_back(Side(1, common.DB1Path, name));
-  if (db2 && common.DB2Loaded) sides.push_back(Side(2, common.DB2Path, name));
+  if (db1 && common.DB1Loaded) sides.push_back(Side(model, Db::One, name));
+  if (db2 && common.DB2Loaded) sides.push_back(Side(model, Db::Two, name));
   return sides;
 }
 
