@@ -162,15 +162,17 @@ const BatchCommand kCommands[] = {
      {"--species", "--out", "--force"},
      RunSubset},
     {"plot",
-     "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]",
+     "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si] [--per-mass]",
      "the plot window's four charts of one species, into a file",
      "Draws Cp, H, S and G = H - T*S of species NAME against T, as the plot window does, and\n"
      "writes them as SVG or PNG (by the name's extension), without a screen.\n"
      "  --db2 DB2   the same species in a second database, overlaid\n"
      "  --out FILE  the picture to write (.svg or .png); a database file is never replaced\n"
      "  --size WxH  the picture's size in pixels (default 1200x900)\n"
-     "  --si        J/mol/K and kJ/mol\n",
-     {"--db2", "--out", "--size", "--si"},
+     "  --si        J/mol/K and kJ/mol\n"
+     "  --per-mass  per mass of the species, from its molecular weight: J/kg/K and kJ/kg\n"
+     "              with --si, cal/g/K and kcal/g otherwise; refused when it is unknown\n",
+     {"--db2", "--out", "--size", "--si", "--per-mass"},
 #ifdef TABULON_BATCH_PLOT
      RunPlot},
 #else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tabulon-batch plot DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]: the four
-// property charts of the plot window, drawn headless on Qt's offscreen platform into a file.
+// tabulon-batch plot DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si]
+// [--per-mass]: the four property charts of the plot window, drawn headless on Qt's offscreen
+// platform into a file.
 #include <ostream>
 #include <string>
 #include <vector>
@@ -69,16 +70,18 @@ int RunPlot(const std::vector<std::string>& args, std::ostream& /*out*/, std::os
   char* argv[] = {name, nullptr};
   QApplication app(argc, argv);
 
+  // Per mass, each side in units of its own weight (LoadSpeciesSources refused unknown ones).
+  const UnitChoice choice{.si = parsed.si, .per_mass = parsed.per_mass};
   std::vector<gui::PlottedRecord> records;
   for (const gui::DatabaseSpecies& side : sides) {
     records.push_back({QStringLiteral("db%1").arg(side.db), gui::SideLabel(side),
-                       gui::SideColour(side.db), *side.source.ranges});
+                       gui::SideColour(side.db), *side.source.ranges, side.source.UnitsIn(choice)});
   }
   gui::PlotCharts charts;
   charts.setAttribute(Qt::WA_DontShowOnScreen);
   charts.resize(size);
   charts.SetSpeciesName(gui::Latin1(sides.front().source.name));
-  charts.ShowRecords(records, parsed.si ? kSIUnits : kWindowUnits);
+  charts.ShowRecords(records, *records.front().units);
   charts.show();
   QApplication::processEvents();
 

@@ -66,7 +66,7 @@ class Checker {
 
     if (WeightInCommon(record.t_mid, record.molecular_weight)) {
       Add(record, CheckCode::MwInCommon,
-          "common temperature " + Short(record.t_mid) + " K is the molecular weight " +
+          "common temperature " + ShortestNumber(record.t_mid) + " K is the molecular weight " +
               ShortestNumber(*record.molecular_weight) + " g/mol",
           {{"t_mid", record.t_mid}, {"mw", *record.molecular_weight}});
       return;

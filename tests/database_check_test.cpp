@@ -395,6 +395,12 @@ TEST(CheckLineOne, WhichRulesRunBesideTheLimits) {
     lines[0] = c.line1;
     EXPECT_EQ(Codes({ParseThermoRecord(lines, 4, 2)}), c.codes);
   }
+  std::array<std::string, 4> lines = testing::RecordLines(jumpy);
+  lines[0] = kPairs + "   300.000  5000.00 26.98154      1";
+  const CheckRun run = CheckRecords(std::vector{ParseThermoRecord(lines, 4, 2)}, {});
+  ASSERT_EQ(run.findings.size(), 1u);
+  EXPECT_EQ(run.findings[0].detail,
+            "common temperature 26.98154 K is the molecular weight 26.982 g/mol");
 }
 
 TEST(CheckOrder, ByLineThenCode) {

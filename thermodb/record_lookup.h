@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tabulon {
 
@@ -25,6 +26,11 @@ enum class LookupStatus {
 };
 
 struct LookupResult {
+  LookupResult() = default;
+  LookupResult(LookupStatus status, SpeciesRecord record = {},
+               std::optional<double> file_default_mid = std::nullopt)
+      : status(status), record(std::move(record)), file_default_mid(file_default_mid) {}
+
   LookupStatus status = LookupStatus::NotFound;
   SpeciesRecord record;
   // The file's default common temperature (DefaultLineSearch), which a blank common temperature

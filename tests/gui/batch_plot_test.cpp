@@ -32,29 +32,33 @@ TEST(BatchPlot, WritesAPngOfTheRequestedSize) {
   EXPECT_EQ(image.size(), QSize(800, 600));
 }
 
+// Per mole and per mass (H2O's own weight): the Cp and S axes name the unit.
 TEST(BatchPlot, WritesAnSvgWithOneDashedCommonTemperatureLinePerChart) {
   const TempDir scratch;
   const std::string svg = scratch.File("h2o.svg");
-  const BatchRun run =
-      RunBatch({"plot", Example("therm_b.dat"), "h2o", "--out", svg, "--si"}, scratch);
-  ASSERT_EQ(run.status, 0) << run.err;
-  QXmlStreamReader xml(QByteArray::fromStdString(ReadBytes(svg)));
-  int dashed = 0, texts_with_si_unit = 0;
-  std::vector<bool> dashes{false};  // a group's dash pattern holds for what it contains
-  while (!xml.atEnd()) {
-    xml.readNext();
-    if (xml.isEndElement()) dashes.pop_back();
-    if (!xml.isStartElement()) continue;
-    dashes.push_back(dashes.back() || xml.attributes().hasAttribute("stroke-dasharray"));
-    if (xml.name() == u"path" && dashes.back()) ++dashed;
-    if (xml.name() == u"text") {
-      if (xml.readElementText().contains("J/mol/K")) ++texts_with_si_unit;
-      dashes.pop_back();  // readElementText consumed the end of the element
+  for (const auto& [per_mass, unit] : {std::pair{false, "J/mol/K"}, std::pair{true, "J/kg/K"}}) {
+    std::vector<std::string> args = {"plot", Example("therm_b.dat"), "h2o", "--out", svg, "--si"};
+    if (per_mass) args.push_back("--per-mass");
+    const BatchRun run = RunBatch(args, scratch);
+    ASSERT_EQ(run.status, 0) << run.err;
+    QXmlStreamReader xml(QByteArray::fromStdString(ReadBytes(svg)));
+    int dashed = 0, texts_with_unit = 0;
+    std::vector<bool> dashes{false};  // a group's dash pattern holds for what it contains
+    while (!xml.atEnd()) {
+      xml.readNext();
+      if (xml.isEndElement()) dashes.pop_back();
+      if (!xml.isStartElement()) continue;
+      dashes.push_back(dashes.back() || xml.attributes().hasAttribute("stroke-dasharray"));
+      if (xml.name() == u"path" && dashes.back()) ++dashed;
+      if (xml.name() == u"text") {
+        if (xml.readElementText().contains(unit)) ++texts_with_unit;
+        dashes.pop_back();  // readElementText consumed the end of the element
+      }
     }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(dashed, 4);
+    EXPECT_EQ(texts_with_unit, 2) << unit;  // the Cp and S axes
   }
-  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-  EXPECT_EQ(dashed, 4);
-  EXPECT_EQ(texts_with_si_unit, 2);  // the Cp and S axes
 }
 
 struct Misuse {
