@@ -84,7 +84,7 @@ int RunRepair(const std::vector<std::string>& args, std::ostream& out, std::ostr
     err << "tabulon-batch repair: " << name << " is not in " << parsed->db << '\n';
   }
   DatabaseEdit edit(*file);
-  AddRepairs(plan, file->Records(), edit);
+  AddRepairs(plan.repairs, file->Records(), edit);
   if (!SaveForCommand(edit.Build(), parsed->out, parsed->force, inputs, kCommand, err)) return 1;
   if (parsed->csv) {
     WriteRepairsCsv(out, plan.repairs);

@@ -144,10 +144,12 @@ std::string_view ActionName(RepairAction action) {
 
 RepairPlan PlanRepairs(std::span<const ThermoRecord> records, const RepairOptions& options) {
   const std::unordered_set<std::string> named(options.species.begin(), options.species.end());
+  const std::unordered_set<int> chosen_lines(options.lines.begin(), options.lines.end());
   std::unordered_set<std::string> found;
   RepairPlan plan;
   for (std::size_t i = 0; i < records.size(); ++i) {
     const ThermoRecord& record = records[i];
+    if (!chosen_lines.empty() && !chosen_lines.contains(record.line_number)) continue;
     if (!named.empty()) {
       if (!named.contains(record.name)) continue;
       found.insert(record.name);
@@ -184,8 +186,9 @@ std::string RepairComment(const RecordRepair& repair) {
   return "repaired: " + range + "a1..a7 refitted" + join + "; was " + Pictures(moved, 0, 6);
 }
 
-void AddRepairs(const RepairPlan& plan, std::span<const ThermoRecord> records, DatabaseEdit& edit) {
-  for (const RecordRepair& repair : plan.repairs) {
+void AddRepairs(std::span<const RecordRepair> repairs, std::span<const ThermoRecord> records,
+                DatabaseEdit& edit) {
+  for (const RecordRepair& repair : repairs) {
     if (!repair.Applied()) continue;
     const ThermoRecord& record = records[repair.record];
     // Every repair keeps H(298.15 K) but a refit of both sets anchored above 298.15 K.

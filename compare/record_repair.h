@@ -34,6 +34,9 @@ struct RepairOptions {
   // Only the records of these names (upper-cased), when not empty; otherwise every record
   // with a jump.
   std::vector<std::string> species{};
+  // Only the records whose line 1 is one of these lines, when not empty (the findings chosen in
+  // the window); a record so chosen is considered when it has a jump.
+  std::vector<int> lines{};
 };
 
 // What a repair changes, for the people who read its cost: the largest differences between the
@@ -71,8 +74,9 @@ RepairPlan PlanRepairs(std::span<const ThermoRecord> records, const RepairOption
 // 5.12345600E+00".
 std::string RepairComment(const RecordRepair& repair);
 
-// Puts every applied repair of `plan` into `edit`, whose source holds `records`: lines 2 to 4
-// in the standard layout, the Hf/R field text kept when H(298.15 K) is kept.
-void AddRepairs(const RepairPlan& plan, std::span<const ThermoRecord> records, DatabaseEdit& edit);
+// Puts every applied repair into `edit`, whose source holds `records`: lines 2 to 4 in the
+// standard layout, the Hf/R field text kept when H(298.15 K) is kept.
+void AddRepairs(std::span<const RecordRepair> repairs, std::span<const ThermoRecord> records,
+                DatabaseEdit& edit);
 
 }  // namespace tabulon

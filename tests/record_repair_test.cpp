@@ -144,6 +144,20 @@ TEST(RecordRepair, ChoosesTheRepairAndReportsItsCost) {
        RepairAction::Skipped,
        {},
        "no join: the common temperature is a limit"},
+      {"a jump on a chosen line",
+       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.lines = {3, 7}},
+       1,
+       RepairAction::Shift,
+       {0, 0.09936000108718872, 0.9936000108718872},
+       ""},
+      {"a jump, but other lines chosen",
+       {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+       {.lines = {3}},
+       0,
+       {},
+       {},
+       ""},
       {"a jump, but another species named",
        {.high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
        {.species = {"H2O"}},
@@ -185,7 +199,7 @@ TEST(RecordRepair, WritesTheRepairedLinesAfterACommentWithTheOldValues) {
   const RepairPlan plan = PlanRepairs(file.Records(), {});
   ASSERT_EQ(plan.repairs.size(), 2u);
   DatabaseEdit edit(file);
-  AddRepairs(plan, file.Records(), edit);
+  AddRepairs(plan.repairs, file.Records(), edit);
   const std::string out = edit.Build().bytes;
   EXPECT_NE(out.find("! repaired: high-range a6, a7 shifted to join at 1000 K; was "
                      "-9.50000000E+02, 4.50000000E+00\n" +
@@ -220,7 +234,7 @@ TEST(RecordRepair, CorpusFilesWithJumpsRepairedAndReadBack) {
     const RepairPlan plan = PlanRepairs(source.Records(), options);
     ASSERT_FALSE(plan.repairs.empty());
     DatabaseEdit edit(source);
-    AddRepairs(plan, source.Records(), edit);
+    AddRepairs(plan.repairs, source.Records(), edit);
     const std::string target = dir.File(name);
     const SaveOutcome saved = SaveDatabase(edit.Build(), target, {});
     ASSERT_TRUE(saved.saved) << saved.problem;

@@ -5,6 +5,7 @@
 #include "app/model/common_value.h"
 #include "app/model/controls.h"
 #include "app/model/loaded_databases.h"
+#include "app/model/merge_marks.h"
 #include "app/model/platform_services.h"
 
 namespace tabulon {
@@ -119,6 +120,10 @@ class MainWindowModel {
   Label msglbl2{"msglbl2"};               // the status line of Compare Common Species
   Button AboutCmd{"AboutCmd", "&About"};  // opens the About window
   Button QuitCMD{"QuitCMD", "&Quit"};     // ends the program
+
+  // The species marked for a merged database in the Differences window and the comparison
+  // lists (Take from DB #2, Add DB #2's only species); shown in LOS3 and LOS5.
+  MergeMarks merge_marks{common};
 
   // The About window, shown modally by AboutCmd.
   AboutWindowModel about{*this};

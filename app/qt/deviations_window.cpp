@@ -4,14 +4,17 @@
 #include <limits>
 
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTableView>
 
 #include "app/qt/deviations_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/merge_commands.h"
 #include "app/qt/plot/plot_launcher.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
@@ -46,6 +49,30 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, const std::string& path1,
   controls.addWidget(new QLabel(tr("dS (cal/mol/K)"), this));
   controls.addWidget(tol_s_);
   controls.addStretch(1);
+  auto* take = new QPushButton(tr("Take from DB #2"), this);
+  take->setObjectName("take");
+  take->setToolTip(
+      tr("Mark (or unmark) the chosen species: a merged database takes their "
+         "records from DB #2"));
+  add_only_ = new QPushButton(tr("Add DB #2's only species"), this);
+  add_only_->setObjectName("addOnly");
+  add_only_->setCheckable(true);
+  add_only_->setChecked(main.Model().merge_marks.AddsOnly());
+  add_only_->setToolTip(
+      tr("Mark (or unmark) every species only DB #2 holds: a merged database "
+         "adds them before END"));
+  auto* save = new QPushButton(tr("Save merged database as..."), this);
+  save->setObjectName("saveMerged");
+  save->setToolTip(tr("Write DB #1 with the marked species of DB #2 to a new file"));
+  for (QPushButton* button : {take, add_only_, save}) controls.addWidget(button);
+  connect(take, &QPushButton::clicked, this, &DeviationsWindow::TakeChosen);
+  connect(add_only_, &QPushButton::toggled, this, [this](bool add) {
+    Main().Model().merge_marks.SetAddOnly(add);
+    Main().Additions().merge->ShowMarks();
+    ShowStatus();
+  });
+  connect(save, &QPushButton::clicked, this,
+          [this] { Main().Additions().merge->SaveMergedAs(this); });
   AddExport("differences.csv",
             [this](std::ostream& out) { WriteDeviationsCsv(out, Differences().Rows()); });
 
@@ -98,10 +125,31 @@ void DeviationsWindow::Show(DeviationRun run, std::vector<int> order, SortKey so
 
 void DeviationsWindow::Highlight() {
   Differences().SetTolerances({ToleranceOf(tol_cp_), ToleranceOf(tol_h_), ToleranceOf(tol_s_)});
+  ShowStatus();
+}
+
+void DeviationsWindow::ShowStatus() {
   if (Job().Running()) return;  // the status line says what runs
-  SetStatus(tr("%1 species in both databases, %2 above the tolerances")
-                .arg(Differences().rowCount())
-                .arg(Differences().AboveToleranceCount()));
+  const MergeMarks& marks = Main().Model().merge_marks;
+  QString text = tr("%1 species in both databases, %2 above the tolerances")
+                     .arg(Differences().rowCount())
+                     .arg(Differences().AboveToleranceCount());
+  if (!marks.Empty()) {
+    text += tr("; %1 marked to take from DB #2").arg(marks.TakenNames().size());
+    if (marks.AddsOnly()) text += tr(", DB #2's only species to add");
+  }
+  SetStatus(text);
+}
+
+void DeviationsWindow::TakeChosen() {
+  std::vector<std::string> names;
+  for (const QModelIndex& row : Table().selectionModel()->selectedRows()) {
+    names.push_back(Differences().Rows()[static_cast<std::size_t>(Shown().ResultAt(row))].name);
+  }
+  if (names.empty()) return;
+  Main().Model().merge_marks.ToggleTake(names);
+  Main().Additions().merge->ShowMarks();
+  ShowStatus();
 }
 
 void DeviationsWindow::Activate(int result) {

@@ -8,6 +8,7 @@
 #include "compare/deviation_scan.h"
 
 class QLineEdit;
+class QPushButton;
 
 namespace tabulon::gui {
 
@@ -16,7 +17,9 @@ class DeviationsTableModel;
 // The Differences view of two database files: for every species in both, the largest
 // difference of Cp, H and S over the kelvins both records cover, with where it occurs. A
 // sortable table; rows where a difference is above the tolerance the user sets are
-// highlighted; a double-click shows the species (ShowSpeciesDifference).
+// highlighted; a double-click shows the species (ShowSpeciesDifference). Take from DB #2 marks
+// the chosen species for a merged database, Add DB #2's only species marks those, and Save
+// merged database as... writes it (MergeCommands of the main window).
 class DeviationsWindow : public ResultsWindow {
   Q_OBJECT
 
@@ -30,6 +33,9 @@ class DeviationsWindow : public ResultsWindow {
  private:
   void Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,
             const std::string& problem);
+  // Marks (or unmarks) the species of the chosen rows to be taken from DB #2.
+  void TakeChosen();
+  void ShowStatus();
   void Highlight();
   void Activate(int result) override;
   DeviationsTableModel& Differences() const;
@@ -37,6 +43,7 @@ class DeviationsWindow : public ResultsWindow {
   QLineEdit* tol_cp_;
   QLineEdit* tol_h_;
   QLineEdit* tol_s_;
+  QPushButton* add_only_;
 };
 
 // Opens the Differences view of the two loaded databases and starts its scan; tells the user

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include "app/qt/findings_table_model.h"
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
+#include "app/qt/repair_window.h"
 #include "app/qt/tool_tip.h"
 #include "compare/check_report.h"
 #include "thermodb/thermo_file.h"
@@ -50,6 +52,11 @@ FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* paren
   run->setObjectName("run");
   run->setShortcut(QKeySequence::Refresh);
   SetToolTip(*run, tr("Checks the database file again with these tolerances"));
+  auto* repair = new QPushButton(tr("Repair..."), this);
+  repair->setObjectName("repair");
+  SetToolTip(*repair,
+             tr("Previews the repair of the jumps of the chosen findings (or of all), then saves "
+                "the repaired database as a new file"));
   code_filter_ = new QComboBox(this);
   code_filter_->setObjectName("codeFilter");
   code_filter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -63,6 +70,7 @@ FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* paren
   controls.addWidget(new QLabel(tr("S"), this));
   controls.addWidget(tol_s_);
   controls.addWidget(run);
+  controls.addWidget(repair);
   controls.addStretch(1);
   controls.addWidget(new QLabel(tr("Show"), this));
   controls.addWidget(code_filter_);
@@ -79,6 +87,7 @@ FindingsWindow::FindingsWindow(MainWindow& main, SourceFile file, QWidget* paren
   Table().horizontalHeader()->setStretchLastSection(true);
 
   connect(run, &QPushButton::clicked, this, &FindingsWindow::Run);
+  connect(repair, &QPushButton::clicked, this, &FindingsWindow::Repair);
   connect(code_filter_, &QComboBox::currentIndexChanged, this, &FindingsWindow::ApplyFilter);
 }
 
@@ -86,11 +95,26 @@ FindingsTableModel& FindingsWindow::Findings() const {
   return static_cast<FindingsTableModel&>(Rows());
 }
 
-void FindingsWindow::Run() {
+CheckTolerances FindingsWindow::Tolerances() const {
   const CheckTolerances defaults;
-  const CheckTolerances tolerances{ToleranceOf(tol_cp_, defaults.cp),
-                                   ToleranceOf(tol_h_, defaults.h),
-                                   ToleranceOf(tol_s_, defaults.s)};
+  return {ToleranceOf(tol_cp_, defaults.cp), ToleranceOf(tol_h_, defaults.h),
+          ToleranceOf(tol_s_, defaults.s)};
+}
+
+void FindingsWindow::Repair() {
+  RepairOptions options{.tolerances = Tolerances()};
+  for (const QModelIndex& row : Table().selectionModel()->selectedRows()) {
+    const CheckFinding& finding =
+        Findings().Findings()[static_cast<std::size_t>(Shown().ResultAt(row))];
+    const bool jump = finding.code == CheckCode::CpJump || finding.code == CheckCode::HJump ||
+                      finding.code == CheckCode::SJump;
+    if (jump) options.lines.push_back(finding.line);
+  }
+  OpenRepairWindow(Main(), Files()[0], std::move(options));
+}
+
+void FindingsWindow::Run() {
+  const CheckTolerances tolerances = Tolerances();
   const SortKey sorting = Findings().Sorting();
   Start(tr("Checking..."),
         [this, path = Files()[0].path, tolerances,

@@ -29,8 +29,12 @@ class FindingsWindow : public ResultsWindow {
 
   // Checks the database again with the tolerances in the fields.
   void Run();
+  // Opens the repair preview of the chosen findings' records (every jump when none is chosen)
+  // at the tolerances in the fields.
+  void Repair();
 
  private:
+  CheckTolerances Tolerances() const;
   void Show(CheckRun run, std::vector<int> order, SortKey sorted_by, std::size_t records,
             const std::string& problem);
   // The code filter offers the codes of these findings, each with its count, and keeps the

@@ -12,6 +12,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/main_window_growth.h"
 #include "app/qt/main_window_layout.h"
+#include "app/qt/merge_commands.h"
 #include "app/qt/recent_files_menu.h"
 #include "app/qt/report_link.h"
 #include "app/qt/reports_folder_button.h"
@@ -84,6 +85,7 @@ WindowAdditions AddWindowAdditions(MainWindow& window) {
       .recent1 = AddRecentFiles(window, Db::One, {8775, 960, 300, 375}),
       .recent2 = AddRecentFiles(window, Db::Two, {8775, 960, 300, 375}),
       .report_link = new ReportLink(window),
+      .merge = new MergeCommands(window),
       .reports_folder = new ReportsFolderButton(window),
   };
   // On the frame's top edge at its right end, as a second caption, above the lists' headings.

@@ -44,7 +44,7 @@ std::string CheckDatabaseWriter(std::string_view data) {
                                 .max_dcp = std::numeric_limits<double>::infinity()};
     const RepairPlan plan = PlanRepairs(file.Records(), options);
     DatabaseEdit repaired(file);
-    AddRepairs(plan, file.Records(), repaired);
+    AddRepairs(plan.repairs, file.Records(), repaired);
     const DatabaseOutput output = repaired.Build();
     if (loads) {
       if (std::string problem = ReadBackProblem(output, "repaired"); !problem.empty()) {

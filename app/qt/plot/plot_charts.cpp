@@ -212,7 +212,8 @@ void PlotCharts::ShowRecords(const std::vector<PlottedRecord>& records, const Un
         series->setObjectName(prefix + PartName(part));
         // One legend entry per database: the first piece carries the file name.
         if (p == 0) series->setName(records[k].label);
-        add(series, QPen(records[k].colour, own_range ? kRangeWidth : kPastJoinWidth));
+        add(series,
+            QPen(records[k].colour, own_range ? kRangeWidth : kPastJoinWidth, records[k].style));
         if (p > 0) {
           for (QLegendMarker* marker : chart->legend()->markers(series)) marker->setVisible(false);
         }

@@ -24,13 +24,15 @@ inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
 // database's file name), its colour and its two coefficient ranges; per mass, its own units
-// (the gas constant over its own weight), otherwise those the charts are shown in.
+// (the gas constant over its own weight), otherwise those the charts are shown in; and the
+// line style of its curves (a record before a repair is drawn dashed over the repaired one).
 struct PlottedRecord {
   QString key;
   QString label;
   QColor colour;
   TwoRangeNasa7 ranges;
-  std::optional<Units> units;
+  std::optional<Units> units{};
+  Qt::PenStyle style = Qt::SolidLine;
 };
 
 // Points per record and property when nothing else is asked for: smooth at any window size.
