@@ -30,10 +30,9 @@ BatchSession::BatchSession(std::ostream& err) : err_(err) {
 }
 
 bool BatchSession::Load(Db db, const std::string& path) {
-  platform_.file_answers.clear();
-  platform_.file_answers.push_back(path);
-  // The reaction of CMD1 / CMD2; a failure shows its message, which goes to `err`.
-  return LoadDatabase(window_, db) == LoadOutcome::Loaded;
+  // The load of CMD1 / CMD2 with `path` chosen; a failure shows its message, which goes to
+  // `err`, and leaves the window as it was.
+  return LoadDatabase(window_, db, path) == LoadOutcome::Loaded;
 }
 
 }  // namespace tabulon::batch

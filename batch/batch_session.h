@@ -11,8 +11,7 @@
 namespace tabulon::batch {
 
 // The main window model with scripted platform services, as tabulon-batch drives it: message
-// boxes go to `err` (the title on one line, then each text line after two blanks) and the
-// open-file dialog answers with the path given to Load.
+// boxes go to `err` (the title on one line, then each text line after two blanks).
 class BatchSession {
  public:
   explicit BatchSession(std::ostream& err);
@@ -20,7 +19,7 @@ class BatchSession {
   MainWindowModel& Window() { return window_; }
   ScriptedPlatform& Platform() { return platform_; }
 
-  // Runs the load of CMD1 or CMD2 with the dialog answering `path`. True when the load
+  // Loads `path` as CMD1 or CMD2 does with that file chosen. True when the load
   // succeeded; when it failed, its error message (file and reason) has been written to `err`.
   bool Load(Db db, const std::string& path);
 

@@ -70,7 +70,7 @@ int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const std::optional<CheckArgs> parsed = ParseArgs(args, err);
   if (!parsed) return 2;
   const std::optional<ThermoFile> file = LoadForCommand(parsed->path, "check", err);
-  if (!file) return 2;
+  if (!file) return kCheckNotLoaded;
   const CheckRun run = CheckRecords(file->Records(), parsed->tolerances);
   switch (parsed->format) {
     case Format::Text:

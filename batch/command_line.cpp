@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "batch/command_table.h"
+#include "batch/commands.h"
 #include "common/version.h"
 
 namespace tabulon::batch {
@@ -84,7 +85,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
   }
   const int status = command->run(rest, out, err);
-  if (status == 2) PrintCommandUsage(*command, err);
+  if (status == kCheckNotLoaded) return 2;
+  if (status == kWrongUsage) PrintCommandUsage(*command, err);
   return status;
 }
 

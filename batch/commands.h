@@ -8,11 +8,17 @@
 namespace tabulon::batch {
 
 // Each command takes the arguments after its name and returns the exit status:
-// 0 success, 1 failure of the work, 2 wrong usage.
+// 0 success, 1 failure of the work, kWrongUsage. Only wrong usage is followed by the command's
+// usage line; a file that cannot be loaded is a failure of the work, named on stderr.
+inline constexpr int kWrongUsage = 2;
+// What check returns for a database that cannot be loaded: the program exits 2 (check's 1
+// means findings), without the usage line.
+inline constexpr int kCheckNotLoaded = -2;
+
 int RunList(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunShow(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// check returns 1 when it found something, 2 also when the database cannot be loaded.
+// check returns 1 when it found something, kCheckNotLoaded when the database cannot be loaded.
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecords(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

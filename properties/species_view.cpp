@@ -16,8 +16,6 @@ DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool 
   // A refused species shows its limits, so the user sees why, and no coefficients, so nothing
   // is ever computed from another species' coefficients under its name.
   view.limits = record.LimitTexts();
-  view.species = record.name;
-  view.line_number = record.line_number;
   if (outcome == DetailOutcome::Refused) return view;
   for (int k = 0; k < kCoefficientsPerRecord; ++k) {
     view.coefficients[static_cast<std::size_t>(k)] = record.CoefficientText(k);

@@ -31,10 +31,6 @@ struct DetailView {
   TemperatureLimits limits;  // the record's limits when shown or refused; empty otherwise
   std::array<std::string, kCoefficientsPerRecord> coefficients;  // empty unless shown
   std::string hf;  // the Hf/R field when shown and asked for (Ck1, Ck2); empty otherwise
-  // The species the view holds, for its frame's caption: the record's name and the line of its
-  // line 1 when shown or refused; empty and 0 otherwise.
-  std::string species;
-  int line_number = 0;
 };
 DetailView DetailViewOf(DetailOutcome outcome, const ThermoRecord& record, bool hf_asked);
 DetailView DetailViewOf(const ThermoRecord* record, bool hf_asked);

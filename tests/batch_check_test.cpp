@@ -87,12 +87,16 @@ TEST(BatchCheck, UsageAndUnloadableFilesExitWith2) {
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
   }
-  const BatchRun no_end = RunBatch({"check", dir.Write("noend.dat", "THERMO\nCH4 x\n")}, dir);
+  // A file that cannot be loaded is named with the reason, and no usage line follows.
+  const std::string no_end_path = dir.Write("noend.dat", "THERMO\nCH4 x\n");
+  const BatchRun no_end = RunBatch({"check", no_end_path}, dir);
   EXPECT_EQ(no_end.status, 2);
-  EXPECT_NE(no_end.err.find("cannot load"), std::string::npos);
+  EXPECT_EQ(no_end.err, "tabulon-batch check: cannot load " + no_end_path +
+                            ": it ends at line 2 without an END line\n");
   const BatchRun missing = RunBatch({"check", dir.File("missing.dat")}, dir);
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("No such file or directory"), std::string::npos);
+  EXPECT_EQ(missing.err.find("usage"), std::string::npos) << missing.err;
 }
 
 TEST(BatchDiff, CsvAndTable) {

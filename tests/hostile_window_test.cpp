@@ -138,7 +138,7 @@ TEST(HostileWindow, AComparisonOfFilesThatChangedReportsTheFilesAsTheyAreNow) {
   }
 }
 
-TEST(HostileWindow, ARecordCutAtTheEndOfTheFileIsListedButNeverShown) {
+TEST(HostileWindow, ARecordCutAtTheEndOfTheFileFailsTheLoad) {
   const std::string ar = GasRecord("AR");
   for (int lines = 1; lines <= 3; ++lines) {
     SCOPED_TRACE(std::to_string(lines) + " line(s) of AR, then the end of the file");
@@ -151,16 +151,16 @@ TEST(HostileWindow, ARecordCutAtTheEndOfTheFileIsListedButNeverShown) {
     const UnchangedFiles files({db});
     TestWindow t;
     LoadDatabaseFile(t, Db::One, db);
-    // No end line: the load fails, the names read so far stay listed.
+    // No end line: the load fails and lists nothing.
     EXPECT_EQ(t.window.List1Nbr.Caption(), "(0)");
-    ASSERT_EQ(t.window.LOS1.Items(), (std::vector<std::string>{"AR", "NE"}));
-    t.window.LOS1.SelectByName("NE");
-    EXPECT_EQ(t.window.PropTxt[0].Text(), kShownA1);
-    t.window.LOS1.SelectByName("AR");
-    EXPECT_TRUE(DetailViewEmpty(t));
-    // The only message is the load's, which says the file ends without an END line.
+    EXPECT_TRUE(t.window.LOS1.Items().empty());
+    // The only message is the load's, which says where the file ends: the header, NE's four
+    // lines, then the lines of AR.
     ASSERT_EQ(t.platform.messages.size(), 1u);
     EXPECT_EQ(t.platform.messages[0].title, "Load Thermodynamic DataBase # 1");
+    EXPECT_TRUE(t.platform.messages[0].text.ends_with(
+        "\r\nIt ends at line " + std::to_string(5 + lines) + " without an END line."))
+        << t.platform.messages[0].text;
     EXPECT_TRUE(files.Unchanged());
   }
 }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/database_loader.h"
 
+#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "app/model/clear_detail_views.h"
-#include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
 #include "app/model/repeated_names.h"
 #include "common/ascii_text.h"
@@ -31,7 +31,7 @@ OpenFileRequest DatabaseFileRequest() {
   };
 }
 
-// Clears everything that depended on the earlier databases, before the dialog is shown.
+// Clears everything that depended on the earlier databases, once the new file has been read.
 // Emptying a temperature field runs its change reaction, as when the user empties it.
 void ResetForLoad(MainWindowModel& w, const DatabaseSide& side) {
   w.THERMIMG.SetVisible(false);
@@ -61,27 +61,27 @@ void ResetForLoad(MainWindowModel& w, const DatabaseSide& side) {
   for (Label* label : {&w.List3Nbr, &w.List4Nbr, &w.List5Nbr}) label->SetCaption("(0)");
 }
 
-void AddSpeciesName(const DatabaseSide& side, std::string name) {
-  if (side.count == Count16::kMax) {
-    throw Failure(FailureKind::Overflow, "it holds more than 32767 species names");
+// Why `file` cannot be loaded, or nothing when it can.
+std::optional<Failure> LoadFailure(const ThermoFile& file) {
+  // Every name the scan found counts, repeats included, before repeats are thinned.
+  if (file.Records().size() > static_cast<std::size_t>(Count16::kMax)) {
+    return Failure(FailureKind::Overflow, "it holds more than 32767 species names");
   }
-  ++side.count;
-  side.loaded = true;
-  side.list.AddItem(std::move(name));
+  if (!file.Outcome().Succeeded()) return Failure(FailureKind::FileFailure, file.Outcome().problem);
+  return std::nullopt;
 }
 
-void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
-  side.path = std::move(chosen);
+// Shows the file read as the side's database and keeps the read for every later command.
+void Show(MainWindowModel& w, const DatabaseSide& side, std::string path,
+          std::shared_ptr<const ThermoFile> file) {
+  side.path = std::move(path);
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
-
-  // One read of the file: the names come from it, and every later command uses its records
-  // while the file is unchanged.
-  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(side.path));
-  w.databases.Keep(side.db, file);
-  for (const ThermoRecord& record : file->Records()) AddSpeciesName(side, record.name);
-  if (!file->Outcome().Succeeded())
-    throw Failure(FailureKind::FileFailure, file->Outcome().problem);
+  for (const ThermoRecord& record : file->Records()) side.list.AddItem(record.name);
+  side.count = static_cast<int>(file->Records().size());
+  // The flag is never cleared: a file without names leaves it as it was.
+  if (side.count > 0) side.loaded = true;
+  w.databases.Keep(side.db, std::move(file));
 
   RemoveRepeatedNames(side.list, side.count);
   side.count_label.SetCaption(CountCaption(side.count));
@@ -90,46 +90,41 @@ void Read(MainWindowModel& w, const DatabaseSide& side, std::string chosen) {
   w.Ravuvatxt2.SetText("");
 }
 
-// What a failed load leaves: its own side's coefficient boxes, Hf/R box and path label empty and
-// its count label at "(0)"; the names already listed stay.
-void ClearAfterFailure(const DatabaseSide& side) {
-  for (int k = 0; k < kCoefficientsPerRecord; ++k) side.Coefficient(k).SetText("");
-  ClearFrameSpecies(side);
-  side.hf_box.SetText("");
-  side.path_label.SetCaption("");
-  side.count_label.SetCaption("(0)");
-}
-
 // "DB #1 was not loaded", the file and the reason, under the caption of the button.
-void ShowLoadFailure(MainWindowModel& w, const DatabaseSide& side, const Failure& failure) {
-  const bool one = side.db == Db::One;
+void ShowLoadFailure(MainWindowModel& w, Db db, const std::string& path, const Failure& failure) {
+  const bool one = db == Db::One;
   std::string reason = failure.Detail();
   if (!reason.empty()) reason[0] = UpperAscii(reason[0]);
   reason += '.';
-  w.platform.ShowMessage(Message{
-      .text = ErrorMessageText(
-          failure.Description(),
-          {one ? "DB #1 was not loaded from:" : "DB #2 was not loaded from:", side.path, reason},
-          w.common.NewLine),
-      .title = one ? "Load Thermodynamic DataBase # 1" : "Load Thermodynamic DataBase # 2",
-      .icon = MessageIcon::Error});
+  w.platform.ShowMessage(
+      Message{.text = ErrorMessageText(
+                  failure.Description(),
+                  {one ? "DB #1 was not loaded from:" : "DB #2 was not loaded from:", path, reason},
+                  w.common.NewLine),
+              .title = one ? "Load Thermodynamic DataBase # 1" : "Load Thermodynamic DataBase # 2",
+              .icon = MessageIcon::Error});
 }
 
 }  // namespace
 
 LoadOutcome LoadDatabase(MainWindowModel& window, Db db) {
-  const DatabaseSide side = SideOf(window, db);
-  // Cancelling the dialog leaves everything as it was: the reset waits for a chosen file.
   std::optional<std::string> chosen = window.platform.ChooseOpenFile(DatabaseFileRequest());
   if (!chosen) return LoadOutcome::Cancelled;
-  ResetForLoad(window, side);
-  try {
-    Read(window, side, std::move(*chosen));
-  } catch (const Failure& failure) {
-    ClearAfterFailure(side);
-    ShowLoadFailure(window, side, failure);
+  return LoadDatabase(window, db, std::move(*chosen));
+}
+
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path) {
+  // The whole file is read and judged before anything is touched, so a failed load leaves
+  // the window exactly as it was.
+  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(path));
+  if (const std::optional<Failure> failure = LoadFailure(*file)) {
+    ShowLoadFailure(window, db, path, *failure);
     return LoadOutcome::Failed;
   }
+  const DatabaseSide side = SideOf(window, db);
+  ResetForLoad(window, side);
+  Show(window, side, std::move(path), std::move(file));
+  window.platform.DatabaseLoaded(side.path);
   return LoadOutcome::Loaded;
 }
 

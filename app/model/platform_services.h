@@ -40,10 +40,9 @@ class PlatformServices {
   // cancelled.
   virtual std::optional<std::string> ChooseFolder(const std::string& title,
                                                   const std::string& initial_dir) = 0;
-  // The next ChooseOpenFile returns `path` without asking, as if the user had chosen it: a file
-  // given on the command line, dropped on the window or taken from the recent files is loaded
-  // by the load button's own reaction.
-  virtual void AnswerNextFileChoice(std::string path) = 0;
+  // A database file was loaded (never told of a load that failed): the window offers it among
+  // the recent files and opens its next dialog in its folder.
+  virtual void DatabaseLoaded(const std::string& path) { (void)path; }
   // Lets the window repaint in the middle of a reaction (paint events only; user input waits).
   virtual void LetWindowRepaint() = 0;
   // Hands a mail or web link to the desktop's default program; failures are silent.

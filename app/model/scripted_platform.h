@@ -31,6 +31,7 @@ class ScriptedPlatform : public PlatformServices {
   std::vector<Message> messages;
   std::vector<OpenFileRequest> file_requests;
   std::vector<std::string> links;
+  std::vector<std::string> loaded_files;  // as told by DatabaseLoaded
   std::vector<SilentFailure> silent_failures;
   int repaints = 0;
   int about_shown = 0;
@@ -40,7 +41,7 @@ class ScriptedPlatform : public PlatformServices {
   std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& title,
                                           const std::string& initial_dir) override;
-  void AnswerNextFileChoice(std::string path) override { file_answers.push_front(std::move(path)); }
+  void DatabaseLoaded(const std::string& path) override { loaded_files.push_back(path); }
   void LetWindowRepaint() override { ++repaints; }
   void OpenLink(const std::string& link) override { links.push_back(link); }
   void ShowAboutWindow() override { ++about_shown; }

@@ -3,17 +3,18 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QPushButton>
+
+#include "app/model/database_loader.h"
 
 namespace tabulon::gui {
 
 void LoadDatabaseFile(MainWindow& window, Db db, const QString& path) {
-  const MainWindowModel& model = window.Model();
-  QPushButton& button = window.ButtonOf(db == Db::One ? model.CMD1 : model.CMD2);
-  // The dialog gives full paths; so does this road, whatever the folder the program runs in.
-  window.Model().platform.AnswerNextFileChoice(
-      QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
-  button.click();
+  MainWindowModel& model = window.Model();
+  // Full paths, as the dialog gives, whatever the folder the program runs in; in the file
+  // system's own encoding, so the model opens the very file named.
+  std::string full = QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+  window.RunAs(db == Db::One ? model.CMD1 : model.CMD2,
+               [&model, db, &full] { LoadDatabase(model, db, std::move(full)); });
 }
 
 bool LoadDatabaseFiles(MainWindow& window, const QStringList& paths) {

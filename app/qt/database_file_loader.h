@@ -9,10 +9,9 @@
 
 namespace tabulon::gui {
 
-// Loads `path` as DB #1 or DB #2 exactly as the load button does when that file is chosen in
-// its dialog: the platform answers the button's next dialog with the file's full path, then the
-// button is clicked. The command line, a drop on the window and the recent files all load this
-// way, so a database has one road into the program.
+// Loads `path` as DB #1 or DB #2 through the model's load entry, as a click of that side's load
+// button with the file chosen in its dialog would. The command line, a drop on the window and
+// the recent files all load this way, so a database has one road into the program.
 void LoadDatabaseFile(MainWindow& window, Db db, const QString& path);
 
 // One path loads DB #1; two load DB #1 and DB #2 in that order. More than two load nothing and

@@ -147,6 +147,11 @@ void MainWindow::Forward(std::size_t source, const std::function<void()>& event)
   emit eventHandled(*bindings_[source].control);
 }
 
+void MainWindow::RunAs(const Control& control, const std::function<void()>& entry) {
+  const auto binding = std::ranges::find(bindings_, &control, &Binding::control);
+  Forward(static_cast<std::size_t>(binding - bindings_.begin()), entry);
+}
+
 void MainWindow::ShowUnexpectedError(std::string_view what) {
   try {
     model_.platform.ShowMessage(

@@ -43,6 +43,11 @@ class MainWindow : public QWidget {
 
   MainWindowModel& Model() const { return model_; }
 
+  // Runs a model entry on the user's behalf as an event of `control` (a file given on the
+  // command line, dropped or taken from the recent files stands for a click of its load
+  // button): failures end it as they end a user's event, and the window shows its outcome.
+  void RunAs(const Control& control, const std::function<void()>& entry);
+
   // The widget that shows a model control. The control must be one of this window's model.
   FrameBox& FrameOf(const Label& frame) const;
   QLabel& LabelOf(const Label& label) const;

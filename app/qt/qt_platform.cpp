@@ -68,18 +68,17 @@ void QtPlatform::ShowMessage(const Message& message) {
 
 std::optional<std::string> QtPlatform::ChooseOpenFile(const OpenFileRequest& request) {
   RefreshView();
-  std::optional<std::string> chosen = std::exchange(next_answer_, std::nullopt);
-  if (!chosen) {
-    const std::unique_ptr<QFileDialog> dialog =
-        MakeOpenFileDialog(WithThisDesktopsHabits(request), view_);
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
-      return std::nullopt;
-    }
-    // The path in the file system's own encoding, so the logic opens the very file chosen.
-    chosen = QFile::encodeName(dialog->selectedFiles().front()).toStdString();
+  const std::unique_ptr<QFileDialog> dialog =
+      MakeOpenFileDialog(WithThisDesktopsHabits(request), view_);
+  if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty()) {
+    return std::nullopt;
   }
-  file_history::Remember(QFile::decodeName(QByteArray::fromStdString(*chosen)));
-  return chosen;
+  // The path in the file system's own encoding, so the logic opens the very file chosen.
+  return QFile::encodeName(dialog->selectedFiles().front()).toStdString();
+}
+
+void QtPlatform::DatabaseLoaded(const std::string& path) {
+  file_history::Remember(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
 std::optional<std::string> QtPlatform::ChooseFolder(const std::string& title,
@@ -89,10 +88,6 @@ std::optional<std::string> QtPlatform::ChooseFolder(const std::string& title,
       view_, Latin1(title), QFile::decodeName(QByteArray::fromStdString(initial_dir)));
   if (chosen.isEmpty()) return std::nullopt;
   return QFile::encodeName(chosen).toStdString();
-}
-
-void QtPlatform::AnswerNextFileChoice(std::string path) {
-  next_answer_ = std::move(path);
 }
 
 void QtPlatform::LetWindowRepaint() {

@@ -16,12 +16,11 @@ class QtPlatform : public PlatformServices {
   void AttachView(MainWindow* view) { view_ = view; }
 
   void ShowMessage(const Message& message) override;
-  // The dialog, or the answer given beforehand; either way the chosen file is remembered among
-  // the recent files and its folder is where the next dialog opens.
   std::optional<std::string> ChooseOpenFile(const OpenFileRequest& request) override;
   std::optional<std::string> ChooseFolder(const std::string& title,
                                           const std::string& initial_dir) override;
-  void AnswerNextFileChoice(std::string path) override;
+  // Remembers the file among the recent files; its folder is where the next dialog opens.
+  void DatabaseLoaded(const std::string& path) override;
   void LetWindowRepaint() override;
   void OpenLink(const std::string& link) override;
   void ShowAboutWindow() override;
@@ -31,7 +30,6 @@ class QtPlatform : public PlatformServices {
   void RefreshView();
 
   QPointer<MainWindow> view_;
-  std::optional<std::string> next_answer_;
 };
 
 }  // namespace tabulon::gui

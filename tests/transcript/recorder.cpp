@@ -106,10 +106,6 @@ class RecordingPlatform : public PlatformServices {
     return std::nullopt;
   }
   // The one point inside a reaction where the window shows the model's state to the user.
-  void AnswerNextFileChoice(std::string path) override {
-    Event("the next open-file dialog answers " + Quoted(path) + " without asking");
-    answers_.push_front(std::move(path));
-  }
   void LetWindowRepaint() override {
     WriteChanges("    ");
     Event("repaint");
