@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/frame_species.h"
 
+#include "thermodb/record_summary.h"
+
 namespace tabulon {
 
 namespace {
@@ -10,12 +12,12 @@ constexpr std::size_t kMostNameBytes = 100;
 
 }  // namespace
 
-std::string FrameSpeciesCaption(const DetailView& view) {
-  if (view.outcome == DetailOutcome::NotShown) return {};
-  std::string name = view.species.substr(0, kMostNameBytes);
-  if (view.species.size() > kMostNameBytes) name += "...";
-  std::string caption = "Shown: " + name + " (line " + std::to_string(view.line_number) + ")";
-  if (view.outcome == DetailOutcome::Refused) caption += ", its temperatures refused";
+std::string FrameSpeciesCaption(DetailOutcome outcome, const ThermoRecord* record) {
+  if (outcome == DetailOutcome::NotShown || record == nullptr) return {};
+  std::string caption = record->name.substr(0, kMostNameBytes);
+  if (record->name.size() > kMostNameBytes) caption += "...";
+  caption += " (line " + std::to_string(record->line_number) + ")  " + RecordSummaryText(*record);
+  if (outcome == DetailOutcome::Refused) caption += ", its temperatures refused";
   return caption;
 }
 

@@ -253,8 +253,8 @@ TEST_F(DatabaseToolsTest, ASpeciesChosenElsewhereShowsInItsListAndFrameCaption) 
   QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);  // fills the comparison lists
   // Compare Common Species leaves the last common species in both frames.
   QTest::mouseClick(Find<QPushButton>("CMD4"), Qt::LeftButton);
-  EXPECT_EQ(view->LabelOf(model.FrameSpecies1).text(), "Shown: OH (line 39)");
-  EXPECT_EQ(view->LabelOf(model.FrameSpecies2).text(), "Shown: OH (line 22)");
+  EXPECT_EQ(view->LabelOf(model.FrameSpecies1).text(), "OH (line 39)  O1 H1  17.007 g/mol  gas");
+  EXPECT_EQ(view->LabelOf(model.FrameSpecies2).text(), "OH (line 22)  O1 H1  17.007 g/mol  gas");
   QWidget* findings = Open("CheckDB2", "FindingsDB2");
   QWidget* differences = Open("Differences", "DifferencesView");
   ASSERT_TRUE(findings && differences);
@@ -279,11 +279,11 @@ TEST_F(DatabaseToolsTest, ASpeciesChosenElsewhereShowsInItsListAndFrameCaption) 
          const QRect row = common->visualItemRect(common->findItems("CH4", Qt::MatchExactly)[0]);
          QTest::mouseClick(common->viewport(), Qt::LeftButton, {}, row.center());
        },
-       "CH4", "Shown: CH4 (line 55)", "Shown: CH4 (line 38)"},
+       "CH4", "CH4 (line 55)  C1 H4  16.043 g/mol  gas", "CH4 (line 38)  C1 H4  16.043 g/mol  gas"},
       {"finding", [&] { double_click(findings, "findings", "CO2"); }, "CO2", "",
-       "Shown: CO2 (line 34)"},
+       "CO2 (line 34)  C1 O2  44.009 g/mol  gas"},
       {"difference", [&] { double_click(differences, "differences", "OH"); }, "OH",
-       "Shown: OH (line 39)", "Shown: OH (line 22)"},
+       "OH (line 39)  O1 H1  17.007 g/mol  gas", "OH (line 22)  O1 H1  17.007 g/mol  gas"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
