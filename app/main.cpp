@@ -1,16 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <clocale>
 #include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include <QApplication>
 
 #include "app/model/main_window_model.h"
 #include "app/qt/database_file_loader.h"
 #include "app/qt/main_window.h"
+#include "app/qt/plot/plot_command.h"
 #include "app/qt/qt_platform.h"
 #include "app/qt/window_command_line.h"
 
 int main(int argc, char* argv[]) {
+  // tabulon --plot ...: the plot window's charts into a file, without a window (tabulon-batch
+  // plot hands over to it).
+  if (argc > 1 && std::string_view(argv[1]) == "--plot") {
+    return tabulon::gui::RunPlotCommand(std::vector<std::string>(argv + 2, argv + argc), std::cerr);
+  }
   // --help and --version answer without opening a window, so they work without a display too.
   if (const auto status = tabulon::gui::AnswerInformationOption(argc, argv, std::cout)) {
     return *status;

@@ -39,6 +39,23 @@ std::optional<std::string> CommandArgs::Value(std::string_view option) const {
   return found->second;
 }
 
+bool CommandArgs::NonNegativeNumbers(
+    std::initializer_list<std::pair<std::string_view, double*>> targets, std::string_view command,
+    std::ostream& err) const {
+  for (const auto& [option, target] : targets) {
+    const std::optional<std::string> text = Value(option);
+    if (!text) continue;
+    const std::optional<double> value = NonNegativeNumber(*text);
+    if (!value) {
+      err << "tabulon-batch " << command << ": " << option << " takes a number >= 0, not '" << *text
+          << "'\n";
+      return false;
+    }
+    *target = *value;
+  }
+  return true;
+}
+
 std::optional<double> NonNegativeNumber(const std::string& text) {
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);

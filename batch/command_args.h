@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
 #include <iosfwd>
 #include <map>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tabulon::batch {
@@ -23,6 +25,11 @@ class CommandArgs {
   const std::vector<std::string>& Positional() const { return positional_; }
   std::optional<std::string> Value(std::string_view option) const;
   bool Flag(std::string_view option) const { return flags_.contains(std::string(option)); }
+  // Sets each target whose option was given to its value, a NonNegativeNumber. False, said on
+  // `err` as "tabulon-batch COMMAND: OPTION takes a number >= 0, not 'TEXT'", for a value
+  // that is not one (the targets before it are set).
+  bool NonNegativeNumbers(std::initializer_list<std::pair<std::string_view, double*>> targets,
+                          std::string_view command, std::ostream& err) const;
 
  private:
   std::vector<std::string> positional_;

@@ -10,14 +10,6 @@ namespace tabulon::batch {
 
 namespace {
 
-#ifndef TABULON_BATCH_PLOT
-// Built without the window: there is no Qt to draw with.
-int RunPlotUnavailable(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
-  err << "tabulon-batch plot: this build has no window (TABULON_BUILD_GUI=OFF)\n";
-  return 1;
-}
-#endif
-
 const BatchCommand kCommands[] = {
     {"list",
      "DB",
@@ -83,6 +75,22 @@ const BatchCommand kCommands[] = {
      "  --csv   line,name,note,formula,phase,mw,t_low,t_mid,t_high,common_from\n",
      {"--csv"},
      RunRecords},
+    {"report",
+     "DB1 DB2 --out FILE.html [--top N] [--si] [--tol-cp X] [--tol-h X] [--tol-s X]",
+     "the comparison of two databases as one HTML page",
+     "Writes one self-contained HTML page: both files, the species in both and in one only,\n"
+     "the largest |dCp|, |dH|, |dS| and |dG| of every species in both (as diff gives them,\n"
+     "sortable by any column), the four charts and the coefficients of the species that\n"
+     "differ most, and each file's check findings (as check gives them). A database file is\n"
+     "never replaced.\n"
+     "  --out FILE  the page to write\n"
+     "  --top N     plot the N species that differ most (default 20)\n"
+     "  --si        J/mol/K and kJ/mol (default: cal/mol/K and kcal/mol)\n"
+     "  --tol-cp X  the check's tolerances (defaults 0.01, 0.001, 0.001); a largest\n"
+     "  --tol-h X   difference is marked when the two databases' values where it occurs,\n"
+     "  --tol-s X   measured as check measures a jump, exceed them\n",
+     {"--out", "--top", "--si", "--tol-cp", "--tol-h", "--tol-s"},
+     RunReport},
     {"table",
      "DB NAME [--db2 DB2] [--from A --to B --step C] [--si] [--per-mass]",
      "Cp, H, S and G of one species over a range of T, as CSV",
@@ -173,11 +181,7 @@ const BatchCommand kCommands[] = {
      "  --per-mass  per mass of the species, from its molecular weight: J/kg/K and kJ/kg\n"
      "              with --si, cal/g/K and kcal/g otherwise; refused when it is unknown\n",
      {"--db2", "--out", "--size", "--si", "--per-mass"},
-#ifdef TABULON_BATCH_PLOT
      RunPlot},
-#else
-     RunPlotUnavailable},
-#endif
 };
 
 }  // namespace

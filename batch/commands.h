@@ -22,13 +22,15 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
 int RunCheck(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDiff(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunRecords(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// report writes the comparison page; 1 when a database cannot be loaded or the page not written.
+int RunReport(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 // repair, merge and subset write a new database; 1 also when a record was refused or skipped,
 // or a name was not found (the file is written all the same).
 int RunRepair(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunMerge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunSubset(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-// Built only with the window (it draws with Qt): TABULON_BATCH_PLOT is defined then.
+// Hands over to the window program's --plot, which draws with Qt; 1 when it is not found.
 int RunPlot(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tabulon::batch

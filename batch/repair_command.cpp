@@ -36,19 +36,12 @@ std::optional<RepairArgs> ParseRepairArgs(const std::vector<std::string>& args, 
   if (parsed.Positional().size() != 1 || !parsed.Value("--out")) return std::nullopt;
   RepairArgs repair{parsed.Positional()[0], *parsed.Value("--out"), parsed.Flag("--force")};
   RepairOptions& options = repair.options;
-  const std::pair<const char*, double*> numbers[] = {{"--tol-cp", &options.tolerances.cp},
-                                                     {"--tol-h", &options.tolerances.h},
-                                                     {"--tol-s", &options.tolerances.s},
-                                                     {"--max-dcp", &options.max_dcp}};
-  for (const auto& [option, target] : numbers) {
-    const std::optional<std::string> text = parsed.Value(option);
-    if (!text) continue;
-    const std::optional<double> value = NonNegativeNumber(*text);
-    if (!value) {
-      err << "tabulon-batch repair: " << option << " takes a number >= 0, not '" << *text << "'\n";
-      return std::nullopt;
-    }
-    *target = *value;
+  if (!parsed.NonNegativeNumbers({{"--tol-cp", &options.tolerances.cp},
+                                  {"--tol-h", &options.tolerances.h},
+                                  {"--tol-s", &options.tolerances.s},
+                                  {"--max-dcp", &options.max_dcp}},
+                                 kCommand, err)) {
+    return std::nullopt;
   }
   if (const auto refit = parsed.Value("--refit")) {
     if (*refit != "both") {

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/model/species_args.h"
 #include "batch/commands.h"
-#include "batch/species_args.h"
 #include "common/leading_number.h"
 #include "properties/property_table.h"
 
@@ -30,7 +30,7 @@ int RunTable(const std::vector<std::string>& args, std::ostream& out, std::ostre
   }
 
   std::vector<SpeciesSource> sources;
-  if (!LoadSpeciesSources(parsed, "table", sources, err)) return 1;
+  if (!LoadSpeciesSources(parsed, "tabulon-batch table", sources, err)) return 1;
   std::vector<std::optional<TwoRangeNasa7>> records;
   std::vector<std::string> suffixes;
   std::vector<Units> units;

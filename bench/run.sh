@@ -68,6 +68,22 @@ bench_list() {
   report "tabulon-batch list, 30,000 species" 0.3 "$BATCH" list "$DATA/big30k.dat"
 }
 
+# tabulon-batch loads no Qt library (plot hands over to the window program): the dynamic
+# loader's own account of the libraries it loads, for --version and for list of 30,000.
+bench_without_qt() {
+  local what loaded
+  for what in "--version" "list $DATA/big30k.dat"; do
+    # shellcheck disable=SC2086 # the words of $what are the arguments
+    loaded=$(LD_DEBUG=libs "$BATCH" $what 2>&1 >/dev/null | grep -c 'calling init: .*libQt' || true)
+    if ((loaded == 0)); then
+      echo "PASS  tabulon-batch $what loads no Qt library"
+    else
+      echo "FAIL  tabulon-batch $what loads $loaded Qt libraries"
+      FAILED=1
+    fi
+  done
+}
+
 # ---------------------------------------------------------------------------------------------
 # Compare benchmarks, on the pair generated above ($DATA/pair1.dat and $DATA/pair2.dat: 10,000
 # species each, 8,000 in common, 800 of them with slightly different coefficients). Exit status
@@ -78,10 +94,18 @@ bench_compare() {
   report "tabulon-batch compare, 10,000 + 10,000 species, 8,000 common" 0.2 \
     "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat"
 
-  # The floor: one read of each file, every record parsed, the report lines written directly.
-  # Timed side by side with the batch run, so both see the same machine load.
+  # The floor (bench/floor_compare.cpp, the standard library only): one read of each file, the
+  # records parsed with from_chars, the same report bytes written directly. Its reports must
+  # equal tabulon-batch's, or the ratio compares different work. Timed side by side with the
+  # batch run, so both see the same machine load. BENCH_REFERENCE_FLOOR=PROGRAM also prints the
+  # ratio to another floor taking DB1 DB2 (it writes next to DB1).
   local floor batch ratio
   "$BUILD/bench/floor_compare" "$DATA/pair1.dat" "$DATA/pair2.dat" "$DATA/floor" >/dev/null
+  if ! cmp -s "$DATA/floor/Comp.txt" "$DATA/Comp.txt" ||
+    ! cmp -s "$DATA/floor/Comp2.txt" "$DATA/Comp2.txt"; then
+    echo "FAIL  compare / floor: the floor's reports differ from tabulon-batch's"
+    FAILED=1
+  fi
   floor=$(median_of_runs "$BUILD/bench/floor_compare" "$DATA/pair1.dat" "$DATA/pair2.dat" \
     "$DATA/floor")
   batch=$(median_of_runs "$BATCH" compare "$DATA/pair1.dat" "$DATA/pair2.dat")
@@ -91,6 +115,12 @@ bench_compare() {
   else
     echo "FAIL  compare / floor: ${batch} s / ${floor} s = ${ratio} (target <= 1.5)"
     FAILED=1
+  fi
+  if [[ -n "${BENCH_REFERENCE_FLOOR:-}" ]]; then
+    local reference
+    reference=$(median_of_runs "$BENCH_REFERENCE_FLOOR" "$DATA/pair1.dat" "$DATA/pair2.dat")
+    echo "INFO  compare / reference floor: ${batch} s / ${reference} s =" \
+      "$(awk -v b="$batch" -v f="$reference" 'BEGIN { printf "%.2f", b / f }')"
   fi
 
   # Peak memory of the comparison of two 30,000-species databases (24,000 in common).
@@ -177,12 +207,39 @@ bench_repair_and_merge() {
     --take-file "$DATA/take.txt"
 }
 
+# The comparison page of two real databases from the corpus, prf v3 against n-heptane v2
+# (546 species in both): written in under 2 s, under 5 MB with the default 20 plots, and read
+# without an error by the strict HTML5 reading of the tests.
+bench_report() {
+  local corpus="${TABULON_CORPUS_DIR:-$ROOT/../shared/corpus}"
+  local one="$corpus/llnl_prf_v3_therm.txt" two="$corpus/llnl_nheptane_v2_lowercase.txt"
+  if [[ ! -f "$one" || ! -f "$two" ]]; then
+    echo "SKIP  comparison page: no corpus at $corpus (set TABULON_CORPUS_DIR)"
+    return
+  fi
+  local page="$DATA/page.html" size plots
+  report "tabulon-batch report, prf v3 against n-heptane v2" 2 "$BATCH" report "$one" "$two" \
+    --out "$page"
+  size=$(stat -c %s "$page")
+  plots=$(grep -c "<svg" "$page")
+  if ((size < 5 * 1024 * 1024 && plots == 20)) &&
+    python3 "$ROOT/tests/report/strict_html.py" "$page" >"$DATA/html-errors"; then
+    echo "PASS  comparison page: $((size / 1024)) KB with $plots plots, valid (target < 5 MB, 20)"
+  else
+    echo "FAIL  comparison page: $size bytes with $plots plots (target < 5 MB, 20)"
+    head -5 "$DATA/html-errors"
+    FAILED=1
+  fi
+}
+
 echo "== Benchmarks ($(nproc) cores)"
 bench_list
+bench_without_qt
 bench_compare
 bench_filter
 bench_plot
 bench_results
 bench_check_and_diff
 bench_repair_and_merge
+bench_report
 exit "$FAILED"

@@ -107,10 +107,11 @@ std::optional<Deviation> ScanDeviation(const TwoRangeNasa7& a, const TwoRangeNas
   const int from = int(std::ceil(start)), to = GridTop(end);
   if (from > to) return std::nullopt;
   const std::vector<Piece> pieces = Pieces(a, b, from, to);
-  Deviation deviation{from, to, {}, {}, {}};
+  Deviation deviation{from, to, {}, {}, {}, {}};
   ScanQuantity({&CpForm, &CpAt}, pieces, units, deviation.cp);
   ScanQuantity({&HForm, &HAt}, pieces, units, deviation.h);
   ScanQuantity({&SForm, &SAt}, pieces, units, deviation.s);
+  ScanQuantity({&GForm, &GAt}, pieces, units, deviation.g);
   return deviation;
 }
 
@@ -120,8 +121,8 @@ bool Scannable(const ThermoRecord& record) {
 }
 
 DeviationRun ScanDeviations(std::span<const ThermoRecord> first,
-                            std::span<const ThermoRecord> second,
-                            const DeviationProgress& progress) {
+                            std::span<const ThermoRecord> second, const DeviationProgress& progress,
+                            const Units& units) {
   std::unordered_map<std::string_view, const ThermoRecord*> in_second;
   in_second.reserve(second.size());
   for (const ThermoRecord& record : second) in_second.try_emplace(record.name, &record);
@@ -147,7 +148,7 @@ DeviationRun ScanDeviations(std::span<const ThermoRecord> first,
     const auto [a, b] = pairs[i];
     DeviationRow row{a->name, std::nullopt, a->line_number, b->line_number};
     if (Scannable(*a) && Scannable(*b)) {
-      row.deviation = ScanDeviation(TwoRangeNasa7::Of(*a), TwoRangeNasa7::Of(*b), kWindowUnits);
+      row.deviation = ScanDeviation(TwoRangeNasa7::Of(*a), TwoRangeNasa7::Of(*b), units);
     }
     run.rows.push_back(std::move(row));
   }

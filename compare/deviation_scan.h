@@ -13,8 +13,8 @@
 
 namespace tabulon {
 
-// Where two databases really differ: for a species in both, the largest difference of Cp, H
-// and S over every integer kelvin that both records cover, not just at three temperatures.
+// Where two databases really differ: for a species in both, the largest difference of Cp, H,
+// S and G over every integer kelvin that both records cover, not just at three temperatures.
 
 // Differences within this fraction of the largest count as equal to it when the first kelvin
 // of the largest is looked for: they differ by rounding only.
@@ -28,8 +28,8 @@ struct PropertyDeviation {
 };
 
 struct Deviation {
-  int t_from = 0, t_to = 0;    // the integer kelvins scanned: ceil(overlap start) .. floor(end)
-  PropertyDeviation cp, h, s;  // Cp and S in units.cp_unit, H in units.h_unit
+  int t_from = 0, t_to = 0;       // the integer kelvins scanned: ceil(overlap start) .. floor(end)
+  PropertyDeviation cp, h, s, g;  // Cp and S in units.cp_unit, H and G in units.h_unit
 };
 
 // Scans ceil(max(a.t_low, b.t_low)) .. floor(min(a.t_high, b.t_high)), each record evaluated
@@ -57,10 +57,11 @@ struct DeviationRun {
 };
 
 // One row for every name that both files hold, from the first record of that name in each,
-// evaluated in the window's units. `progress` is called now and then with the names scanned
-// and the total; returning false stops the scan.
+// evaluated in `units`. `progress` is called now and then with the names scanned and the total;
+// returning false stops the scan.
 DeviationRun ScanDeviations(std::span<const ThermoRecord> first,
                             std::span<const ThermoRecord> second,
-                            const DeviationProgress& progress = {});
+                            const DeviationProgress& progress = {},
+                            const Units& units = kWindowUnits);
 
 }  // namespace tabulon

@@ -13,8 +13,8 @@ namespace tabulon {
 // by point only when a bound of the function over it cannot rule it out.
 //
 // The bound is taken on the function's closed form
-//   f(T) = c0 + c1*T + c2*T^2 + c3*T^3 + c4*T^4 + c5*T^5 + l*ln(T)
-// (every Cp, H and S of one NASA-7 set, and the difference of two, has this form), expanded
+//   f(T) = c0 + c1*T + c2*T^2 + c3*T^3 + c4*T^4 + c5*T^5 + l*ln(T) + m*T*ln(T)
+// (every Cp, H, S and G of one NASA-7 set, and the difference of two, has this form), expanded
 // around the block's centre. The points themselves are always evaluated by the caller's own
 // function, so the answer is that function's, rounding included; `margin` must exceed the
 // rounding error of both the caller's evaluation and the bound (callers take a millionth of
@@ -22,11 +22,13 @@ namespace tabulon {
 struct GridFunction {
   std::array<double, 6> power{};  // c0 .. c5
   double log = 0;                 // l
+  double t_log = 0;               // m
 
   double At(double t) const {
     double sum = power[5];
     for (int k = 4; k >= 0; --k) sum = sum * t + power[k];
-    return sum + (log != 0 ? log * std::log(t) : 0.0);
+    if (log != 0 || t_log != 0) sum += (log + t_log * t) * std::log(t);
+    return sum;
   }
   // The sum of the magnitudes of every term at t: what rounding errors are measured against.
   double Magnitude(double t) const {
@@ -35,11 +37,12 @@ struct GridFunction {
       sum += std::abs(c) * tk;
       tk *= t;
     }
-    return sum + std::abs(log * std::log(t));
+    return sum + std::abs(log * std::log(t)) + std::abs(t_log * t * std::log(t));
   }
   // How far f can move away from f(centre) within centre - half .. centre + half
   // (0 < half < centre): the Taylor terms of the polynomial at the centre, each at its
-  // largest, plus the logarithm's largest change.
+  // largest, plus the logarithm's largest change, plus half times the largest slope of T ln T
+  // (ln T + 1, largest in magnitude at one end).
   double Spread(double centre, double half) const {
     double spread = 0, hk = 1;
     for (int j = 1; j <= 5; ++j) {
@@ -54,6 +57,11 @@ struct GridFunction {
       spread += std::abs(coefficient) * hk;
     }
     if (log != 0) spread += std::abs(log) * std::log(centre / (centre - half));
+    if (t_log != 0) {
+      const double slope =
+          std::max(std::abs(std::log(centre - half) + 1), std::abs(std::log(centre + half) + 1));
+      spread += std::abs(t_log) * slope * half;
+    }
     return spread;
   }
 };

@@ -59,6 +59,17 @@ case "$mode" in
       [[ "$printed" == "usage: $program "* && ! -s "$scratch/err" ]] ||
         fail "bin/$program --help printed '$printed' $(cat "$scratch/err")"
     done
+    # tabulon-batch plot hands over to the window program installed beside it.
+    if [[ "$gui" == ON ]]; then
+      { echo THERMO
+        echo '   200.000  1000.000  5000.000'
+        sed -n '/^H2O /,+3p' "$(dirname "${BASH_SOURCE[0]}")/../examples/therm_a.dat"
+        echo END; } >"$scratch/h2o.dat"
+      env -u DISPLAY "$prefix/bin/tabulon-batch" plot "$scratch/h2o.dat" H2O \
+        --out "$scratch/h2o.svg" 2>"$scratch/err" ||
+        fail "bin/tabulon-batch plot failed: $(cat "$scratch/err")"
+      [[ -s "$scratch/h2o.svg" ]] || fail "bin/tabulon-batch plot wrote no picture"
+    fi
     ;;
   deb)
     for tool in dpkg-deb dpkg-shlibdeps cpack; do

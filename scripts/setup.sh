@@ -24,6 +24,8 @@ PACKAGES=(
   groff-base                        # checking the manual pages (tests)
   clang-format-14                   # scripts/check-format.sh
   time                              # /usr/bin/time: peak memory in bench/run.sh
+  python3                           # the strict HTML5 reading of the comparison page (tests)
+  chromium                          # the comparison page rendered in a browser (one test)
 )
 
 missing=()

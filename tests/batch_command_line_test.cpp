@@ -95,6 +95,13 @@ TEST(BatchCommandLine, WrongUsageNamesWhatIsWrong) {
       {{"merge", db, db, "--out", "a", "--take", "A", "--take-file", db},
        "tabulon-batch merge: --take and --take-file exclude each other\n"},
       {{"subset", db, "--out", "a"}, "usage: tabulon-batch subset DB --species FILE --out NEW"},
+      {{"report", db, db}, "tabulon-batch report: --out FILE.html is needed\n"},
+      {{"report", db, "--out", "x.html"}, "usage: tabulon-batch report DB1 DB2 --out"},
+      {{"report", db, db, "--out"}, "tabulon-batch report: --out needs a value\n"},
+      {{"report", db, db, "--out", "x.html", "--top", "-1"},
+       "tabulon-batch report: --top takes a count from 0 to 1000000, not '-1'\n"},
+      {{"report", db, db, "--out", "x.html", "--tol-h", "big"},
+       "tabulon-batch report: --tol-h takes a number >= 0, not 'big'\n"},
   };
   for (const Case& c : cases) {
     const BatchRun run = RunBatch(c.args, dir);

@@ -39,6 +39,9 @@ app/model <QObject> 1
 app/model "compare/x.h" 0
 app/qt "batch/x.h" 1
 app/qt "app/model/x.h" 0
+batch <QString> 1
+batch "app/qt/plot/x.h" 1
+batch "app/model/x.h" 0
 CASES
-[ "$cases" -eq 16 ] || { echo "ran $cases cases"; exit 1; }
+[ "$cases" -eq 19 ] || { echo "ran $cases cases"; exit 1; }
 exit $failures

@@ -43,6 +43,26 @@ inline std::array<std::string, 4> RecordLines(const RecordShape& s) {
           CoefficientLine(l[3], l[4], l[5], l[6], s.hf, 4)};
 }
 
+// Coefficient sets for the join tests. Flat: Cp/R 4 everywhere, H/RT 3 and S/R 4 ln 1000 + 4
+// at 1000 K.
+inline const CoefficientSet kFlat{4, 0, 0, 0, 0, -1000, 4};
+// The flat set with a6 raised by 50 and a7 by 0.5: as a high set over kFlat, H and S jump at the
+// join and Cp does not.
+inline const CoefficientSet kFlatHsJump{4, 0, 0, 0, 0, -950, 4.5};
+// H2O of the example database (fitted to NIST-JANAF), whose sets join smoothly at 1000 K.
+inline const CoefficientSet kH2oHigh{2.59547801E+00, 3.17275324E-03,  -9.34644178E-07,
+                                     1.33650038E-10, -7.45005446E-15, -2.98612205E+04,
+                                     7.31375646E+00};
+inline const CoefficientSet kH2oLow{4.23979901E+00,  -2.41687479E-03, 7.69627470E-06,
+                                    -6.93658763E-09, 2.37717577E-12,  -3.02970662E+04,
+                                    -1.01005261E+00};
+
+// `set` with its coefficient k (0 for a1) raised by `by`.
+inline CoefficientSet Raised(CoefficientSet set, std::size_t k, double by) {
+  set[k] += by;
+  return set;
+}
+
 inline ThermoRecord MakeRecord(const RecordShape& shape, int line_number = 2) {
   return ParseThermoRecord(RecordLines(shape), 4, line_number);
 }

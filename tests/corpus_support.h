@@ -46,6 +46,21 @@ inline std::string MissingCorpusFile(std::initializer_list<std::string_view> nam
   return {};
 }
 
+// The full path of `program` found on PATH, or empty.
+inline std::string ProgramOnPath(std::string_view program) {
+  const char* path = std::getenv("PATH");
+  std::string_view folders = path ? path : "";
+  while (!folders.empty()) {
+    const std::size_t colon = folders.find(':');
+    const std::string candidate =
+        std::string(folders.substr(0, colon)) + "/" + std::string(program);
+    std::error_code error;
+    if (std::filesystem::is_regular_file(candidate, error)) return candidate;
+    folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+  }
+  return {};
+}
+
 inline bool CorpusRequired() {
   const char* required = std::getenv("TABULON_CORPUS_REQUIRED");
   return required && *required && std::string_view(required) != "0";
@@ -64,4 +79,15 @@ inline bool CorpusRequired() {
       if (::tabulon::testing::CorpusRequired()) GTEST_FAIL() << tabulon_missing_corpus; \
       GTEST_SKIP() << tabulon_missing_corpus;                                           \
     }                                                                                   \
+  } while (false)
+
+// First statement of a test that runs a program the machine may lack: skips the test, naming
+// the program and what it is needed for, when it is not on PATH. (CI installs every such
+// program through scripts/setup.sh and fails on any skipped test.)
+#define TABULON_REQUIRE_PROGRAM(program, needed_for)                                            \
+  do {                                                                                          \
+    if (::tabulon::testing::ProgramOnPath(program).empty()) {                                   \
+      GTEST_SKIP() << program << " is not installed (not on PATH); it is needed " << needed_for \
+                   << "; scripts/setup.sh installs it";                                         \
+    }                                                                                           \
   } while (false)

@@ -49,39 +49,31 @@ const std::vector<RecordShape> kSecond = {Shape("B", 5), Shape("D"), Shape("E"),
 
 TEST(DatabaseMerge, TakesAddsAndDropsAsAsked) {
   const ThermoFile first = Database("one.dat", kFirst), second = Database("two.dat", kSecond);
+  const std::string b_taken = "! taken from two.dat line 3";
+  const Names all_of_first = {"A", "B", "C", "B", "C"};
   struct Case {
     const char* what;
     MergeOptions options;
     Names names;
-    Names comments;
-    Names problems;
-    std::vector<int> dropped;
+    Names comments = {};
+    Names problems = {};
+    std::vector<int> dropped = {};
   } cases[] = {
-      {"nothing asked", {}, {"A", "B", "C", "B", "C"}, {}, {}, {}},
-      {"B taken",
-       {.take = {"B"}},
-       {"A", "B", "C", "B", "C"},
-       {"! taken from two.dat line 3"},
-       {},
-       {}},
+      {"nothing asked", {}, all_of_first},
+      {"B taken", {.take = {"B"}}, all_of_first, {b_taken}},
       {"a name DB #2 lacks",
        {.take = {"X", "B"}},
-       {"A", "B", "C", "B", "C"},
-       {"! taken from two.dat line 3"},
-       {"X is not in two.dat"},
-       {}},
+       all_of_first,
+       {b_taken},
+       {"X is not in two.dat"}},
       {"a name DB #1 lacks is added",
        {.take = {"D"}},
        {"A", "B", "C", "B", "C", "D"},
-       {"! taken from two.dat line 7"},
-       {},
-       {}},
+       {"! taken from two.dat line 7"}},
       {"DB #2's species missing from DB #1, each once",
        {.add_missing = true},
        {"A", "B", "C", "B", "C", "D", "E"},
-       {"! added from two.dat line 7", "! added from two.dat line 11"},
-       {},
-       {}},
+       {"! added from two.dat line 7", "! added from two.dat line 11"}},
       {"identical repeats dropped", {.drop_duplicates = true}, {"A", "B", "C", "C"}, {}, {}, {15}},
       {"conflicting repeats dropped too",
        {.drop_conflicting = true},
@@ -92,8 +84,7 @@ TEST(DatabaseMerge, TakesAddsAndDropsAsAsked) {
       {"all at once",
        {.take = {"B", "E"}, .add_missing = true, .drop_duplicates = true},
        {"A", "B", "C", "C", "E", "D"},
-       {"! taken from two.dat line 3", "! taken from two.dat line 11",
-        "! added from two.dat line 7"},
+       {b_taken, "! taken from two.dat line 11", "! added from two.dat line 7"},
        {},
        {15}},
   };

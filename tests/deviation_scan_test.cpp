@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <array>
 #include <cmath>
 #include <random>
 #include <sstream>
@@ -24,23 +25,25 @@ using testing::RecordShape;
 Deviation BruteForce(const TwoRangeNasa7& a, const TwoRangeNasa7& b) {
   const int from = int(std::ceil(std::max(a.t_low, b.t_low)));
   const int to = int(std::floor(std::min(a.t_high, b.t_high)));
-  Deviation d{from, to, {-1, 0}, {-1, 0}, {-1, 0}};
-  for (int t = from; t <= to; ++t) {
+  Deviation d{from, to, {-1, 0}, {-1, 0}, {-1, 0}, {-1, 0}};
+  const auto differences = [&](int t) {
     const Properties pa = PropertiesAt(a.SetAt(t), t, kWindowUnits);
     const Properties pb = PropertiesAt(b.SetAt(t), t, kWindowUnits);
-    const double values[] = {std::abs(pa.cp - pb.cp), std::abs(pa.h - pb.h), std::abs(pa.s - pb.s)};
-    PropertyDeviation* slots[] = {&d.cp, &d.h, &d.s};
-    for (int k = 0; k < 3; ++k) {
+    return std::array<double, 4>{std::abs(pa.cp - pb.cp), std::abs(pa.h - pb.h),
+                                 std::abs(pa.s - pb.s), std::abs(pa.g - pb.g)};
+  };
+  PropertyDeviation* slots[] = {&d.cp, &d.h, &d.s, &d.g};
+  for (int t = from; t <= to; ++t) {
+    const auto values = differences(t);
+    for (int k = 0; k < 4; ++k) {
       if (values[k] > slots[k]->max) *slots[k] = {values[k], t};
     }
   }
   // The first kelvin within rounding of the largest.
-  for (PropertyDeviation* slot : {&d.cp, &d.h, &d.s}) {
+  for (int k = 0; k < 4; ++k) {
+    PropertyDeviation* slot = slots[k];
     for (int t = from; t <= to; ++t) {
-      const Properties pa = PropertiesAt(a.SetAt(t), t, kWindowUnits);
-      const Properties pb = PropertiesAt(b.SetAt(t), t, kWindowUnits);
-      const double v = slot == &d.cp ? pa.cp - pb.cp : slot == &d.h ? pa.h - pb.h : pa.s - pb.s;
-      if (std::abs(v) >= slot->max * (1 - kDeviationTieFraction)) {
+      if (differences(t)[k] >= slot->max * (1 - kDeviationTieFraction)) {
         slot->t = t;
         break;
       }
@@ -90,6 +93,8 @@ TEST(DeviationScan, SameAsEvaluatingEveryKelvin) {
     EXPECT_EQ(fast->h.t, slow.h.t);
     EXPECT_EQ(fast->s.max, slow.s.max);
     EXPECT_EQ(fast->s.t, slow.s.t);
+    EXPECT_EQ(fast->g.max, slow.g.max);
+    EXPECT_EQ(fast->g.t, slow.g.t);
   }
 }
 
@@ -105,6 +110,7 @@ TEST(DeviationScan, SinglePropertiesAreThoseOfPropertiesAt) {
       EXPECT_EQ(CpAt(set, t, *units), p.cp);
       EXPECT_EQ(HAt(set, t, *units), p.h);
       EXPECT_EQ(SAt(set, t, *units), p.s);
+      EXPECT_EQ(GAt(set, t, *units), p.g);
     }
   }
 }
@@ -230,6 +236,7 @@ TEST(GridSearch, AgreesWithEveryPoint) {
     f.power = {
         c - k * r1 * r2 * r3, k * (r1 * r2 + r1 * r3 + r2 * r3), -k * (r1 + r2 + r3), k, 0, 0};
     f.log = trial % 3 == 0 ? 0.1 * u(rng) : 0;
+    f.t_log = trial % 4 == 1 ? 1e-4 * u(rng) : 0;
     const int from = 300, to = 4000;
     const auto exact = [&](int t) { return f.At(t); };
     const double margin = kGridMarginFraction * f.Magnitude(to);

@@ -57,6 +57,11 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// The path of one of the project's example databases ("therm_a.dat").
+inline std::string ExampleFile(std::string_view name) {
+  return std::string(TABULON_SOURCE_DIR) + "/examples/" + std::string(name);
+}
+
 // The whole content of a file as bytes; empty when it cannot be read.
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

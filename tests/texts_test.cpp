@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "common/failure.h"
+#include "common/markup_text.h"
 #include "properties/value_text.h"
 #include "thermodb/coefficient_text.h"
 
@@ -79,6 +80,30 @@ TEST(CoefficientText, ShowsWholeNumbersInThePictureAndAnythingElseUnchanged) {
       {"-", "-"},
   };
   for (const FieldCase& c : cases) EXPECT_EQ(CoefficientText(c.field), c.text) << c.field;
+}
+
+struct MarkupCase {
+  const char* bytes;
+  const char* text;
+};
+
+TEST(MarkupText, EscapesMarkupAndWritesLatin1BytesAsUtf8) {
+  const MarkupCase cases[] = {
+      {"CH4", "CH4"},
+      {"a&b<c>\"d'e", "a&amp;b&lt;c&gt;&quot;d&#39;e"},
+      {"\xE9T", "\xC3\xA9T"},            // Latin-1 e acute
+      {"\xA0\xFF", "\xC2\xA0\xC3\xBF"},  // first and last byte past the controls
+      {"a\tb\nc", "a\tb\nc"},            // the two controls both formats admit
+      {"a\rb\x01\x1F",
+       "a\xEF\xBF\xBD"
+       "b\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"\x7F\x80\x9F", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // DEL and C1 controls
+      {"", ""},
+  };
+  for (const MarkupCase& c : cases) EXPECT_EQ(MarkupText(c.bytes), c.text) << c.bytes;
+  EXPECT_EQ(MarkupText(std::string("a\0b", 3)),
+            "a\xEF\xBF\xBD"
+            "b");
 }
 
 }  // namespace

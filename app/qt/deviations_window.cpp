@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include "app/qt/latin1.h"
 #include "app/qt/main_window.h"
 #include "app/qt/merge_commands.h"
+#include "app/qt/page_export.h"
 #include "app/qt/plot/plot_launcher.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
@@ -73,6 +75,13 @@ DeviationsWindow::DeviationsWindow(MainWindow& main, const std::string& path1,
   });
   connect(save, &QPushButton::clicked, this,
           [this] { Main().Additions().merge->SaveMergedAs(this); });
+  auto* export_page = new QPushButton(tr("Export HTML report..."), this);
+  export_page->setObjectName("exportHtml");
+  export_page->setToolTip(
+      tr("Write one HTML page to share: both files, the species in each, every difference, the "
+         "plots of the species that differ most and both files' check findings"));
+  controls.addWidget(export_page);
+  connect(export_page, &QPushButton::clicked, this, &DeviationsWindow::ExportPage);
   AddExport("differences.csv",
             [this](std::ostream& out) { WriteDeviationsCsv(out, Differences().Rows()); });
 
@@ -110,6 +119,11 @@ void DeviationsWindow::Run() {
             Show(std::move(run), std::move(order), sorting, {});
           };
         });
+}
+
+void DeviationsWindow::ExportPage() {
+  ExportComparisonPage(this, {Files()[0].path, Files()[1].path},
+                       QFileInfo(Latin1(Files()[0].path)).absolutePath());
 }
 
 void DeviationsWindow::Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,

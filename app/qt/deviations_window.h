@@ -19,7 +19,8 @@ class DeviationsTableModel;
 // sortable table; rows where a difference is above the tolerance the user sets are
 // highlighted; a double-click shows the species (ShowSpeciesDifference). Take from DB #2 marks
 // the chosen species for a merged database, Add DB #2's only species marks those, and Save
-// merged database as... writes it (MergeCommands of the main window).
+// merged database as... writes it (MergeCommands of the main window). Export HTML report
+// writes the comparison page of the same two files (compare/comparison_page.h).
 class DeviationsWindow : public ResultsWindow {
   Q_OBJECT
 
@@ -31,6 +32,8 @@ class DeviationsWindow : public ResultsWindow {
   void Run();
 
  private:
+  // Export HTML report...: the comparison page of the window's two files (ExportComparisonPage).
+  void ExportPage();
   void Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,
             const std::string& problem);
   // Marks (or unmarks) the species of the chosen rows to be taken from DB #2.

@@ -13,6 +13,7 @@
 #include "app/qt/main_window_growth.h"
 #include "app/qt/main_window_layout.h"
 #include "app/qt/merge_commands.h"
+#include "app/qt/page_export.h"
 #include "app/qt/recent_files_menu.h"
 #include "app/qt/report_link.h"
 #include "app/qt/reports_folder_button.h"
@@ -87,9 +88,12 @@ WindowAdditions AddWindowAdditions(MainWindow& window) {
       .report_link = new ReportLink(window),
       .merge = new MergeCommands(window),
       .reports_folder = new ReportsFolderButton(window),
+      .page_export = new PageExportButton(window),
   };
   // On the frame's top edge at its right end, as a second caption, above the lists' headings.
   window.Place(*added.reports_folder, model.Frm3, {9840, 0, 3375, 255}, kFollowsRight);
+  // Left of it, in the same row.
+  window.Place(*added.page_export, model.Frm3, {7920, 0, 1920, 240}, kFollowsRight);
   // In the status lines' row, right of the plot and table buttons, above About.
   window.Place(*added.report_link, model.Frm3, {10320, 1560, 1800, 300}, kFollowsBottom);
   new FileDropTarget(window);

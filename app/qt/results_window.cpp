@@ -54,7 +54,7 @@ ResultsWindow::ResultsWindow(MainWindow& main, const char* name, const QString& 
   connect(table_, &QTableView::doubleClicked, this,
           [this](const QModelIndex& index) { Activate(shown_->ResultAt(index)); });
   connect(job_, &BackgroundJob::finished, this, [this] {
-    if (job_->Cancelled()) SetStatus(tr("Cancelled: run it again to see the results."));
+    if (job_->Cancelled()) SetStatus(cancelled_);
   });
 }
 
@@ -101,7 +101,9 @@ void ResultsWindow::AddExport(const char* suggested_name,
 }
 
 void ResultsWindow::Start(const QString& running,
-                          std::function<std::function<void()>(JobControl&)> work) {
+                          std::function<std::function<void()>(JobControl&)> work,
+                          const QString& cancelled) {
+  cancelled_ = cancelled.isEmpty() ? tr("Cancelled: run it again to see the results.") : cancelled;
   SetStatus(running);
   job_->Start(std::move(work));
   progress_->Follow();

@@ -57,8 +57,10 @@ class ResultsWindow : public QWidget {
   // the user chooses, never over one of the window's database files.
   void AddExport(const char* suggested_name, std::function<void(std::ostream&)> write);
   // Starts the job, with `running` in the status line; `work` runs off the window's thread
-  // and returns what to do with its results on the window's thread.
-  void Start(const QString& running, std::function<std::function<void()>(JobControl&)> work);
+  // and returns what to do with its results on the window's thread. When the user cancels
+  // it, the status line says `cancelled` (by default, that the results need another run).
+  void Start(const QString& running, std::function<std::function<void()>(JobControl&)> work,
+             const QString& cancelled = {});
   void SetStatus(const QString& text);
   // Selects `name` in the main window's list of the file's side while that side still holds
   // the file; otherwise says in the status line what it holds now. True when selected.
@@ -84,6 +86,7 @@ class ResultsWindow : public QWidget {
   QTableView* table_;
   JobProgress* progress_;
   QLabel* status_;
+  QString cancelled_;  // the status line after a cancel of the running job
 };
 
 }  // namespace tabulon::gui

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tabulon-batch plot: the four charts written headless as PNG or SVG, and its refusals.
+// tabulon-batch plot: the four charts written headless as PNG or SVG by the window program it
+// hands over to, and its refusals.
+#include <cstdlib>
+#include <filesystem>
+
 #include <QImage>
 #include <QXmlStreamReader>
 
@@ -91,6 +95,22 @@ TEST(BatchPlot, RefusesWhatItCannotDrawOrMustNotWrite) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("is a database file"), std::string::npos) << run.err;
   EXPECT_EQ(ReadBytes(db_png), ReadBytes(Example("therm_a.dat")));
+}
+
+// A tabulon-batch without the window program beside it says where it looked.
+TEST(BatchPlot, SaysSoWhenTheWindowProgramIsNotBesideIt) {
+  const TempDir scratch;
+  const std::string alone = scratch.File("tabulon-batch");
+  std::filesystem::copy_file(TABULON_BATCH_EXE, alone);
+  const std::string command = alone + " plot " + Example("therm_a.dat") + " H2O --out " +
+                              scratch.File("h2o.png") + " 2>" + scratch.File("err");
+  const int raw = std::system(command.c_str());
+  EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+  EXPECT_EQ(ReadBytes(scratch.File("err")),
+            "tabulon-batch plot: the charts are drawn by the window program tabulon, which is not "
+            "beside tabulon-batch in " +
+                scratch.Path().string() + "\n");
+  EXPECT_FALSE(std::filesystem::exists(scratch.File("h2o.png")));
 }
 
 }  // namespace

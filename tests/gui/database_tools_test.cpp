@@ -20,7 +20,9 @@
 #include <QToolButton>
 
 #include "app/qt/background_job.h"
+#include "app/qt/deviations_window.h"
 #include "app/qt/list_box_widget.h"
+#include "app/qt/page_export.h"
 #include "common/number_text.h"
 #include "tests/compare_fixture.h"
 #include "tests/gui/gui_fixture.h"
@@ -83,8 +85,8 @@ class DatabaseToolsTest : public WindowTest {
 
 TEST_F(DatabaseToolsTest, TheButtonsLeaveTheWindowAsItWas) {
   // They sit where no control of the window is, and take no tab stop before the window's own.
-  for (const char* name : {"CheckDB1", "CheckDB2", "Differences"}) {
-    QPushButton* button = Find<QPushButton>(name);
+  for (const char* name : {"CheckDB1", "CheckDB2", "Differences", "ExportHtml"}) {
+    QWidget* button = Find<QWidget>(name);
     ASSERT_NE(button, nullptr);
     EXPECT_TRUE(button->isVisible());
     for (QWidget* sibling :
@@ -429,6 +431,65 @@ TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
     }
     window->close();
   }
+}
+
+TEST_F(DatabaseToolsTest, AfterCompareTheComparisonFrameExportsThePageIntoTheReportsFolder) {
+  const tabulon::testing::TempDir dir;
+  std::string db[2];
+  for (int i : {0, 1}) {
+    const std::string name = i == 0 ? "therm_a.dat" : "therm_b.dat";
+    db[i] = dir.Write(name, tabulon::testing::ReadBytes(tabulon::testing::ExampleFile(name)));
+    platform.file_answers.push_back(db[i]);
+  }
+  QTest::mouseClick(Find<QPushButton>("CMD1"), Qt::LeftButton);
+  QTest::mouseClick(Find<QPushButton>("CMD2"), Qt::LeftButton);
+  auto* export_page = Find<QToolButton>("ExportHtml");
+  ASSERT_NE(export_page, nullptr);
+  EXPECT_FALSE(export_page->isEnabled());
+  QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);
+  ASSERT_TRUE(export_page->isEnabled());
+
+  // The dialog offers comparison.html in the reports folder, beside DB #1; the user accepts.
+  QString offered;
+  WhenModalShows([&offered](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    offered = dialog->selectedFiles().value(0);
+    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+  });
+  QTest::mouseClick(export_page, Qt::LeftButton);
+  const std::string page = dir.File("comparison.html");
+  EXPECT_EQ(offered.toStdString(), page);
+  auto* writing = view->findChild<PageExportWindow*>("PageExport");
+  ASSERT_NE(writing, nullptr);
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return writing->StatusText() == QString::fromStdString("HTML report written: " + page);
+      },
+      10000))
+      << writing->StatusText().toStdString();
+  EXPECT_TRUE(writing->findChild<QPushButton*>("openPage")->isVisible());
+  const std::string html = tabulon::testing::ReadBytes(page);
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>")) << html.substr(0, 80);
+  EXPECT_NE(html.find("Written by Tabulon 1.20 on "), std::string::npos);
+
+  // Never over one of its databases: a message says why, and the database stays as it was.
+  QString message;
+  WhenModalShows([&message](QWidget* box) {
+    message = box->findChild<QLabel*>("qt_msgbox_label")->text();
+    box->close();
+  });
+  auto* refused = new PageExportWindow({db[0], db[1]}, db[0], view.get());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !message.isEmpty(); }, 10000));
+  EXPECT_EQ(message.toStdString(), db[0] + " was not written: it is the database " + db[0]);
+  EXPECT_EQ(refused->StatusText(), "The HTML report was not written.");
+  EXPECT_EQ(tabulon::testing::ReadBytes(db[0]),
+            tabulon::testing::ReadBytes(tabulon::testing::ExampleFile("therm_a.dat")));
+
+  // Another load undoes the comparison, and the export waits for the next Compare.
+  platform.file_answers.push_back(db[1]);
+  QTest::mouseClick(Find<QPushButton>("CMD2"), Qt::LeftButton);
+  EXPECT_FALSE(export_page->isEnabled());
 }
 
 TEST(BackgroundJob, CancelStopsTheWorkAndDropsItsResult) {

@@ -264,12 +264,15 @@ TEST_F(PlotWindowTest, ZoomsAroundTheCursorWithRoundTicksAndResetShowsEverything
   }
 }
 
-// Counts the SVG elements by kind, with their stroke colour, width and dash pattern taken
-// from the enclosing groups as SVG inherits them.
+// The paths of an exported SVG by database and kind, with the stroke each inherits from its
+// groups as SVG does.
 struct SvgCounts {
-  int dashed_paths[3] = {};  // by database
-  int range_segments[3] = {};
-  int past_join_segments[3] = {};
+  int own_range[3] = {};       // by database: width 2 (the legend's sample line too)
+  int past_join[3] = {};       // width 0.8
+  int dashed[3] = {};          // the common temperature
+  int paths = 0;               // all paths, grid and frames included
+  int subpaths_per_curve = 0;  // the most "M" in one curve's path
+  int inner_drawings = 0;      // zoomed charts
 };
 
 SvgCounts CountSvg(const QByteArray& svg, bool& well_formed) {
@@ -292,49 +295,61 @@ SvgCounts CountSvg(const QByteArray& svg, bool& well_formed) {
     if (a.hasAttribute("stroke-width")) stroke.width = a.value("stroke-width").toString();
     if (a.hasAttribute("stroke-dasharray")) stroke.dashes = a.value("stroke-dasharray").toString();
     stack.push_back(stroke);
+    if (xml.name() == u"svg" && stack.size() > 2) ++counts.inner_drawings;
+    if (xml.name() != u"path") continue;
+    ++counts.paths;
     for (int db : {1, 2}) {
       if (QColor(stroke.colour) != SideColour(db)) continue;
-      if (xml.name() == u"path" && !stroke.dashes.isEmpty()) ++counts.dashed_paths[db];
-      if (xml.name() == u"polyline" && stroke.width == "2") ++counts.range_segments[db];
-      if (xml.name() == u"polyline" && stroke.width == "0.8") ++counts.past_join_segments[db];
+      if (!stroke.dashes.isEmpty()) ++counts.dashed[db];
+      if (stroke.dashes.isEmpty() && stroke.width == "2") ++counts.own_range[db];
+      if (stroke.width == ".8") ++counts.past_join[db];
+      counts.subpaths_per_curve =
+          std::max(counts.subpaths_per_curve, int(a.value("d").count(QLatin1Char('M'))));
     }
   }
   well_formed = !xml.hasError();
   return counts;
 }
 
-TEST_F(PlotWindowTest, ExportsAPngOfTheChartsSizeAndAnSvgWithEveryLineAsAPath) {
+TEST_F(PlotWindowTest, ExportsAPngOfTheChartsSizeAndAnSvgWithEachSeriesAsOnePath) {
   const testing::TempDir scratch;
   QString error;
   const QString png = QString::fromStdString(scratch.File("h2o.png"));
-  ASSERT_TRUE(ExportPicture(window.Charts(), png, PictureFormat::Png, &error))
-      << error.toStdString();
+  ASSERT_TRUE(window.ExportTo(png, PictureFormat::Png, &error)) << error.toStdString();
   const QImage image(png);
   EXPECT_EQ(image.size(), window.Charts().size());
   EXPECT_GE(window.Charts().width(), 900);
 
+  // Two databases in four charts: per database and chart two sets over their ranges, two
+  // continuations past the join, one dashed common temperature and one legend sample; four
+  // grids. Each series is one path of one stroke, and the whole stays small.
   const QString svg = QString::fromStdString(scratch.File("h2o.svg"));
-  ASSERT_TRUE(ExportPicture(window.Charts(), svg, PictureFormat::Svg, &error));
+  ASSERT_TRUE(window.ExportTo(svg, PictureFormat::Svg, &error)) << error.toStdString();
+  const std::string bytes = testing::ReadBytes(svg.toStdString());
+  EXPECT_LT(bytes.size(), 200'000u);
   bool well_formed = false;
-  const SvgCounts counts =
-      CountSvg(QByteArray::fromStdString(testing::ReadBytes(svg.toStdString())), well_formed);
+  SvgCounts counts = CountSvg(QByteArray::fromStdString(bytes), well_formed);
   EXPECT_TRUE(well_formed);
   for (int db : {1, 2}) {
-    int range_segments = 0, past_join_segments = 0;
-    for (PlotProperty property : kPlotProperties) {
-      QChart* chart = window.Charts().Chart(property);
-      for (const char* part : {"low", "high"}) {
-        range_segments += Series(chart, QStringLiteral("db%1:%2").arg(db).arg(part))->count() - 1;
-      }
-      for (const char* part : {"low-past-join", "high-past-join"}) {
-        past_join_segments +=
-            Series(chart, QStringLiteral("db%1:%2").arg(db).arg(part))->count() - 1;
-      }
-    }
-    EXPECT_EQ(counts.dashed_paths[db], 4) << "one common temperature per chart";
-    EXPECT_EQ(counts.range_segments[db], range_segments);
-    EXPECT_EQ(counts.past_join_segments[db], past_join_segments);
+    EXPECT_EQ(counts.own_range[db], 4 * (2 + 1)) << db;
+    EXPECT_EQ(counts.past_join[db], 4 * 2) << db;
+    EXPECT_EQ(counts.dashed[db], 4) << db;
   }
+  EXPECT_EQ(counts.paths, 2 * 4 * 6 + 4);
+  EXPECT_EQ(counts.subpaths_per_curve, 1);
+  EXPECT_EQ(counts.inner_drawings, 0);
+
+  // A zoomed chart is exported as shown: its curves inside an inner drawing that cuts them.
+  window.Charts().Chart(PlotProperty::S)->zoomIn(QRectF(100, 100, 80, 60));
+  ASSERT_TRUE(window.ExportTo(svg, PictureFormat::Svg, &error)) << error.toStdString();
+  counts = CountSvg(QByteArray::fromStdString(testing::ReadBytes(svg.toStdString())), well_formed);
+  EXPECT_TRUE(well_formed);
+  EXPECT_EQ(counts.inner_drawings, 1);
+
+  // Never over a database of the plot.
+  EXPECT_FALSE(
+      window.ExportTo(QString::fromStdString(Example("therm_a.dat")), PictureFormat::Svg, &error));
+  EXPECT_EQ(error, "it is a database file of this plot");
 
   // A name without .png or .svg is no picture format.
   PictureFormat format;

@@ -2,6 +2,7 @@
 // The window's two ways to write a new database: the repair preview of a check's findings, and
 // the merge marked in the Differences window and the comparison lists; both never over a
 // loaded database.
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -27,11 +28,11 @@
 namespace tabulon::gui::testing {
 namespace {
 
+using tabulon::testing::kFlat;
+using tabulon::testing::kFlatHsJump;
 using tabulon::testing::ReadBytes;
 using tabulon::testing::RecordsDatabaseText;
 using tabulon::testing::TempDir;
-
-const CoefficientSet kFlat{4, 0, 0, 0, 0, -1000, 4};
 
 // What the modal windows of a save said, in order, the save dialog answered with `path`: an
 // overwrite question is answered yes, every message is read and closed.
@@ -114,13 +115,38 @@ class RepairAndMergeTest : public WindowTest {
     return count;
   }
 
+  // Saves through `button`, first to `target` (a new file), then to the last of the `loaded`
+  // databases: the save dialog lists the folder's notes.txt but no loaded database, the first
+  // save's message starts with `said`, and the second is refused and leaves the file as it was.
+  void ExpectSavesOnlyANewFile(QPushButton* button, const std::string& target, const char* said,
+                               const std::vector<std::string>& loaded) {
+    {
+      SaveDialogAnswers answers(target);
+      QTest::mouseClick(button, Qt::LeftButton);
+      EXPECT_TRUE(answers.listed.contains("notes.txt")) << answers.listed.join(",").toStdString();
+      for (const std::string& path : loaded) {
+        const QString name = QString::fromStdString(std::filesystem::path(path).filename());
+        EXPECT_FALSE(answers.listed.contains(name)) << path;
+      }
+      ASSERT_EQ(answers.messages.size(), 1);
+      EXPECT_TRUE(answers.messages[0].startsWith(said)) << answers.messages[0].toStdString();
+    }
+    const std::string before = ReadBytes(loaded.back());
+    SaveDialogAnswers refused(loaded.back());
+    QTest::mouseClick(button, Qt::LeftButton);
+    ASSERT_EQ(refused.messages.size(), 1);
+    EXPECT_TRUE(refused.messages[0].contains("is a database in use"))
+        << refused.messages[0].toStdString();
+    EXPECT_EQ(ReadBytes(loaded.back()), before);
+  }
+
   TempDir dir;
 };
 
 TEST_F(RepairAndMergeTest, RepairPreviewPlotsAndSavesANewFile) {
   // Line 3: SHIFTED, whose H and S jump; line 7: REFIT, whose Cp jumps by 0.25 (cp/R).
   const std::string text = RecordsDatabaseText(
-      {{.name = "SHIFTED", .high_set = {4, 0, 0, 0, 0, -950, 4.5}, .low_set = kFlat},
+      {{.name = "SHIFTED", .high_set = kFlatHsJump, .low_set = kFlat},
        {.name = "REFIT", .high_set = {5, 0, 0, 0, 0, -2000, 4}, .low_set = kFlat}});
   const std::string db = dir.Write("db.dat", text);
   dir.Write("notes.txt", "not a database\n");
@@ -159,26 +185,11 @@ TEST_F(RepairAndMergeTest, RepairPreviewPlotsAndSavesANewFile) {
   EXPECT_EQ(styles["after:low"], Qt::SolidLine);
 
   const std::string target = dir.File("db-repaired.dat");
-  {
-    SaveDialogAnswers answers(target);
-    QTest::mouseClick(preview->findChild<QPushButton*>("saveRepaired"), Qt::LeftButton);
-    EXPECT_TRUE(answers.listed.contains("notes.txt")) << answers.listed.join(",").toStdString();
-    EXPECT_FALSE(answers.listed.contains("db.dat"));
-    ASSERT_EQ(answers.messages.size(), 1);
-    EXPECT_TRUE(answers.messages[0].startsWith("The repaired database is saved."))
-        << answers.messages[0].toStdString();
-  }
+  ExpectSavesOnlyANewFile(preview->findChild<QPushButton*>("saveRepaired"), target,
+                          "The repaired database is saved.", {db});
   const std::string written = ReadBytes(target);
   EXPECT_EQ(Count(written, "\n! repaired: high-range a6, a7 shifted to join at 1000 K"), 1);
   EXPECT_EQ(Count(written, "\n! repaired: high-range a1..a7 refitted to join at 1000 K"), 1);
-
-  // The loaded database, chosen all the same, is refused.
-  SaveDialogAnswers refused(db);
-  QTest::mouseClick(preview->findChild<QPushButton*>("saveRepaired"), Qt::LeftButton);
-  ASSERT_EQ(refused.messages.size(), 1);
-  EXPECT_TRUE(refused.messages[0].contains("is a database in use"))
-      << refused.messages[0].toStdString();
-  EXPECT_EQ(ReadBytes(db), text);
 }
 
 TEST_F(RepairAndMergeTest, MarksShowInTheListsAndTheMergedFileHoldsThem) {
@@ -186,7 +197,7 @@ TEST_F(RepairAndMergeTest, MarksShowInTheListsAndTheMergedFileHoldsThem) {
   const std::string two_text =
       RecordsDatabaseText({{.name = "B", .high_set = kFlat, .low_set = kFlat}, {.name = "C"}});
   const std::string two = dir.Write("two.dat", two_text);
-  dir.Write("other.txt", "not a database\n");
+  dir.Write("notes.txt", "not a database\n");
   Load("CMD1", one);
   Load("CMD2", two);
   QTest::mouseClick(Find<QPushButton>("CMD3"), Qt::LeftButton);
@@ -215,16 +226,8 @@ TEST_F(RepairAndMergeTest, MarksShowInTheListsAndTheMergedFileHoldsThem) {
   EXPECT_TRUE(b->font().italic());
 
   const std::string target = dir.File("merged.dat");
-  {
-    SaveDialogAnswers answers(target);
-    QTest::mouseClick(differences->findChild<QPushButton*>("saveMerged"), Qt::LeftButton);
-    EXPECT_TRUE(answers.listed.contains("other.txt")) << answers.listed.join(",").toStdString();
-    EXPECT_FALSE(answers.listed.contains("one.dat"));
-    EXPECT_FALSE(answers.listed.contains("two.dat"));
-    ASSERT_EQ(answers.messages.size(), 1);
-    EXPECT_TRUE(answers.messages[0].startsWith("1 species taken from DB #2, 1 added."))
-        << answers.messages[0].toStdString();
-  }
+  ExpectSavesOnlyANewFile(differences->findChild<QPushButton*>("saveMerged"), target,
+                          "1 species taken from DB #2, 1 added.", {one, two});
   const std::string merged = ReadBytes(target);
   EXPECT_EQ(Count(merged, "! taken from " + two + " line 3\n"), 1) << merged;
   EXPECT_EQ(Count(merged, "! added from " + two + " line 7\n"), 1) << merged;
@@ -232,13 +235,6 @@ TEST_F(RepairAndMergeTest, MarksShowInTheListsAndTheMergedFileHoldsThem) {
   const std::string b_of_two =
       two_text.substr(two_text.find("B "), two_text.find("C ") - two_text.find("B "));
   EXPECT_EQ(Count(merged, b_of_two), 1);
-
-  SaveDialogAnswers refused(two);
-  QTest::mouseClick(differences->findChild<QPushButton*>("saveMerged"), Qt::LeftButton);
-  ASSERT_EQ(refused.messages.size(), 1);
-  EXPECT_TRUE(refused.messages[0].contains("is a database in use"))
-      << refused.messages[0].toStdString();
-  EXPECT_EQ(ReadBytes(two), two_text);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "app/qt/latin1.h"
+#include "properties/chart_property.h"
 
 namespace tabulon::gui {
 
@@ -16,7 +17,8 @@ QString SideLabel(const DatabaseSpecies& side) {
 }
 
 QColor SideColour(int db) {
-  return db == 1 ? QColor(0x1f, 0x5f, 0xbf) : QColor(0xd6, 0x27, 0x28);
+  const std::string_view colour = DatabaseColour(db);
+  return QColor(QString::fromLatin1(colour.data(), qsizetype(colour.size())));
 }
 
 QString SpeciesWindowTitle(const QString& kind, const std::vector<DatabaseSpecies>& sides) {

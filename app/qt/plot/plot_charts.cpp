@@ -94,38 +94,16 @@ QValueAxis* NewValueAxis(const QString& title, double from, double to) {
 }  // namespace
 
 QString PropertyTitle(PlotProperty property) {
-  switch (property) {
-    case PlotProperty::Cp:
-      return QStringLiteral("Heat capacity Cp");
-    case PlotProperty::H:
-      return QStringLiteral("Enthalpy H");
-    case PlotProperty::S:
-      return QStringLiteral("Entropy S");
-    case PlotProperty::G:
-      return QStringLiteral("G = H - T·S");
-  }
-  return {};
+  const std::string_view title = ChartTitle(property);
+  return QString::fromUtf8(title.data(), qsizetype(title.size()));
 }
 
 QString PropertyAxisTitle(PlotProperty property, const Units& units) {
-  const bool per_kelvin = property == PlotProperty::Cp || property == PlotProperty::S;
-  static const char* kSymbols[] = {"Cp", "H", "S", "G"};
-  return QStringLiteral("%1 (%2)").arg(kSymbols[Index(property)],
-                                       per_kelvin ? units.cp_unit : units.h_unit);
+  return QString::fromStdString(ChartAxisTitle(property, units));
 }
 
 double PropertyValue(PlotProperty property, const Properties& values) {
-  switch (property) {
-    case PlotProperty::Cp:
-      return values.cp;
-    case PlotProperty::H:
-      return values.h;
-    case PlotProperty::S:
-      return values.s;
-    case PlotProperty::G:
-      return values.g;
-  }
-  return 0;
+  return ChartValue(property, values);
 }
 
 PlotCharts::PlotCharts(QWidget* parent) : QWidget(parent) {
@@ -232,6 +210,24 @@ void PlotCharts::ShowRecords(const std::vector<PlottedRecord>& records, const Un
       line->append(curves[k].t_mid, value_axis->max());
     }
   }
+}
+
+std::array<std::optional<ChartWindow>, 4> PlotCharts::ZoomWindows() const {
+  std::array<std::optional<ChartWindow>, 4> windows;
+  for (PlotProperty property : kPlotProperties) {
+    QChart* chart = Chart(property);
+    const auto t_axes = chart->axes(Qt::Horizontal);
+    const auto value_axes = chart->axes(Qt::Vertical);
+    if (t_axes.isEmpty() || value_axes.isEmpty()) continue;
+    const auto* t_axis = static_cast<QValueAxis*>(t_axes.front());
+    const auto* value_axis = static_cast<QValueAxis*>(value_axes.front());
+    const QRectF shown(QPointF(t_axis->min(), value_axis->min()),
+                       QPointF(t_axis->max(), value_axis->max()));
+    if (shown == full_ranges_[Index(property)]) continue;
+    windows[std::size_t(Index(property))] =
+        ChartWindow{t_axis->min(), t_axis->max(), value_axis->min(), value_axis->max()};
+  }
+  return windows;
 }
 
 void PlotCharts::SetSpeciesName(const QString& name) {

@@ -10,7 +10,9 @@
 #include <QString>
 #include <QWidget>
 
+#include "properties/chart_property.h"
 #include "properties/nasa7.h"
+#include "properties/property_charts_svg.h"
 
 class QChart;
 
@@ -18,9 +20,8 @@ namespace tabulon::gui {
 
 class PropertyChartView;
 
-enum class PlotProperty { Cp, H, S, G };
-inline constexpr std::array<PlotProperty, 4> kPlotProperties = {PlotProperty::Cp, PlotProperty::H,
-                                                                PlotProperty::S, PlotProperty::G};
+using PlotProperty = ChartProperty;
+inline constexpr std::array<PlotProperty, 4> kPlotProperties = kChartProperties;
 
 // One species record to draw: the key that names its series ("db1"), its legend text (the
 // database's file name), its colour and its two coefficient ranges; per mass, its own units
@@ -59,6 +60,8 @@ class PlotCharts : public QWidget {
 
   QChart* Chart(PlotProperty property) const;
   PropertyChartView* View(PlotProperty property) const;
+  // For each chart, the part it shows while zoomed; none for a chart that shows everything.
+  std::array<std::optional<ChartWindow>, 4> ZoomWindows() const;
 
  signals:
   void cursorMoved(tabulon::gui::PlotProperty property, QPointF value);

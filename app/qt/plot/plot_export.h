@@ -1,7 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QByteArray>
+#include <QSize>
 #include <QString>
+
+#include "app/qt/plot/plot_charts.h"
 
 class QWidget;
 
@@ -12,9 +21,18 @@ enum class PictureFormat { Png, Svg };
 // The format a file name asks for by its extension (.png or .svg, any case); false for others.
 bool PictureFormatOf(const QString& path, PictureFormat& format);
 
-// Draws the widget as it is laid out now into a picture of its size: a PNG (pixels) or an SVG
-// (vector paths). The file is replaced only once the whole picture is ready. False with a
-// reason in `error` when it cannot be written.
-bool ExportPicture(QWidget& widget, const QString& path, PictureFormat format, QString* error);
+// The widget drawn as it is laid out now, as a PNG of its size.
+QByteArray PngOf(QWidget& widget);
+
+// The four charts of `records` as the domain draws them (WritePropertyChartsSvg): each piece of
+// a curve one path. `species` goes before each chart's title; `windows` are the parts zoomed
+// charts show (none: the whole of every curve).
+QByteArray SvgOf(const std::vector<PlottedRecord>& records, const Units& units,
+                 const std::string& species, QSize size,
+                 const std::array<std::optional<ChartWindow>, 4>& windows = {});
+
+// Writes a picture's bytes; the file is replaced only once all of them are written. False with
+// a reason in `error` when it cannot be written.
+bool SavePicture(const QByteArray& bytes, const QString& path, QString* error);
 
 }  // namespace tabulon::gui

@@ -104,7 +104,7 @@ QString PlotWindow::CursorText(PlotProperty property, QPointF value) const {
   return text + QStringLiteral(" %1").arg(per_kelvin ? units.cp_unit : units.h_unit);
 }
 
-void PlotWindow::Redraw() {
+std::vector<PlottedRecord> PlotWindow::Records() const {
   std::vector<PlottedRecord> records;
   const std::vector<Units> units = SideUnits(sides_, CurrentChoice());
   for (std::size_t k = 0; k < sides_.size(); ++k) {
@@ -114,7 +114,11 @@ void PlotWindow::Redraw() {
                          *side.source.ranges, units[k]});
     }
   }
-  charts_->ShowRecords(records, CurrentUnits());
+  return records;
+}
+
+void PlotWindow::Redraw() {
+  charts_->ShowRecords(Records(), CurrentUnits());
 }
 
 void PlotWindow::Export(PictureFormat format) {
@@ -125,11 +129,25 @@ void PlotWindow::Export(PictureFormat format) {
       this, png ? QStringLiteral("Export PNG") : QStringLiteral("Export SVG"), suggested,
       png ? QStringLiteral("PNG pictures (*.png)") : QStringLiteral("SVG drawings (*.svg)"));
   if (path.isEmpty()) return;
-  QString error = QStringLiteral("it is a database file of this plot");
-  if (IsDatabaseOf(path, sides_) || !ExportPicture(*charts_, path, format, &error)) {
+  QString error;
+  if (!ExportTo(path, format, &error)) {
     QMessageBox::critical(this, QStringLiteral("Export"),
                           QStringLiteral("%1 was not written:\n%2").arg(path, error));
   }
+}
+
+bool PlotWindow::ExportTo(const QString& path, PictureFormat format, QString* error) {
+  if (IsDatabaseOf(path, sides_)) {
+    if (error) *error = QStringLiteral("it is a database file of this plot");
+    return false;
+  }
+  // PNG: the charts as Qt paints them; SVG: the domain's drawing of what they show.
+  const std::string species = sides_.empty() ? std::string() : sides_.front().source.name;
+  const QByteArray bytes =
+      format == PictureFormat::Png
+          ? PngOf(*charts_)
+          : SvgOf(Records(), CurrentUnits(), species, charts_->size(), charts_->ZoomWindows());
+  return SavePicture(bytes, path, error);
 }
 
 void PlotWindow::OpenTable() {

@@ -33,10 +33,16 @@ class PlotWindow : public QMainWindow {
   // The status bar's permanent text: the sides that could not be drawn, or the cursor's values.
   QString StatusText() const;
 
+  // Writes the charts as they are shown: a PNG as Qt paints them, an SVG as the domain draws
+  // them. Never over a database of this plot. False with the reason in `error`.
+  bool ExportTo(const QString& path, PictureFormat format, QString* error);
+
   // The text the status bar shows for the cursor at `value` over the chart of `property`.
   QString CursorText(PlotProperty property, QPointF value) const;
 
  private:
+  // The usable sides as the charts draw them.
+  std::vector<PlottedRecord> Records() const;
   void Redraw();
   void Export(PictureFormat format);
   void OpenTable();

@@ -8,11 +8,10 @@
 
 #include "properties/species_source.h"
 
-namespace tabulon::batch {
+namespace tabulon {
 
-// The arguments that `table` and `plot` share: DB NAME [--db2 DB2] [--si] [--per-mass], and
-// the options
-// each adds (with a value, such as --from 300, or without, such as --si).
+// The arguments that tabulon-batch table and the window program's --plot share: DB NAME
+// [--db2 DB2] [--si] [--per-mass], and the options each adds (with a value, such as --from 300).
 struct SpeciesArgs {
   std::string db1;
   std::string name;
@@ -29,8 +28,8 @@ bool ParseSpeciesArgs(const std::vector<std::string>& args,
 
 // The species of DB #1 and, with --db2, of DB #2. False when one of them cannot be evaluated,
 // or with --per-mass has no known weight; the reason has then been written to `err`, prefixed
-// by `command`.
-bool LoadSpeciesSources(const SpeciesArgs& args, const char* command,
+// by `program_and_command` ("tabulon-batch table").
+bool LoadSpeciesSources(const SpeciesArgs& args, const char* program_and_command,
                         std::vector<SpeciesSource>& sources, std::ostream& err);
 
-}  // namespace tabulon::batch
+}  // namespace tabulon

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "batch/species_args.h"
+#include "app/model/species_args.h"
 
 #include <algorithm>
 #include <ostream>
 
-namespace tabulon::batch {
+namespace tabulon {
 
 bool ParseSpeciesArgs(const std::vector<std::string>& args,
                       const std::vector<std::string>& valued_options, SpeciesArgs& parsed) {
@@ -36,7 +36,7 @@ bool ParseSpeciesArgs(const std::vector<std::string>& args,
   return true;
 }
 
-bool LoadSpeciesSources(const SpeciesArgs& args, const char* command,
+bool LoadSpeciesSources(const SpeciesArgs& args, const char* program_and_command,
                         std::vector<SpeciesSource>& sources, std::ostream& err) {
   sources.push_back(LoadSpeciesSource(args.db1, args.name));
   if (args.db2) sources.push_back(LoadSpeciesSource(*args.db2, args.name));
@@ -46,10 +46,10 @@ bool LoadSpeciesSources(const SpeciesArgs& args, const char* command,
                                 : args.per_mass  ? source.PerMassProblem()
                                                  : "";
     if (problem.empty()) continue;
-    err << "tabulon-batch " << command << ": " << problem << '\n';
+    err << program_and_command << ": " << problem << '\n';
     usable = false;
   }
   return usable;
 }
 
-}  // namespace tabulon::batch
+}  // namespace tabulon
