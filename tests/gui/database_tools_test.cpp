@@ -403,9 +403,12 @@ TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
     int rows;
     int sorted_by;  // the column and order the table opens with
     Qt::SortOrder order;
+    std::function<void(QWidget*)> again;  // runs the window's job again
   } cases[] = {
-      {"CheckDB2", "FindingsDB2", 600, 0, Qt::AscendingOrder},          // by line
-      {"Differences", "DifferencesView", 600, 3, Qt::DescendingOrder},  // by dCp
+      {"CheckDB2", "FindingsDB2", 600, 0, Qt::AscendingOrder,  // by line
+       [](QWidget* w) { QTest::mouseClick(w->findChild<QPushButton*>("run"), Qt::LeftButton); }},
+      {"Differences", "DifferencesView", 600, 3, Qt::DescendingOrder,  // by dCp
+       [](QWidget* w) { qobject_cast<DeviationsWindow*>(w)->Run(); }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.window);
@@ -429,6 +432,17 @@ TEST_F(DatabaseToolsTest, ResultsReachTheirTableInOneResetAlreadySorted) {
       const double after = table->model()->index(row, c.sorted_by).data().toDouble();
       ASSERT_TRUE(c.order == Qt::AscendingOrder ? before <= after : before >= after) << row;
     }
+    // Cancel pressed before a new run hands its results over: they are dropped, the table keeps
+    // what it showed, and the status line says so.
+    c.again(window);
+    auto* cancel = window->findChild<QPushButton*>("cancel");
+    ASSERT_TRUE(cancel->isVisible());
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !cancel->isVisible(); }, 5000));
+    EXPECT_EQ(qobject_cast<ResultsWindow*>(window)->StatusText(),
+              "Cancelled: run it again to see the results.");
+    EXPECT_EQ(table->model()->rowCount(), c.rows);
+    EXPECT_EQ(resets.count(), 1);
     window->close();
   }
 }
