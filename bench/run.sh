@@ -193,6 +193,30 @@ bench_plot() {
   # Both databases overlaid: twice the curves.
   PLOT_TARGET_MS=250 "$BUILD/bench/plot_species" "$ROOT/examples/therm_a.dat" H2O \
     "$ROOT/examples/therm_b.dat" 2>/dev/null || FAILED=1
+  bench_plot_svg
+}
+
+# The four charts of H2O in both example databases as the plot window's Export SVG writes them
+# (tabulon --plot draws with the same domain writer): under 200 KB.
+bench_plot_svg() {
+  if ! cmake --build "$BUILD" -j "$JOBS" --target tabulon >/dev/null 2>&1; then
+    echo "SKIP  plot SVG: tabulon not built (TABULON_BUILD_GUI off?)"
+    return
+  fi
+  local svg="$DATA/h2o.svg" size
+  if ! "$BUILD/app/tabulon" --plot "$ROOT/examples/therm_a.dat" H2O \
+    --db2 "$ROOT/examples/therm_b.dat" --out "$svg" 2>"$DATA/stderr"; then
+    echo "FAIL  plot SVG of H2O: tabulon --plot failed: $(head -1 "$DATA/stderr")"
+    FAILED=1
+    return
+  fi
+  size=$(stat -c %s "$svg")
+  if ((size < 200 * 1024)); then
+    echo "PASS  plot SVG of H2O, both databases, four charts: $((size / 1024)) KB (target < 200 KB)"
+  else
+    echo "FAIL  plot SVG of H2O, both databases, four charts: $size bytes (target < 200 KB)"
+    FAILED=1
+  fi
 }
 
 # Writing new databases: the repair of 3,000 jumps among 30,000 records (half refits, half

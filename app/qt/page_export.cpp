@@ -14,6 +14,7 @@
 #include "app/qt/background_job.h"
 #include "app/qt/job_progress.h"
 #include "app/qt/latin1.h"
+#include "app/qt/link_button.h"
 #include "app/qt/main_window.h"
 #include "common/version.h"
 #include "compare/comparison_page_file.h"
@@ -96,11 +97,7 @@ void ExportComparisonPage(QWidget* parent, const std::array<std::string, 2>& fil
 PageExportButton::PageExportButton(MainWindow& window) : window_(window) {
   setObjectName("ExportHtml");
   setText(tr("Export HTML report..."));
-  setAutoRaise(true);
-  setToolButtonStyle(Qt::ToolButtonTextOnly);
-  QPalette link = palette();
-  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
-  setPalette(link);
+  ShowAsLink(*this);
   setFocusPolicy(Qt::NoFocus);  // keeps the window's tab order as it is
   setAutoFillBackground(true);  // hides the frame's edge behind it, as the frame's caption does
   connect(this, &QToolButton::clicked, this, [this] {

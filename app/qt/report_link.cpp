@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "app/model/reports_folder.h"
+#include "app/qt/link_button.h"
 #include "app/qt/main_window.h"
 #include "app/qt/plot/database_species.h"
 #include "app/qt/report_viewer.h"
@@ -25,15 +26,11 @@ QString ReportFolder(const MainWindowModel& model) {
 ReportLink::ReportLink(MainWindow& window) : window_(window) {
   setObjectName("ViewReport");
   setText(tr("View report"));
-  setAutoRaise(true);
+  ShowAsLink(*this);
   setCursor(Qt::PointingHandCursor);
   QFont underlined = font();
   underlined.setUnderline(true);
   setFont(underlined);
-  QPalette link = palette();
-  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
-  setPalette(link);
-  setToolButtonStyle(Qt::ToolButtonTextOnly);
   SetToolTip(*this, tr("Opens the reports of the last comparison in a viewer"));
   hide();
   connect(this, &QToolButton::clicked, this, &ReportLink::Open);

@@ -7,6 +7,7 @@
 
 #include "app/model/reports_folder.h"
 #include "app/qt/file_history.h"
+#include "app/qt/link_button.h"
 #include "app/qt/main_window.h"
 
 namespace tabulon::gui {
@@ -21,13 +22,9 @@ QString Shown(const std::string& path) {
 
 ReportsFolderButton::ReportsFolderButton(MainWindow& window) : window_(window) {
   setObjectName("ReportsFolder");
-  setAutoRaise(true);
-  setToolButtonStyle(Qt::ToolButtonTextOnly);
+  ShowAsLink(*this);
   setPopupMode(QToolButton::InstantPopup);
   setStyleSheet("QToolButton::menu-indicator { image: none; }");
-  QPalette link = palette();
-  link.setColor(QPalette::ButtonText, link.color(QPalette::Link));
-  setPalette(link);
   setFocusPolicy(Qt::NoFocus);  // keeps the window's tab order as it is
   setAutoFillBackground(true);  // hides the frame's edge behind it, as the frame's caption does
 

@@ -2,6 +2,7 @@
 // The comparison page of the example databases, rendered once by a real browser engine
 // (headless Chromium): something is drawn, and the tables are there.
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include <QColor>
@@ -42,11 +43,16 @@ TEST(ReportInBrowser, ThePageIsDrawnWithItsTables) {
       {"report", ExampleFile("therm_a.dat"), ExampleFile("therm_b.dat"), "--out", page}, dir);
   ASSERT_EQ(report.status, 0) << report.err;
 
-  // A fresh profile, nothing fetched or updated in the background; the sandbox cannot start as
-  // root, where CI runs.
+  // A fresh profile and home of its own (CI's may not be writable), nothing fetched or updated
+  // in the background; the sandbox cannot start as root, where CI runs, and a container's
+  // /dev/shm may be too small.
+  const std::string home = dir.File("home");
+  std::filesystem::create_directories(home);
   const std::string command =
-      "timeout -k 5 60 chromium --headless --no-sandbox --disable-gpu --no-first-run "
-      "--disable-background-networking --disable-component-update --disable-sync "
+      "HOME='" + home + "' XDG_CONFIG_HOME='" + home + "' XDG_CACHE_HOME='" + home +
+      "' timeout -k 5 60 chromium --headless --no-sandbox --disable-gpu --no-first-run "
+      "--disable-dev-shm-usage --disable-background-networking --disable-component-update "
+      "--disable-sync "
       "--hide-scrollbars --force-device-scale-factor=1 --window-size=1200,1500 "
       "--user-data-dir='" +
       dir.File("profile") + "' --screenshot='" + shot + "' 'file://" + page + "' >'" +

@@ -96,5 +96,37 @@ class ExamplePage(unittest.TestCase):
         self.assertEqual(len(expected), 1)  # CO2 twice in therm_b.dat
 
 
+class StrictReading(unittest.TestCase):
+    """The strict reading finds each kind of fault it promises, so a page it accepts is clean."""
+    HEAD = "<!DOCTYPE html><html><head><title>t</title></head><body>"
+
+    def test_each_fault_is_found(self):
+        faults = [
+            ("<p>open", "</body> closes <p>"),
+            ("<p><b>x</p></b>", "</p> closes <b>"),
+            ("<p id=a></p><p id=a></p>", "id 'a' used twice"),
+            ("<blink></blink>", "unknown element <blink>"),
+            ("<p>a & b</p>", "a bare &"),
+            ("<div/>", "<div/> closes itself outside SVG"),
+            ("<table><td></td></table>", "<td> inside <table>"),
+            ("<p class=a class=b></p>", "an attribute repeated in <p>"),
+            ("<br></br>", "end tag of the void element br"),
+        ]
+        for body, expected in faults:
+            with self.subTest(body):
+                _, errors = strict_html.parse((self.HEAD + body + "</body></html>").encode())
+                self.assertTrue(errors)  # the first one names the fault; others may follow
+                self.assertIn(expected, errors[0])
+        _, errors = strict_html.parse((self.HEAD + "<p>fine &amp; well</p></body></html>").encode())
+        self.assertEqual(errors, [])
+
+    def test_each_reference_outside_is_found(self):
+        for text in ['<img src="a.png">', '<a href="https://x">', '@import "a.css";',
+                     'background: url(a.png)', "<a href='b.html'>"]:
+            with self.subTest(text):
+                self.assertEqual(len(strict_html.external_references(text)), 1)
+        self.assertEqual(strict_html.external_references('<a href="#plots">'), [])
+
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=2)
