@@ -6,44 +6,20 @@
 
 namespace tabulon {
 
-// The digits come from one shortest round-trip conversion and the text is assembled in place:
-// the reports write hundreds of thousands of these.
-std::string NumberText(double x) {
-  const char sign = x < 0 ? '-' : ' ';
-  if (std::isnan(x)) return std::string(1, sign) + "NaN";
-  if (std::isinf(x)) return std::string(1, sign) + "Infinity";
-  const double magnitude = std::fabs(x);
-  if (magnitude == 0) return " 0";
-
-  // Shortest round-trip digits of the magnitude and the decimal exponent of the first digit:
-  // 298.15 is "2.9815e+02", digits 29815, exponent 2.
-  char scientific[32];
-  const char* end = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
-                                  std::chars_format::scientific)
-                        .ptr;
-  char digits[24];
-  std::size_t count = 0;
-  const char* at = scientific;
-  for (; *at != 'e'; ++at) {
-    if (*at != '.') digits[count++] = *at;
-  }
-  const bool negative_exponent = at[1] == '-';
-  int exponent = 0;
-  std::from_chars(at + 2, end, exponent);
-  if (negative_exponent) exponent = -exponent;
-
+std::string DecimalText(bool negative, std::string_view digits, int exponent) {
   char text[48];
   std::size_t size = 0;
-  text[size++] = sign;
-  if (magnitude < 1e-4 || magnitude >= 1e15) {
+  text[size++] = negative ? '-' : ' ';
+  const std::size_t count = digits.size();
+  if (exponent < -4 || exponent >= 15) {
     text[size++] = digits[0];
     if (count > 1) {
       text[size++] = '.';
       for (std::size_t i = 1; i < count; ++i) text[size++] = digits[i];
     }
     text[size++] = 'E';
-    text[size++] = negative_exponent ? '-' : '+';
-    const int shown = negative_exponent ? -exponent : exponent;
+    text[size++] = exponent < 0 ? '-' : '+';
+    const int shown = exponent < 0 ? -exponent : exponent;
     if (shown < 10) text[size++] = '0';
     size =
         static_cast<std::size_t>(std::to_chars(text + size, text + sizeof text, shown).ptr - text);
@@ -65,6 +41,32 @@ std::string NumberText(double x) {
     }
   }
   return std::string(text, size);
+}
+
+// The digits come from one shortest round-trip conversion and the text is assembled in place:
+// the reports write hundreds of thousands of these.
+std::string NumberText(double x) {
+  const bool negative = x < 0;
+  if (std::isnan(x)) return std::string(negative ? "-" : " ") + "NaN";
+  if (std::isinf(x)) return std::string(negative ? "-" : " ") + "Infinity";
+  const double magnitude = std::fabs(x);
+  if (magnitude == 0) return " 0";
+  // Shortest round-trip digits of the magnitude and the decimal exponent of the first digit:
+  // 298.15 is "2.9815e+02", digits 29815, exponent 2.
+  char scientific[32];
+  const char* end = std::to_chars(scientific, scientific + sizeof scientific, magnitude,
+                                  std::chars_format::scientific)
+                        .ptr;
+  char digits[24];
+  std::size_t count = 0;
+  const char* at = scientific;
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') digits[count++] = *at;
+  }
+  int exponent = 0;
+  std::from_chars(at + 2, end, exponent);
+  if (at[1] == '-') exponent = -exponent;
+  return DecimalText(negative, std::string_view(digits, count), exponent);
 }
 
 std::string ShortestNumber(double x) {

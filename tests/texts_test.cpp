@@ -35,6 +35,10 @@ TEST(ValueText, RoundsToFourSignificantDigitsThenWritesTheShortText) {
       {0.00012346, " .0001235"},
       {0.000012346, " 1.235E-05"},  // below 1e-4 an exponent is written
       {1.23456e20, " 1.235E+20"},
+      {-9.99951e-5, "-.0001"},  // rounds up to the edge of the positional form
+      {9.9996e14, " 1E+15"},    // rounds up past it
+      {1.23456e299, " 1.235E+299"},
+      {-1.23456e-300, "-1.235E-300"},
   };
   for (const ValueCase& c : cases) EXPECT_EQ(ValueText(c.value), c.text) << c.value;
   // Agreement at four significant digits is agreement of the texts.

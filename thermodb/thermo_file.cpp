@@ -58,10 +58,11 @@ ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
   ThermoFile file;
   file.text_ = ThermoText(std::move(snapshot));
   // The species lines first, so that the records take exactly the room they need.
-  std::vector<std::uint32_t> species_lines;
+  std::vector<std::uint32_t>& species_lines = file.species_lines_;
   file.outcome_ = ScanSpeciesLines(file.text_, [&species_lines](std::size_t index) {
     species_lines.push_back(static_cast<std::uint32_t>(index));
   });
+  species_lines.shrink_to_fit();
   file.records_.reserve(species_lines.size());
   for (std::uint32_t index : species_lines) file.records_.push_back(file.RecordAt(index));
   return file;
@@ -85,12 +86,11 @@ const ThermoRecord* ThermoFile::Find(std::string_view name) const {
   const std::optional<std::size_t> line = text_.FindLine(name);
   if (!line) return nullptr;
   const std::size_t index = *line;
-  const int line_number = static_cast<int>(index) + 1;
-
-  const auto scanned = std::lower_bound(
-      records_.begin(), records_.end(), line_number,
-      [](const ThermoRecord& record, int number) { return record.line_number < number; });
-  if (scanned != records_.end() && scanned->line_number == line_number) return &*scanned;
+  // Searched in the compact list of species lines rather than in the records themselves.
+  const auto scanned = std::lower_bound(species_lines_.begin(), species_lines_.end(), index);
+  if (scanned != species_lines_.end() && *scanned == index) {
+    return &records_[static_cast<std::size_t>(scanned - species_lines_.begin())];
+  }
 
   std::lock_guard lock(extra_->mutex);
   const auto known = extra_->at_line.find(index);

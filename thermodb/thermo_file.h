@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -77,6 +78,7 @@ class ThermoFile {
 
   ThermoText text_;
   ScanResult outcome_;
+  std::vector<std::uint32_t> species_lines_;  // the line index of each of records_, rising
   std::vector<ThermoRecord> records_;
   std::unique_ptr<ExtraRecords> extra_;
 };
