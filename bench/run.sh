@@ -160,6 +160,19 @@ bench_filter() {
   fi
 }
 
+# The findings and differences windows with 100,000 rows each: the program times each from the
+# key press (or the scan's start) to the table painted, and the longest stretch the window's
+# thread was busy meanwhile, and prints its PASS or FAIL lines against the targets.
+bench_results() {
+  if ! cmake --build "$BUILD" -j "$JOBS" --target qt_results >/dev/null 2>&1; then
+    echo "SKIP  results windows: qt_results not built (TABULON_BUILD_GUI off?)"
+    return
+  fi
+  mkdir -p "$DATA/results"
+  QT_QPA_PLATFORM=offscreen "$BUILD/bench/qt_results" "$DATA/results" 100000 2>/dev/null ||
+    FAILED=1
+}
+
 # Database check and deviation scan. The generated databases are clean, so check exits 0 (a
 # finding would make it exit 1 and the benchmark fail, which is meant: the data went wrong).
 bench_check_and_diff() {
@@ -249,6 +262,7 @@ bench_without_qt
 bench_compare
 bench_filter
 bench_plot
+bench_results
 bench_check_and_diff
 bench_repair_and_merge
 bench_report

@@ -49,7 +49,7 @@ DetailView& DetailViewRun::View() {
 
 DetailViewEnd DetailViewRun::End() const {
   if (!view_) view_ = DetailViewOf(record_, hf_asked_);
-  return DetailViewEnd{.selected = name_, .view = *view_, .fields = fields_};
+  return DetailViewEnd{.selected = name_, .view = *view_, .record = record_, .fields = fields_};
 }
 
 void DetailViewRun::SetCpField(std::string_view text, std::vector<RunEvent>& events) {

@@ -34,6 +34,8 @@ struct RunEvent {
 struct DetailViewEnd {
   std::string selected;
   DetailView view;
+  // The record the view shows (null: none), within the files the run read: valid while they are.
+  const ThermoRecord* record = nullptr;
   DetailFields fields;
 };
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/model/detail_view.h"
+#include "app/model/frame_species.h"
 #include "detail_window.h"
 #include "test_support.h"
 
@@ -111,6 +112,9 @@ TEST_P(DetailView, ShowsTheSelectedSpecies) {
   EXPECT_EQ(Side().hf_box.Text(), "");
   ExpectFieldsAndResultsEmpty();
   EXPECT_TRUE(SpeciesShown(Side()));
+  EXPECT_EQ(Side().species_label.Caption(),
+            "SPECIES (line 3)  no composition  weight unknown  no phase");
+  EXPECT_EQ(SideOf(w_.window, OtherDb()).species_label.Caption(), "");
   EXPECT_FALSE(w_.window.THERMIMG.Visible());
   // Only a DB #1 selection removes the highlight of differing coefficients.
   EXPECT_EQ(w_.window.PropTxt[3].BackColour(), One() ? Colour::Window : Colour::Yellow);
@@ -145,6 +149,8 @@ TEST_P(DetailView, RefusesASpeciesWithALimitOfZero) {
   EXPECT_EQ(Side().hf_box.Text(), "");
   ExpectFieldsAndResultsEmpty();
   EXPECT_FALSE(SpeciesShown(Side()));
+  EXPECT_EQ(Side().species_label.Caption(),
+            "COLD (line 11)  no composition  weight unknown  no phase, its temperatures refused");
 
   // The check reads line 1 only, so it refuses a record that also ends too early.
   std::string cold = RecordText("COLD", "     0.000  3500.000  1000.000", kOtherFields);
@@ -185,8 +191,40 @@ TEST_P(DetailView, EmptiesTheViewWhenTheRecordCannotBeRead) {
     EXPECT_EQ(Side().hf_box.Text(), "");
     ExpectFieldsAndResultsEmpty();
     EXPECT_FALSE(SpeciesShown(Side()));
+    EXPECT_EQ(Side().species_label.Caption(), "");
     EXPECT_TRUE(w_.platform.messages.empty());
   }
+}
+
+// The caption names the record and its line, then its formula, weight and phase as line 1 gives
+// them; a name is as long as its line, and the caption keeps its first 100 bytes.
+TEST(FrameSpeciesCaption, NamesTheSpeciesItsLineAndWhatLine1SaysOfIt) {
+  // Columns 25-44 the composition, 45 the phase; H 1.0080, C 12.011, O 15.999 g/mol.
+  const std::string ch4 =
+      "CH4               JANAF C   1H   4          G   200.000  5000.000 1000.00      1";
+  const std::string oh =
+      "OH                JANAF O   1H   1          L     0.000  5000.000 1000.00      1";
+  const auto named = [](std::size_t bytes) { return std::string(bytes, 'C') + " 300 5000 1000 1"; };
+  const struct {
+    std::string line1;
+    DetailOutcome outcome;
+    std::string expected;
+    bool whole;  // the whole caption, or only its start (a long name's columns are no fields)
+  } cases[] = {
+      {ch4, DetailOutcome::Shown, "CH4 (line 7)  C1 H4  16.043 g/mol  gas", true},
+      {oh, DetailOutcome::Refused,
+       "OH (line 7)  O1 H1  17.007 g/mol  liquid, its temperatures refused", true},
+      {ch4, DetailOutcome::NotShown, "", true},
+      {named(99), DetailOutcome::Shown, std::string(99, 'C') + " (line 7)  ", false},
+      {named(100), DetailOutcome::Shown, std::string(100, 'C') + " (line 7)  ", false},
+      {named(101), DetailOutcome::Shown, std::string(100, 'C') + "... (line 7)  ", false},
+  };
+  for (const auto& c : cases) {
+    const ThermoRecord record = ParseThermoRecord({c.line1, "", "", ""}, 1, 7);
+    const std::string caption = FrameSpeciesCaption(c.outcome, &record);
+    EXPECT_EQ(c.whole ? caption : caption.substr(0, c.expected.size()), c.expected) << c.line1;
+  }
+  EXPECT_EQ(FrameSpeciesCaption(DetailOutcome::Shown, nullptr), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothDatabases, DetailView, ::testing::Values(Db::One, Db::Two),

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/clear_detail_views.h"
 
+#include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
 
 namespace tabulon {
@@ -21,6 +22,7 @@ void ClearDetailViews(MainWindowModel& w) {
 
 void ClearCoefficientBoxes(MainWindowModel& w) {
   for (int i = 0; i < w.PropTxt.Size(); ++i) w.PropTxt[i].SetText("");
+  for (const Db db : {Db::One, Db::Two}) ClearFrameSpecies(SideOf(w, db));
 }
 
 void ClearLimitLabels(MainWindowModel& w) {

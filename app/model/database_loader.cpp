@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "app/model/clear_detail_views.h"
 #include "app/model/main_window_model.h"
 #include "app/model/repeated_names.h"
 #include "common/ascii_text.h"
@@ -84,7 +85,7 @@ void Show(MainWindowModel& w, const DatabaseSide& side, std::string path,
 
   RemoveRepeatedNames(side.list, side.count);
   side.count_label.SetCaption(CountCaption(side.count));
-  for (int i = 0; i < w.PropTxt.Size(); ++i) w.PropTxt[i].SetText("");
+  ClearCoefficientBoxes(w);
   w.Ravuvatxt1.SetText("");
   w.Ravuvatxt2.SetText("");
 }

@@ -34,6 +34,7 @@ struct DatabaseSide {
   Label& low_range_label;   // Lbl11, Lbl13
   CheckBox& hf_check;       // Ck1, Ck2
   TextBox& hf_box;          // Ravuvatxt1, Ravuvatxt2
+  Label& species_label;     // FrameSpecies1, FrameSpecies2
   std::string& t_low;       // T1Low, T2Low
   std::string& t_high;      // T1High, T2High
   std::string& t_mid;       // T1Mid, T2Mid

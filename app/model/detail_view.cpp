@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/detail_view.h"
 
+#include <memory>
 #include <vector>
 
+#include "app/model/frame_species.h"
 #include "app/model/main_window_model.h"
 #include "app/model/temperature_field.h"
 #include "common/message_text.h"
 #include "properties/field_reactions.h"
+#include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -33,7 +36,7 @@ void EmptyLimits(const DatabaseSide& side) {
 
 }  // namespace
 
-void ShowDetailView(const DatabaseSide& side, const DetailView& view) {
+void ShowDetailView(const DatabaseSide& side, const DetailView& view, const ThermoRecord* record) {
   if (view.outcome == DetailOutcome::NotShown) {
     EmptyLimits(side);
   } else {
@@ -43,6 +46,7 @@ void ShowDetailView(const DatabaseSide& side, const DetailView& view) {
     side.Coefficient(k).SetText(view.coefficients[static_cast<std::size_t>(k)]);
   }
   side.hf_box.SetText(view.hf);
+  side.species_label.SetCaption(FrameSpeciesCaption(view.outcome, record));
 }
 
 void ShowTemperatureMessage(MainWindowModel& window, Db db) {
@@ -63,11 +67,12 @@ DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db) {
     }
   }
 
-  const DetailView view =
-      DetailViewOf(window.databases.Current(db, side.path)->Find(side.list.SelectedText()),
-                   side.hf_check.Checked());
+  // Held while the view is shown: it may be a new read of a file changed since loading.
+  const std::shared_ptr<const ThermoFile> file = window.databases.Current(db, side.path);
+  const ThermoRecord* record = file->Find(side.list.SelectedText());
+  const DetailView view = DetailViewOf(record, side.hf_check.Checked());
   if (view.outcome == DetailOutcome::Refused) ShowTemperatureMessage(window, db);
-  ShowDetailView(side, view);
+  ShowDetailView(side, view, record);
   // Emptying the temperature fields runs their reactions on the species now in the boxes.
   DetailFields fields = FieldsOf(side);
   std::vector<FieldFailure> failures;

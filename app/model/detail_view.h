@@ -23,8 +23,9 @@ class MainWindowModel;
 DetailOutcome ShowSpeciesDetail(MainWindowModel& window, Db db);
 
 // Writes a detail view's texts into the side's limit labels, limit texts, coefficient boxes
-// and Hf/R box; nothing else (no message, no temperature field).
-void ShowDetailView(const DatabaseSide& side, const DetailView& view);
+// and Hf/R box, and names `record`, the species it shows, in the frame's caption; nothing else
+// (no message, no temperature field).
+void ShowDetailView(const DatabaseSide& side, const DetailView& view, const ThermoRecord* record);
 
 // The "Check temperature" message of a refused species.
 void ShowTemperatureMessage(MainWindowModel& window, Db db);

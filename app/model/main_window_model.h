@@ -62,6 +62,7 @@ class MainWindowModel {
   Label lblHf1{"lblHf1", "D"};  // shown in the Symbol font, where D is the capital delta
   Label lblHf2{"lblHf2", "Hf (298K) / R"};  // caption of Ravuvatxt1
   TextBox Ravuvatxt1{"Ravuvatxt1"};         // the Hf/R box of DB #1 (filled when Ck1 is checked)
+  Label FrameSpecies1{"FrameSpecies1"};     // the species the DB #1 boxes hold (frame_species.h)
 
   // Coefficient boxes: 0 to 13 belong to DB #1 (Frm1), 14 to 27 to DB #2 (Frm2).
   ControlArray<TextBox> PropTxt{"PropTxt", 28};
@@ -95,6 +96,7 @@ class MainWindowModel {
   Label Label6{"Label6", "D"};              // the delta before lblHf4, as lblHf1
   Label lblHf4{"lblHf4", "Hf (298K) / R"};  // caption of Ravuvatxt2
   TextBox Ravuvatxt2{"Ravuvatxt2"};         // the Hf/R box of DB #2 (filled when Ck2 is checked)
+  Label FrameSpecies2{"FrameSpecies2"};     // the species the DB #2 boxes hold
 
   // Frm3, the comparison frame.
   Label Frm3{"Frm3", "Comparison of the Thermodynamic Databases"};    // the comparison frame

@@ -33,7 +33,7 @@ void ShowReportRun(MainWindowModel& window, const ReportRunResult& run) {
         side.Coefficient(k).SetBackColour(Colour::Window);
       }
     }
-    ShowDetailView(side, end.view);
+    ShowDetailView(side, end.view, end.record);
     ShowFields(side, end.fields);
   }
   window.THERMIMG.SetVisible(false);

@@ -20,11 +20,11 @@ bool IsOneOf(const std::string& path, const std::vector<std::string>& databases)
   return false;
 }
 
-void ExportCsv(QWidget* parent, const std::string& suggested_name,
+void ExportCsv(QWidget* parent, const std::string& suggested,
                const std::vector<std::string>& databases,
                const std::function<void(std::ostream&)>& write) {
   const QString chosen = QFileDialog::getSaveFileName(
-      parent, QObject::tr("Export CSV"), QString::fromStdString(suggested_name),
+      parent, QObject::tr("Export CSV"), QFile::decodeName(QByteArray::fromStdString(suggested)),
       QObject::tr("CSV files (*.csv);;All files (*)"));
   if (chosen.isEmpty()) return;
   const std::string path = chosen.toStdString();

@@ -8,6 +8,7 @@
 #include "app/qt/fonts.h"
 #include "app/qt/main_window.h"
 #include "app/qt/main_window_layout.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -20,9 +21,11 @@ constexpr TwipsRect kCheckPlace{11760, 360, 1455, 375};
 constexpr TwipsRect kDifferencesPlace{11760, 1440, 1455, 375};
 
 QPushButton* AddButton(MainWindow& window, const Label& frame, const char* name,
-                       const QString& caption, const TwipsRect& place, Growth growth) {
+                       const QString& caption, const QString& what, const TwipsRect& place,
+                       Growth growth) {
   auto* button = new QPushButton(caption);
   button->setObjectName(name);
+  SetToolTip(*button, what);
   button->setFont(CommandButtonFont());
   window.Place(*button, frame, place, growth);
   return button;
@@ -33,11 +36,17 @@ QPushButton* AddButton(MainWindow& window, const Label& frame, const char* name,
 DatabaseTools AddDatabaseTools(MainWindow& window) {
   MainWindowModel& model = window.Model();
   const DatabaseTools tools{
-      .check1 = AddButton(window, model.Frm1, "CheckDB1", QObject::tr("Check..."), kCheckPlace,
-                          kFollowsRight),
-      .check2 = AddButton(window, model.Frm2, "CheckDB2", QObject::tr("Check..."), kCheckPlace,
-                          kFollowsRight),
+      .check1 = AddButton(window, model.Frm1, "CheckDB1", QObject::tr("Check..."),
+                          QObject::tr("Checks every record of database #1: limits, jumps at the "
+                                      "common temperature, Cp, Hf/R, repeated names"),
+                          kCheckPlace, kFollowsRight),
+      .check2 = AddButton(window, model.Frm2, "CheckDB2", QObject::tr("Check..."),
+                          QObject::tr("Checks every record of database #2: limits, jumps at the "
+                                      "common temperature, Cp, Hf/R, repeated names"),
+                          kCheckPlace, kFollowsRight),
       .differences = AddButton(window, model.Frm3, "Differences", QObject::tr("Differences..."),
+                               QObject::tr("Lists the largest differences of Cp, H and S of "
+                                           "every species in both databases"),
                                kDifferencesPlace, kFollowsBottomRight),
   };
   QObject::connect(tools.check1, &QPushButton::clicked, &window,

@@ -44,13 +44,32 @@ std::optional<double> Number(const DeviationRow& row, int column) {
 
 }  // namespace
 
-void DeviationsTableModel::SetRows(std::vector<DeviationRow> rows) {
-  beginResetModel();
-  rows_ = std::move(rows);
-  endResetModel();
+int DeviationsTableModel::CompareRows(std::span<const DeviationRow> rows, int a, int b,
+                                      int column) {
+  const DeviationRow& x = rows[static_cast<std::size_t>(a)];
+  const DeviationRow& y = rows[static_cast<std::size_t>(b)];
+  if (column == kName) return x.name == y.name ? 0 : ListOrderLess(x.name, y.name) ? -1 : 1;
+  const std::optional<double> u = Number(x, column), v = Number(y, column);
+  if (!u || !v) return int(u.has_value()) - int(v.has_value());  // empty cells below numbers
+  return *u < *v ? -1 : *v < *u ? 1 : 0;
+}
+
+std::vector<int> DeviationsTableModel::Order(std::span<const DeviationRow> rows, SortKey key) {
+  return SortedOrder(rows.size(), key,
+                     [rows](int a, int b, int column) { return CompareRows(rows, a, b, column); });
+}
+
+int DeviationsTableModel::Compare(int a, int b, int column) const {
+  return CompareRows(rows_, a, b, column);
+}
+
+void DeviationsTableModel::SetRows(std::vector<DeviationRow> rows, std::vector<int> order,
+                                   SortKey sorted_by) {
+  Reset([&] { rows_ = std::move(rows); }, std::move(order), sorted_by);
 }
 
 void DeviationsTableModel::SetTolerances(const std::array<double, 3>& tolerances) {
+  if (tolerances == tolerances_) return;
   tolerances_ = tolerances;
   if (!rows_.empty()) {
     emit dataChanged(index(0, 0), index(rowCount() - 1, kColumns - 1), {Qt::BackgroundRole});
@@ -66,12 +85,8 @@ bool DeviationsTableModel::AboveTolerance(int row) const {
 
 int DeviationsTableModel::AboveToleranceCount() const {
   int above = 0;
-  for (int row = 0; row < rowCount(); ++row) above += AboveTolerance(row);
+  for (int row = 0; row < static_cast<int>(rows_.size()); ++row) above += AboveTolerance(row);
   return above;
-}
-
-int DeviationsTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int DeviationsTableModel::columnCount(const QModelIndex& parent) const {
@@ -80,9 +95,10 @@ int DeviationsTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant DeviationsTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const DeviationRow& row = rows_[static_cast<std::size_t>(index.row())];
+  const int result = ResultAt(index.row());
+  const DeviationRow& row = rows_[static_cast<std::size_t>(result)];
   if (role == Qt::BackgroundRole) {
-    return AboveTolerance(index.row()) ? QBrush(kAboveTolerance) : QVariant();
+    return AboveTolerance(result) ? QBrush(kAboveTolerance) : QVariant();
   }
   if (role != Qt::DisplayRole) return {};
   if (index.column() == kName) return ShownLatin1(row.name);
@@ -96,15 +112,6 @@ QVariant DeviationsTableModel::headerData(int section, Qt::Orientation orientati
   static const char* const kTitles[] = {"Species", "T from", "T to",   "dCp max", "at T",
                                         "dH max",  "at T",   "dS max", "at T"};
   return section >= 0 && section < kColumns ? tr(kTitles[section]) : QVariant();
-}
-
-int DeviationsTableModel::Compare(int a, int b, int column) const {
-  const DeviationRow& x = rows_[static_cast<std::size_t>(a)];
-  const DeviationRow& y = rows_[static_cast<std::size_t>(b)];
-  if (column == kName) return x.name == y.name ? 0 : ListOrderLess(x.name, y.name) ? -1 : 1;
-  const std::optional<double> u = Number(x, column), v = Number(y, column);
-  if (!u || !v) return int(u.has_value()) - int(v.has_value());  // empty cells below numbers
-  return *u < *v ? -1 : *v < *u ? 1 : 0;
 }
 
 }  // namespace tabulon::gui

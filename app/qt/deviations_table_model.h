@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "app/qt/results_table.h"
@@ -21,22 +22,28 @@ class DeviationsTableModel : public ResultsTableModel {
 
   using ResultsTableModel::ResultsTableModel;
 
-  // Replaces every row in one reset.
-  void SetRows(std::vector<DeviationRow> rows);
+  // The order of rows a and b by a column (negative: a first in ascending order).
+  static int CompareRows(std::span<const DeviationRow> rows, int a, int b, int column);
+  // The rows' indices sorted by `key`; for a job off the window's thread.
+  static std::vector<int> Order(std::span<const DeviationRow> rows, SortKey key);
+
+  // Replaces every row in one reset; `order` is Order(rows, sorted_by).
+  void SetRows(std::vector<DeviationRow> rows, std::vector<int> order, SortKey sorted_by);
   const std::vector<DeviationRow>& Rows() const { return rows_; }
   // The tolerances of Cp, H and S (infinity: none); the highlight follows at once.
   void SetTolerances(const std::array<double, 3>& tolerances);
+  // Whether the result `row` (an index of Rows()) is above a tolerance.
   bool AboveTolerance(int row) const;
   int AboveToleranceCount() const;
 
-  int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation,
                       int role = Qt::DisplayRole) const override;
-  int Compare(int a, int b, int column) const override;
 
  private:
+  int Compare(int a, int b, int column) const override;
+
   std::vector<DeviationRow> rows_;
   std::array<double, 3> tolerances_{};
 };

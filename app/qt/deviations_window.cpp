@@ -17,7 +17,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/merge_commands.h"
 #include "app/qt/page_export.h"
-#include "app/qt/species_selection.h"
+#include "app/qt/plot/plot_launcher.h"
 #include "compare/deviation_report.h"
 #include "thermodb/thermo_file_pair.h"
 
@@ -34,11 +34,11 @@ double ToleranceOf(const QLineEdit* field) {
 
 }  // namespace
 
-DeviationsWindow::DeviationsWindow(MainWindow& main, QWidget* parent)
-    : ResultsWindow(main, "differences", {main.Model().common.DB1Path, main.Model().common.DB2Path},
+DeviationsWindow::DeviationsWindow(MainWindow& main, const std::string& path1,
+                                   const std::string& path2, QWidget* parent)
+    : ResultsWindow(main, "differences", tr("Differences"), {{Db::One, path1}, {Db::Two, path2}},
                     new DeviationsTableModel, parent) {
   setObjectName("DifferencesView");
-  setWindowTitle(tr("Differences: %1 and %2").arg(Latin1(Files()[0]), Latin1(Files()[1])));
 
   tol_cp_ = ToleranceField(0.1, "tolCp", this);
   tol_h_ = ToleranceField(0.1, "tolH", this);
@@ -97,32 +97,38 @@ DeviationsTableModel& DeviationsWindow::Differences() const {
 }
 
 void DeviationsWindow::Run() {
-  Start(
-      tr("Scanning..."),
-      [this, path1 = Files()[0], path2 = Files()[1]](JobControl& control) -> std::function<void()> {
-        const auto [first, second] = ReadThermoFilePair(path1, path2);
-        for (const ThermoFile* file : {&first, &second}) {
-          if (!file->Outcome().Succeeded()) {
-            return [this, problem = file->Path() + ": " + file->Outcome().problem] {
-              Show({}, problem);
-            };
+  const SortKey sorting = Differences().Sorting();
+  Start(tr("Scanning..."),
+        [this, path1 = Files()[0].path, path2 = Files()[1].path,
+         sorting](JobControl& control) -> std::function<void()> {
+          const auto [first, second] = ReadThermoFilePair(path1, path2);
+          for (const ThermoFile* file : {&first, &second}) {
+            if (!file->Outcome().Succeeded()) {
+              return [this, problem = file->Path() + ": " + file->Outcome().problem] {
+                Show({}, {}, {}, problem);
+              };
+            }
           }
-        }
-        DeviationRun run = ScanDeviations(first.Records(), second.Records(),
-                                          [&control](std::size_t done, std::size_t total) {
-                                            return control.Report(done, total);
-                                          });
-        return [this, run = std::move(run)]() mutable { Show(std::move(run), {}); };
-      });
+          DeviationRun run = ScanDeviations(first.Records(), second.Records(),
+                                            [&control](std::size_t done, std::size_t total) {
+                                              return control.Report(done, total);
+                                            });
+          // Sorted here, so the window's thread only swaps the rows in.
+          std::vector<int> order = DeviationsTableModel::Order(run.rows, sorting);
+          return [this, run = std::move(run), order = std::move(order), sorting]() mutable {
+            Show(std::move(run), std::move(order), sorting, {});
+          };
+        });
 }
 
 void DeviationsWindow::ExportPage() {
-  ExportComparisonPage(this, {Files()[0], Files()[1]},
-                       QFileInfo(Latin1(Files()[0])).absolutePath());
+  ExportComparisonPage(this, {Files()[0].path, Files()[1].path},
+                       QFileInfo(Latin1(Files()[0].path)).absolutePath());
 }
 
-void DeviationsWindow::Show(DeviationRun run, const std::string& problem) {
-  Differences().SetRows(std::move(run.rows));
+void DeviationsWindow::Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,
+                            const std::string& problem) {
+  Differences().SetRows(std::move(run.rows), std::move(order), sorted_by);
   if (!problem.empty()) {
     SetStatus(tr("A database cannot be read: %1").arg(Latin1(problem)));
     return;
@@ -152,8 +158,7 @@ void DeviationsWindow::ShowStatus() {
 void DeviationsWindow::TakeChosen() {
   std::vector<std::string> names;
   for (const QModelIndex& row : Table().selectionModel()->selectedRows()) {
-    names.push_back(
-        Differences().Rows()[static_cast<std::size_t>(Shown().mapToSource(row).row())].name);
+    names.push_back(Differences().Rows()[static_cast<std::size_t>(Shown().ResultAt(row))].name);
   }
   if (names.empty()) return;
   Main().Model().merge_marks.ToggleTake(names);
@@ -161,8 +166,17 @@ void DeviationsWindow::TakeChosen() {
   ShowStatus();
 }
 
-void DeviationsWindow::Activate(int source_row) {
-  ShowSpeciesDifference(Main(), Differences().Rows()[static_cast<std::size_t>(source_row)].name);
+void DeviationsWindow::Activate(int result) {
+  // Both frames show the species side by side where they still hold this window's files, and
+  // its plot opens from those files, whatever the main window holds.
+  const std::string& name = Differences().Rows()[static_cast<std::size_t>(result)].name;
+  QStringList elsewhere;
+  for (const SourceFile& file : Files()) {
+    if (!SelectInMainWindow(file, name)) elsewhere << StatusText();
+  }
+  if (!elsewhere.isEmpty()) SetStatus(elsewhere.join(QStringLiteral("; ")));
+  OpenPlotWindow(&Main(), {{1, LoadSpeciesSource(Files()[0].path, name)},
+                           {2, LoadSpeciesSource(Files()[1].path, name)}});
 }
 
 void OpenDeviationsWindow(MainWindow& main) {
@@ -172,7 +186,7 @@ void OpenDeviationsWindow(MainWindow& main) {
                              QObject::tr("Load both databases first."));
     return;
   }
-  auto* window = new DeviationsWindow(main, &main);
+  auto* window = new DeviationsWindow(main, common.DB1Path, common.DB2Path, &main);
   window->show();
   window->Run();
 }

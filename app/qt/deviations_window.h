@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/qt/results_table.h"
 #include "app/qt/results_window.h"
 #include "compare/deviation_scan.h"
 
@@ -24,20 +25,22 @@ class DeviationsWindow : public ResultsWindow {
   Q_OBJECT
 
  public:
-  // Scans the two databases loaded in the main window.
-  explicit DeviationsWindow(MainWindow& main, QWidget* parent = nullptr);
+  // Scans `path1` and `path2`, the files that were loaded as DB #1 and DB #2.
+  DeviationsWindow(MainWindow& main, const std::string& path1, const std::string& path2,
+                   QWidget* parent = nullptr);
 
   void Run();
 
  private:
   // Export HTML report...: the comparison page of the window's two files (ExportComparisonPage).
   void ExportPage();
-  void Show(DeviationRun run, const std::string& problem);
+  void Show(DeviationRun run, std::vector<int> order, SortKey sorted_by,
+            const std::string& problem);
   // Marks (or unmarks) the species of the chosen rows to be taken from DB #2.
   void TakeChosen();
   void ShowStatus();
   void Highlight();
-  void Activate(int source_row) override;
+  void Activate(int result) override;
   DeviationsTableModel& Differences() const;
 
   QLineEdit* tol_cp_;

@@ -29,6 +29,10 @@ void FilteredRows::Filter(const QString& text) {
   endResetModel();
 }
 
+bool FilteredRows::Contains(int source_row) const {
+  return std::binary_search(rows_.begin(), rows_.end(), source_row);
+}
+
 int FilteredRows::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }

@@ -22,6 +22,8 @@ class FilteredRows : public QAbstractListModel {
   void Refill(const QString& text);
   void Filter(const QString& text);
   const std::vector<int>& Rows() const { return rows_; }
+  // Whether the source row passes the filter.
+  bool Contains(int source_row) const;
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role) const override;

@@ -6,14 +6,36 @@
 
 namespace tabulon::gui {
 
-void FindingsTableModel::SetFindings(std::vector<CheckFinding> findings) {
-  beginResetModel();
-  findings_ = std::move(findings);
-  endResetModel();
+int FindingsTableModel::CompareFindings(std::span<const CheckFinding> findings, int a, int b,
+                                        int column) {
+  const CheckFinding& x = findings[static_cast<std::size_t>(a)];
+  const CheckFinding& y = findings[static_cast<std::size_t>(b)];
+  switch (column) {
+    case kLine:
+      return x.line - y.line;
+    case kName:
+      return x.name == y.name ? 0 : ListOrderLess(x.name, y.name) ? -1 : 1;
+    case kCode:
+      return static_cast<int>(x.code) - static_cast<int>(y.code);
+    case kDetail:
+      return x.detail.compare(y.detail);
+  }
+  return 0;
 }
 
-int FindingsTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(findings_.size());
+std::vector<int> FindingsTableModel::Order(std::span<const CheckFinding> findings, SortKey key) {
+  return SortedOrder(findings.size(), key, [findings](int a, int b, int column) {
+    return CompareFindings(findings, a, b, column);
+  });
+}
+
+int FindingsTableModel::Compare(int a, int b, int column) const {
+  return CompareFindings(findings_, a, b, column);
+}
+
+void FindingsTableModel::SetFindings(std::vector<CheckFinding> findings, std::vector<int> order,
+                                     SortKey sorted_by) {
+  Reset([&] { findings_ = std::move(findings); }, std::move(order), sorted_by);
 }
 
 int FindingsTableModel::columnCount(const QModelIndex& parent) const {
@@ -22,7 +44,7 @@ int FindingsTableModel::columnCount(const QModelIndex& parent) const {
 
 QVariant FindingsTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const CheckFinding& f = findings_[static_cast<std::size_t>(index.row())];
+  const CheckFinding& f = findings_[static_cast<std::size_t>(ResultAt(index.row()))];
   if (role == Qt::ToolTipRole && index.column() == kDetail) return ShownLatin1(f.detail);
   if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
@@ -42,22 +64,6 @@ QVariant FindingsTableModel::headerData(int section, Qt::Orientation orientation
   if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
   static const char* const kTitles[] = {"Line", "Name", "Code", "Detail"};
   return section >= 0 && section < kColumns ? tr(kTitles[section]) : QVariant();
-}
-
-int FindingsTableModel::Compare(int a, int b, int column) const {
-  const CheckFinding& x = findings_[static_cast<std::size_t>(a)];
-  const CheckFinding& y = findings_[static_cast<std::size_t>(b)];
-  switch (column) {
-    case kLine:
-      return x.line - y.line;
-    case kName:
-      return x.name == y.name ? 0 : ListOrderLess(x.name, y.name) ? -1 : 1;
-    case kCode:
-      return static_cast<int>(x.code) - static_cast<int>(y.code);
-    case kDetail:
-      return x.detail.compare(y.detail);
-  }
-  return 0;
 }
 
 }  // namespace tabulon::gui

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/model/database_side.h"
+#include "app/qt/results_table.h"
 #include "app/qt/results_window.h"
 #include "compare/database_check.h"
 
@@ -22,8 +24,8 @@ class FindingsWindow : public ResultsWindow {
   Q_OBJECT
 
  public:
-  // Checks the file loaded on side `db` of the main window.
-  FindingsWindow(MainWindow& main, Db db, QWidget* parent = nullptr);
+  // Checks the file, as loaded on its side of the main window.
+  FindingsWindow(MainWindow& main, SourceFile file, QWidget* parent = nullptr);
 
   // Checks the database again with the tolerances in the fields.
   void Run();
@@ -32,17 +34,24 @@ class FindingsWindow : public ResultsWindow {
   void Repair();
 
  private:
-  void Show(CheckRun run, std::size_t records, const std::string& problem);
   CheckTolerances Tolerances() const;
+  void Show(CheckRun run, std::vector<int> order, SortKey sorted_by, std::size_t records,
+            const std::string& problem);
+  // The code filter offers the codes of these findings, each with its count, and keeps the
+  // code it had when that is still among them.
+  void FillCodeFilter();
+  // The code chosen in the filter; none for all codes.
+  std::optional<CheckCode> ChosenCode() const;
+  // Shows the findings of the chosen code, and says in the status line how many.
   void ApplyFilter();
-  void Activate(int source_row) override;
+  void Activate(int result) override;
   FindingsTableModel& Findings() const;
 
-  Db db_;
   QLineEdit* tol_cp_;
   QLineEdit* tol_h_;
   QLineEdit* tol_s_;
   QComboBox* code_filter_;
+  std::size_t records_ = 0;  // the records checked
 };
 
 // Opens a findings window for the database loaded on side `db` and starts its check; tells

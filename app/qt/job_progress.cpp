@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/qt/background_job.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -18,6 +19,8 @@ JobProgress::JobProgress(BackgroundJob& job, QWidget* parent)
       timer_(new QTimer(this)) {
   bar_->setObjectName("progress");
   cancel_->setObjectName("cancel");
+  cancel_->setShortcut(Qt::Key_Escape);
+  SetToolTip(*cancel_, tr("Stops the run; the table keeps what it showed"));
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(bar_, 1);

@@ -45,6 +45,10 @@ int ListBoxWidget::ShownCount() const {
   return filter_.isEmpty() ? count() : static_cast<int>(filtered_rows_->Rows().size());
 }
 
+bool ListBoxWidget::ShowsRow(int row) const {
+  return filter_.isEmpty() || filtered_rows_->Contains(row);
+}
+
 int ListBoxWidget::FirstShownRow() const {
   if (filter_.isEmpty()) return count() > 0 ? 0 : -1;
   return filtered_rows_->Rows().empty() ? -1 : filtered_rows_->Rows().front();
@@ -82,17 +86,12 @@ void ListBoxWidget::SetFilter(const QString& text) {
       if (had_focus) filtered_view_->setFocus(Qt::OtherFocusReason);
     }
   }
-  emit shownCountChanged(ShownCount());
 }
 
 void ListBoxWidget::Refilter() {
-  if (filter_.isEmpty()) {
-    emit shownCountChanged(ShownCount());
-    return;
-  }
+  if (filter_.isEmpty()) return;
   filtered_rows_->Refill(filter_);
   filtered_view_->ShowSourceRow(currentRow());
-  emit shownCountChanged(ShownCount());
 }
 
 void ListBoxWidget::mousePressEvent(QMouseEvent* event) {

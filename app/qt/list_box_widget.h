@@ -28,13 +28,13 @@ class ListBoxWidget : public QListWidget {
   const QString& Filter() const { return filter_; }
   // The rows the filter lets through (all rows without a filter), as rows of the full list.
   int ShownCount() const;
+  bool ShowsRow(int row) const;
   int FirstShownRow() const;  // -1 when none is shown
   // Chooses the row as a click on it does.
   void ChooseRow(int row) { emit rowChosen(row); }
 
  signals:
   void rowChosen(int row);
-  void shownCountChanged(int shown);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

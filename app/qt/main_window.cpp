@@ -21,6 +21,7 @@
 #include "app/qt/list_box_widget.h"
 #include "app/qt/main_window_growth.h"
 #include "app/qt/thermometer.h"
+#include "app/qt/tool_tip.h"
 #include "app/qt/widget_state.h"
 #include "common/failure.h"
 #include "common/message_text.h"
@@ -62,6 +63,28 @@ MainWindow::MainWindow(MainWindowModel& model, QWidget* parent) : QWidget(parent
   plot_buttons_ = AddPlotButtons(*this);
   additions_ = AddWindowAdditions(*this);
   Refresh();
+  // After the first refresh, which gives the buttons their captions and access keys.
+  AddDesignedToolTips();
+}
+
+void MainWindow::AddDesignedToolTips() {
+  MainWindowModel& m = model_;
+  const std::pair<const Button*, QString> buttons[] = {
+      {&m.CMD1, tr("Loads database #1 from a thermo file (right click: recent files)")},
+      {&m.CMD2, tr("Loads database #2 from a thermo file (right click: recent files)")},
+      {&m.CMD3, tr("Lists the species in both databases and in one only, and writes what "
+                   "differs into Comp.txt beside database #1")},
+      {&m.CMD4, tr("Writes Cp, H and S of every common species at the three temperatures "
+                   "into Comp2.txt")},
+      {&m.AboutCmd, tr("Shows who made Tabulon and where to find it")},
+      {&m.QuitCMD, tr("Ends the program")},
+  };
+  for (const auto& [button, what] : buttons) SetToolTip(ButtonOf(*button), what);
+  for (const auto& [box, db] : {std::pair{&m.Ck1, 1}, std::pair{&m.Ck2, 2}}) {
+    SetToolTip(
+        *static_cast<QCheckBox*>(&WidgetOf(*box)),
+        tr("Shows the Hf/R field of the database #%1 species (line 4 of its record)").arg(db));
+  }
 }
 
 QWidget& MainWindow::WidgetOf(const Control& control) const {

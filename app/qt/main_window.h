@@ -97,6 +97,7 @@ class MainWindow : public QWidget {
 
   // The widget bound to a control.
   QWidget& WidgetOf(const Control& control) const;
+  void AddDesignedToolTips();
 
   MainWindowModel& model_;
   std::vector<Binding> bindings_;

@@ -18,6 +18,7 @@
 #include "app/qt/report_link.h"
 #include "app/qt/reports_folder_button.h"
 #include "app/qt/species_filter_bar.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -41,6 +42,13 @@ SpeciesFilterBar* AddFilter(MainWindow& window, Db db, TwipsRect place) {
   window.Place(*bar, db == Db::One ? window.Model().Frm1 : window.Model().Frm2, place,
                kRightOfList);
   FocusBefore(bar->Field(), list);
+  // A click in a comparison list chooses the species in both species lists.
+  const MainWindowModel& model = window.Model();
+  QObject::connect(&window, &MainWindow::eventHandled, bar, [&model, bar](const Control& control) {
+    if (&control == &model.LOS3 || &control == &model.LOS4 || &control == &model.LOS5) {
+      bar->RevealSelection();
+    }
+  });
   return bar;
 }
 
@@ -56,7 +64,9 @@ QToolButton* AddRecentFiles(MainWindow& window, Db db, TwipsRect arrow_place) {
   auto* arrow = new QToolButton;
   arrow->setObjectName(button.objectName() + "Recent");
   arrow->setArrowType(Qt::DownArrow);
-  arrow->setToolTip(QObject::tr("Recent files"));
+  SetToolTip(*arrow, QObject::tr("Loads a recent file as database #%1 (also a right click on the "
+                                 "load button)")
+                         .arg(db == Db::One ? 1 : 2));
   arrow->setPopupMode(QToolButton::InstantPopup);
   arrow->setStyleSheet("QToolButton::menu-indicator { image: none; }");  // the arrow says it
   arrow->setMenu(menu);

@@ -24,6 +24,8 @@ void AddDatabaseFrame(std::map<const Control*, Growth>& growth, const DatabaseSi
   for (int k = 0; k < 14; ++k) growth[&side.Coefficient(k)] = CoefficientColumn(k % 7, true);
   growth[&side.hf_box] = CoefficientColumn(6, true);
   growth[&side.hf_check] = CoefficientColumn(6, false);
+  // Below the result boxes' row, it widens up to the Hf/R column.
+  growth[&side.species_label] = {.grow_x = 6 / 7.0, .move_y = 1};
 }
 
 }  // namespace

@@ -8,6 +8,9 @@ namespace {
 constexpr Style kReadOnly{.read_only = true};
 constexpr Style kGreyed{.read_only = true, .disabled = true};
 constexpr Style kSymbolFont{.symbol_font = true};
+// The caption of the species a database frame holds; the widest control of its row, so that
+// more of the record's fields fit beside the name.
+constexpr TwipsRect kFrameSpeciesPlace{5280, 3000, 6300, 255};
 
 // The coefficient boxes: two rows of seven per frame. Box k (0 to 13) of a frame holds a1 to a7
 // in the first row and a'1 to a'7 in the second; tab indexes run down from the frame's first.
@@ -73,6 +76,8 @@ std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
       {&w.lblHf1, frm1, {12000, 2400, 255, 255}, 99, kSymbolFont},
       {&w.lblHf2, frm1, {12120, 2400, 975, 255}, 100},
       {&w.Ravuvatxt1, frm1, {11760, 2760, 1455, 375}, 95, kGreyed},
+      // Below the Plot and Table buttons, right of the result boxes.
+      {&w.FrameSpecies1, frm1, kFrameSpeciesPlace, kNoTabIndex},
 
       {&w.Lbl4, frm2, {360, 240, 3615, 255}, 42},
       {&w.List2Nbr, frm2, {3600, 240, 495, 255}, 83},
@@ -101,6 +106,7 @@ std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
       {&w.Label6, frm2, {12000, 2400, 255, 255}, 101, kSymbolFont},
       {&w.lblHf4, frm2, {12120, 2400, 975, 255}, 102},
       {&w.Ravuvatxt2, frm2, {11760, 2760, 1455, 375}, 98, kGreyed},
+      {&w.FrameSpecies2, frm2, kFrameSpeciesPlace, kNoTabIndex},
 
       {&w.Lbl5, frm3, {360, 240, 3135, 255}, 43},
       {&w.List3Nbr, frm3, {3600, 240, 495, 255}, 84},

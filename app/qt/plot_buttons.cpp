@@ -10,6 +10,7 @@
 #include "app/qt/list_box_widget.h"
 #include "app/qt/main_window.h"
 #include "app/qt/main_window_layout.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 namespace {
@@ -41,9 +42,11 @@ class DoubleClickFilter : public QObject {
 };
 
 QPushButton* AddButton(MainWindow& window, const Label& frame, const QString& name,
-                       const QString& text, const TwipsRect& place, std::function<void()> action) {
+                       const QString& text, const QString& what, const TwipsRect& place,
+                       std::function<void()> action) {
   auto* button = new QPushButton(text);
   button->setObjectName(name);
+  SetToolTip(*button, what);
   button->setFont(CommandButtonFont());    // as the window's own buttons
   button->setFocusPolicy(Qt::ClickFocus);  // keeps the window's tab order as it is
   QObject::connect(button, &QPushButton::clicked, &window, std::move(action));
@@ -59,12 +62,17 @@ PlotButtons AddPlotButtons(MainWindow& window) {
     const Label& frame;
     PlotSource source;
     const char* suffix;
+    QString species;  // which species, of which databases
     TwipsRect plot, table;
   };
   const FrameButtons frames[] = {
-      {model.Frm1, PlotSource::Db1, "1", kPlotButtonInSideFrame, kTableButtonInSideFrame},
-      {model.Frm2, PlotSource::Db2, "2", kPlotButtonInSideFrame, kTableButtonInSideFrame},
-      {model.Frm3, PlotSource::Common, "3", kPlotButtonInCompareFrame, kTableButtonInCompareFrame},
+      {model.Frm1, PlotSource::Db1, "1", QObject::tr("the species selected in database #1"),
+       kPlotButtonInSideFrame, kTableButtonInSideFrame},
+      {model.Frm2, PlotSource::Db2, "2", QObject::tr("the species selected in database #2"),
+       kPlotButtonInSideFrame, kTableButtonInSideFrame},
+      {model.Frm3, PlotSource::Common, "3",
+       QObject::tr("the common species selected, from both databases"), kPlotButtonInCompareFrame,
+       kTableButtonInCompareFrame},
   };
   PlotButtons buttons;
   QWidget* owner = &window;
@@ -72,10 +80,12 @@ PlotButtons AddPlotButtons(MainWindow& window) {
     const PlotSource source = f.source;
     const int k = static_cast<int>(source);
     buttons.plot[k] = AddButton(
-        window, f.frame, QStringLiteral("PlotCmd") + f.suffix, QStringLiteral("Plot"), f.plot,
+        window, f.frame, QStringLiteral("PlotCmd") + f.suffix, QStringLiteral("Plot"),
+        QObject::tr("Plots Cp, H, S and G of %1").arg(f.species), f.plot,
         [owner, &model, source] { OpenPlotWindow(owner, SelectedSpecies(model, source)); });
     buttons.table[k] = AddButton(
-        window, f.frame, QStringLiteral("TableCmd") + f.suffix, QStringLiteral("Table"), f.table,
+        window, f.frame, QStringLiteral("TableCmd") + f.suffix, QStringLiteral("Table"),
+        QObject::tr("Tabulates Cp, H, S and G of %1").arg(f.species), f.table,
         [owner, &model, source] { OpenTableWindow(owner, SelectedSpecies(model, source)); });
   }
   for (const ListBox* list : {&model.LOS1, &model.LOS2, &model.LOS3, &model.LOS4, &model.LOS5}) {

@@ -21,13 +21,18 @@ namespace tabulon::gui {
 
 namespace {
 
-// The dialog of this desktop also offers the other names thermo databases go by, after the
-// three entries asked for. When the requested folder does not exist (the "C:\\" of the program's
-// first home), it opens in the folder used last, and only without one in the home folder.
+// The dialog of this desktop first offers, and preselects, every name thermo databases go by,
+// then the entries asked for, then each other name alone. When the requested folder does not
+// exist (the "C:\\" of the program's first home), it opens in the folder used last, and only
+// without one in the home folder.
 OpenFileRequest WithThisDesktopsHabits(OpenFileRequest request) {
-  request.filter +=
+  request.filter =
+      "Thermo databases (*.dat *.the *.therm *.thermo *.txt *.inp)|"
+      "*.dat;*.the;*.therm;*.thermo;*.txt;*.inp|" +
+      request.filter +
       "THERM Files (*.therm)|*.therm|THERMO Files (*.thermo)|*.thermo|Text Files (*.txt)|*.txt|"
       "INP Files (*.inp)|*.inp|";
+  request.filter_index = 1;
   const QString last = file_history::LastFolder();
   const QString requested = QFile::decodeName(QByteArray::fromStdString(request.initial_dir));
   if (!QFileInfo(requested).isDir() && !last.isEmpty() && QFileInfo(last).isDir()) {

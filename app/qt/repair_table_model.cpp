@@ -9,13 +9,10 @@
 namespace tabulon::gui {
 
 void RepairTableModel::SetRepairs(std::vector<RecordRepair> repairs) {
-  beginResetModel();
-  repairs_ = std::move(repairs);
-  endResetModel();
-}
-
-int RepairTableModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(repairs_.size());
+  // A plan has a row per record considered, few enough to sort on the window's thread.
+  const std::size_t count = repairs.size();
+  Reset([this, &repairs] { repairs_ = std::move(repairs); },
+        SortedOrder(count, SortKey{}, [](int, int, int) { return 0; }), SortKey{});
 }
 
 int RepairTableModel::columnCount(const QModelIndex& parent) const {
@@ -43,7 +40,7 @@ std::optional<double> RepairTableModel::Number(const RecordRepair& r, int column
 
 QVariant RepairTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  const RecordRepair& r = repairs_[static_cast<std::size_t>(index.row())];
+  const RecordRepair& r = repairs_[static_cast<std::size_t>(ResultAt(index.row()))];
   if (role == Qt::ForegroundRole && !r.Applied()) return QBrush(Qt::darkRed);
   if (role == Qt::ToolTipRole && index.column() == kNote) return ShownLatin1(r.reason);
   if (role != Qt::DisplayRole) return {};

@@ -22,12 +22,11 @@
 
 namespace tabulon::gui {
 
-RepairWindow::RepairWindow(MainWindow& main, std::string path, RepairOptions options,
+RepairWindow::RepairWindow(MainWindow& main, SourceFile file, RepairOptions options,
                            QWidget* parent)
-    : ResultsWindow(main, "repairs", {std::move(path)}, new RepairTableModel, parent),
+    : ResultsWindow(main, "repairs", tr("Repair"), {std::move(file)}, new RepairTableModel, parent),
       options_(std::move(options)) {
   setObjectName("RepairPreview");
-  setWindowTitle(tr("Repair of %1").arg(Latin1(Files()[0])));
 
   max_dcp_ = ToleranceField(options_.max_dcp, "maxDcp", this);
   max_dcp_->setToolTip(tr("A refit that changes Cp by more than this is refused"));
@@ -71,7 +70,7 @@ void RepairWindow::Run() {
   options_.refit_both = refit_both_->isChecked();
   save_->setEnabled(false);
   Start(tr("Repairing..."),
-        [this, path = Files()[0], options = options_](JobControl&) -> std::function<void()> {
+        [this, path = Files()[0].path, options = options_](JobControl&) -> std::function<void()> {
           auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(path));
           RepairPlan plan;
           if (file->Outcome().Succeeded()) plan = PlanRepairs(file->Records(), options);
@@ -98,12 +97,12 @@ void RepairWindow::Show(std::shared_ptr<const ThermoFile> file, RepairPlan plan)
                 .arg(counts[1])
                 .arg(counts[2])
                 .arg(counts[3])
-                .arg(QFileInfo(Latin1(Files()[0])).fileName()));
+                .arg(QFileInfo(Latin1(Files()[0].path)).fileName()));
 }
 
 std::vector<std::string> RepairWindow::FilesInUse() const {
   const CommonValue& common = Main().Model().common;
-  return {Files()[0], common.DB1Path, common.DB2Path};
+  return {Files()[0].path, common.DB1Path, common.DB2Path};
 }
 
 SaveOutcome RepairWindow::SaveTo(const std::string& target, bool replace_existing) const {
@@ -114,7 +113,7 @@ SaveOutcome RepairWindow::SaveTo(const std::string& target, bool replace_existin
 }
 
 void RepairWindow::Save() {
-  const QFileInfo source(Latin1(Files()[0]));
+  const QFileInfo source(Latin1(Files()[0].path));
   const QString suggested =
       source.dir().filePath(source.completeBaseName() + "-repaired." + source.suffix());
   const QString title = tr("Save repaired database");
@@ -125,13 +124,13 @@ void RepairWindow::Save() {
                   tr("The repaired database is saved."));
 }
 
-void RepairWindow::Activate(int source_row) {
-  const RecordRepair& repair = Repairs().Repairs()[static_cast<std::size_t>(source_row)];
+void RepairWindow::Activate(int result) {
+  const RecordRepair& repair = Repairs().Repairs()[static_cast<std::size_t>(result)];
   if (repair.action != RepairAction::Skipped) OpenRepairPlot(&Main(), repair);
 }
 
-void OpenRepairWindow(MainWindow& main, std::string path, RepairOptions options) {
-  auto* window = new RepairWindow(main, std::move(path), std::move(options), &main);
+void OpenRepairWindow(MainWindow& main, SourceFile file, RepairOptions options) {
+  auto* window = new RepairWindow(main, std::move(file), std::move(options), &main);
   window->show();
   window->Run();
 }

@@ -29,8 +29,7 @@ class RepairWindow : public ResultsWindow {
   Q_OBJECT
 
  public:
-  RepairWindow(MainWindow& main, std::string path, RepairOptions options,
-               QWidget* parent = nullptr);
+  RepairWindow(MainWindow& main, SourceFile file, RepairOptions options, QWidget* parent = nullptr);
 
   // Plans the repairs again with the options in the fields.
   void Run();
@@ -42,7 +41,7 @@ class RepairWindow : public ResultsWindow {
  private:
   void Show(std::shared_ptr<const ThermoFile> file, RepairPlan plan);
   void Save();
-  void Activate(int source_row) override;
+  void Activate(int result) override;
   RepairTableModel& Repairs() const;
 
   RepairOptions options_;
@@ -52,8 +51,8 @@ class RepairWindow : public ResultsWindow {
   std::shared_ptr<const ThermoFile> file_;  // the bytes the rows were made from
 };
 
-// Opens the repair preview of the database at `path` and starts it.
-void OpenRepairWindow(MainWindow& main, std::string path, RepairOptions options);
+// Opens the repair preview of the database `file` and starts it.
+void OpenRepairWindow(MainWindow& main, SourceFile file, RepairOptions options);
 
 // A window of the four charts of one repaired record: before the repair dashed, after solid.
 QWidget* OpenRepairPlot(QWidget* owner, const RecordRepair& repair);

@@ -8,7 +8,9 @@
 #include "app/model/reports_folder.h"
 #include "app/qt/link_button.h"
 #include "app/qt/main_window.h"
+#include "app/qt/plot/database_species.h"
 #include "app/qt/report_viewer.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -29,6 +31,7 @@ ReportLink::ReportLink(MainWindow& window) : window_(window) {
   QFont underlined = font();
   underlined.setUnderline(true);
   setFont(underlined);
+  SetToolTip(*this, tr("Opens the reports of the last comparison in a viewer"));
   hide();
   connect(this, &QToolButton::clicked, this, &ReportLink::Open);
   connect(&window, &MainWindow::eventHandled, this, &ReportLink::Follow);
@@ -47,7 +50,10 @@ void ReportLink::Follow(const Control& control) {
 
 void ReportLink::Open() {
   if (viewer_) viewer_->close();
-  viewer_ = new ReportViewer(ReportFolder(window_.Model()), second_last_, &window_);
+  const CommonValue& common = window_.Model().common;
+  viewer_ = new ReportViewer(ReportFolder(window_.Model()),
+                             {DatabaseLabel(1, common.DB1Path), DatabaseLabel(2, common.DB2Path)},
+                             second_last_, &window_);
   viewer_->setAttribute(Qt::WA_DeleteOnClose);
   viewer_->show();
 }

@@ -2,6 +2,7 @@
 #include "app/qt/report_viewer.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -12,11 +13,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/qt/latin1.h"
+#include "app/qt/results_table.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -39,43 +42,69 @@ QStringList Fields(std::string_view line) {
   return Latin1(line).split(QLatin1Char('\t'));
 }
 
-// A cell that sorts by the number it begins with when it is one, else by its text.
-class Cell : public QTableWidgetItem {
+// The rows of a report's table, in file order until a column title is clicked. A cell that
+// reads as a number sorts by its value, before every cell that does not, which sorts by its
+// text.
+class ReportTableModel : public ResultsTableModel {
  public:
-  explicit Cell(const QString& text) : QTableWidgetItem(text) {
-    const QString trimmed = text.trimmed();
-    bool ok = false;
-    number_ = trimmed.toDouble(&ok);
-    numeric_ = ok;
+  explicit ReportTableModel(TabTable table, QObject* parent)
+      : ResultsTableModel(parent), table_(std::move(table)) {
+    numbers_.reserve(table_.rows.size());
+    for (const QStringList& row : table_.rows) {
+      std::vector<std::optional<double>>& numbers = numbers_.emplace_back();
+      for (const QString& cell : row) {
+        bool ok = false;
+        const double number = cell.trimmed().toDouble(&ok);
+        numbers.push_back(ok ? std::optional<double>(number) : std::nullopt);
+      }
+    }
+    Reset([] {}, SortedOrder(table_.rows.size(), {}, nullptr), {});  // file order
   }
-  bool operator<(const QTableWidgetItem& other) const override {
-    const auto* cell = dynamic_cast<const Cell*>(&other);
-    if (cell != nullptr && numeric_ && cell->numeric_) return number_ < cell->number_;
-    if (cell != nullptr && numeric_ != cell->numeric_) return numeric_;  // numbers first
-    return QTableWidgetItem::operator<(other);
+
+  int columnCount(const QModelIndex& parent = {}) const override {
+    return parent.isValid() ? 0 : static_cast<int>(table_.columns.size());
+  }
+
+  QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override {
+    if (!index.isValid() || role != Qt::DisplayRole) return {};
+    const QStringList& row = table_.rows[static_cast<std::size_t>(ResultAt(index.row()))];
+    return index.column() < row.size() ? row[index.column()] : QString();
+  }
+
+  QVariant headerData(int section, Qt::Orientation orientation,
+                      int role = Qt::DisplayRole) const override {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+    return section < table_.columns.size() ? table_.columns[section] : QVariant();
   }
 
  private:
-  double number_ = 0;
-  bool numeric_ = false;
+  int Compare(int a, int b, int column) const override {
+    const auto number = [this, column](int row) {
+      const auto& numbers = numbers_[static_cast<std::size_t>(row)];
+      return static_cast<std::size_t>(column) < numbers.size()
+                 ? numbers[static_cast<std::size_t>(column)]
+                 : std::nullopt;
+    };
+    const std::optional<double> u = number(a), v = number(b);
+    if (u && v) return *u < *v ? -1 : *v < *u ? 1 : 0;
+    if (u || v) return u ? -1 : 1;  // numbers first
+    const auto text = [this, column](int row) {
+      const QStringList& cells = table_.rows[static_cast<std::size_t>(row)];
+      return column < cells.size() ? cells[column] : QString();
+    };
+    return text(a).compare(text(b));
+  }
+
+  TabTable table_;
+  std::vector<std::vector<std::optional<double>>> numbers_;
 };
 
 QWidget* TableOf(const TabTable& table) {
-  auto* widget =
-      new QTableWidget(static_cast<int>(table.rows.size()), static_cast<int>(table.columns.size()));
-  widget->setHorizontalHeaderLabels(table.columns);
-  widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  for (int r = 0; r < static_cast<int>(table.rows.size()); ++r) {
-    const QStringList& row = table.rows[static_cast<std::size_t>(r)];
-    for (int c = 0; c < row.size() && c < widget->columnCount(); ++c) {
-      widget->setItem(r, c, new Cell(row[c]));
-    }
-  }
-  // File order until a column title is clicked.
-  widget->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-  widget->setSortingEnabled(true);
-  widget->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  return widget;
+  auto* rows = new ReportTableModel(table, nullptr);
+  QTableView* view = NewResultsTable("Comp2Table", new ResultsProxyModel(*rows, rows), nullptr);
+  rows->setParent(view);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  return view;
 }
 
 QByteArray ReadReport(const QString& folder, const char* name) {
@@ -114,10 +143,12 @@ std::vector<TabTable> TabTables(std::string_view report) {
   return tables;
 }
 
-ReportViewer::ReportViewer(const QString& folder, bool show_second, QWidget* parent)
+ReportViewer::ReportViewer(const QString& folder, const QStringList& databases, bool show_second,
+                           QWidget* parent)
     : QDialog(parent) {
   setObjectName("ReportViewer");
-  setWindowTitle(tr("Reports in %1").arg(QDir::toNativeSeparators(folder)));
+  setWindowTitle(tr("Reports - %1 (in %2)")
+                     .arg(databases.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder)));
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName("ReportTabs");
 
@@ -139,6 +170,10 @@ ReportViewer::ReportViewer(const QString& folder, bool show_second, QWidget* par
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   QPushButton* open_folder = buttons->addButton(tr("Open folder"), QDialogButtonBox::ActionRole);
   open_folder->setObjectName("OpenFolder");
+  SetToolTip(*open_folder, tr("Shows the reports' folder in the file manager"));
+  QPushButton* close = buttons->button(QDialogButtonBox::Close);
+  close->setShortcut(Qt::Key_Escape);
+  SetToolTip(*close, tr("Closes the viewer"));
   connect(open_folder, &QPushButton::clicked, this,
           [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);

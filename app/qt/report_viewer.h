@@ -22,14 +22,17 @@ std::vector<TabTable> TabTables(std::string_view report);
 
 // The reports of a comparison, read-only, inside the program: Comp.txt as text, Comp2.txt as one
 // table per temperature (sortable by any column, numbers by value). "Open folder" shows the
-// folder in the desktop's file manager. The files are read when the viewer opens; it writes
+// folder in the desktop's file manager. The files are read when the viewer opens, so it keeps
+// showing the reports of the databases its title names whatever is loaded later; it writes
 // nothing.
 class ReportViewer : public QDialog {
   Q_OBJECT
 
  public:
-  // `folder` holds the reports; `show_second` brings Comp2.txt to the front.
-  ReportViewer(const QString& folder, bool show_second, QWidget* parent);
+  // `folder` holds the reports of the `databases` ("DB #1: a.dat"); `show_second` brings
+  // Comp2.txt to the front.
+  ReportViewer(const QString& folder, const QStringList& databases, bool show_second,
+               QWidget* parent);
 };
 
 }  // namespace tabulon::gui

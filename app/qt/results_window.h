@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include "app/model/database_side.h"
 #include "app/qt/background_job.h"
 
 class QHBoxLayout;
@@ -22,11 +23,18 @@ class MainWindow;
 class ResultsProxyModel;
 class ResultsTableModel;
 
+// A database file a results window was made from, and the side it was loaded on then.
+struct SourceFile {
+  Db db;
+  std::string path;
+};
+
 // A window of results beside the main window (the findings of a check, the differences of a
-// pair), made from database files that it works on alone: a row of controls, a sortable table
-// over its results, a progress bar with Cancel while its job runs, a status line and Export CSV.
-// The job reads the files as they are on disk, off the window's thread; the results reach the
-// table in one reset. The window is deleted when closed.
+// pair), made from database files that it names in its title and works on alone, whatever the
+// main window loads later: a row of controls, a sortable table over its results, a progress bar
+// with Cancel while its job runs, a status line and Export CSV. The job reads the files as they
+// are on disk, off the window's thread; the results reach the table in one reset. The window is
+// deleted when closed.
 class ResultsWindow : public QWidget {
   Q_OBJECT
 
@@ -34,14 +42,14 @@ class ResultsWindow : public QWidget {
   QTableView& Table() const { return *table_; }
   QString StatusText() const;
   // The database files the results were made from.
-  const std::vector<std::string>& Files() const { return files_; }
+  const std::vector<SourceFile>& Files() const { return files_; }
   BackgroundJob& Job() const { return *job_; }
 
  protected:
   // `rows` holds the results (the window takes it); the window shows them through a sorting
-  // and filtering proxy. `name` names the table.
-  ResultsWindow(MainWindow& main, const char* name, std::vector<std::string> files,
-                ResultsTableModel* rows, QWidget* parent);
+  // and filtering proxy. `name` names the table; the title is `kind` and the files' names.
+  ResultsWindow(MainWindow& main, const char* name, const QString& kind,
+                std::vector<SourceFile> files, ResultsTableModel* rows, QWidget* parent);
 
   // The row above the table, for the window's own controls.
   QHBoxLayout& Controls() const { return *controls_; }
@@ -54,6 +62,9 @@ class ResultsWindow : public QWidget {
   void Start(const QString& running, std::function<std::function<void()>(JobControl&)> work,
              const QString& cancelled = {});
   void SetStatus(const QString& text);
+  // Selects `name` in the main window's list of the file's side while that side still holds
+  // the file; otherwise says in the status line what it holds now. True when selected.
+  bool SelectInMainWindow(const SourceFile& file, const std::string& name);
 
   ResultsTableModel& Rows() const { return *rows_; }
   ResultsProxyModel& Shown() const { return *shown_; }
@@ -63,11 +74,11 @@ class ResultsWindow : public QWidget {
   static QLineEdit* ToleranceField(double value, const char* name, QWidget* parent);
 
  private:
-  // A double-click on a row, given as the row of the results model.
-  virtual void Activate(int source_row) = 0;
+  // A double-click on a row, given as the index of its result.
+  virtual void Activate(int result) = 0;
 
   MainWindow& main_;
-  std::vector<std::string> files_;
+  std::vector<SourceFile> files_;
   BackgroundJob* job_;
   QHBoxLayout* controls_;
   ResultsTableModel* rows_;

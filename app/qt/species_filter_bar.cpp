@@ -7,6 +7,7 @@
 #include <QLineEdit>
 
 #include "app/qt/list_box_widget.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
@@ -16,6 +17,13 @@ SpeciesFilterBar::SpeciesFilterBar(ListBoxWidget& list, QWidget* parent)
   field_->setObjectName(list.objectName() + "Filter");
   field_->setPlaceholderText(tr("Filter species"));
   field_->setClearButtonEnabled(true);
+  field_->setToolTip(
+      tr("Shows only the species whose names contain this text (Down: into the "
+         "list, Enter: the first one)"));
+  // The field's clear button is a button of the window as well.
+  for (QAbstractButton* clear : field_->findChildren<QAbstractButton*>()) {
+    SetToolTip(*clear, tr("Clears the filter: the list shows every species"));
+  }
   field_->setAlignment(Qt::AlignCenter);  // as every text box of the window
   field_->installEventFilter(this);
   shown_->setObjectName(list.objectName() + "Shown");
@@ -28,9 +36,22 @@ SpeciesFilterBar::SpeciesFilterBar(ListBoxWidget& list, QWidget* parent)
   row->addWidget(shown_, 1);
 
   connect(field_, &QLineEdit::textChanged, &list_, &ListBoxWidget::SetFilter);
-  connect(&list_, &ListBoxWidget::shownCountChanged, this, [this](int shown) {
-    shown_->setText(list_.Filter().isEmpty() ? QString() : tr("%1 shown").arg(shown));
-  });
+  connect(field_, &QLineEdit::textChanged, this, &SpeciesFilterBar::ShowCount);
+  // The list refilters on its model's signals, which reach it first (it connected first). The
+  // list's own signals would not do: they are blocked while the window shows the model.
+  for (auto refilled : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved}) {
+    connect(list_.model(), refilled, this, &SpeciesFilterBar::ShowCount);
+  }
+  connect(list_.model(), &QAbstractItemModel::modelReset, this, &SpeciesFilterBar::ShowCount);
+}
+
+void SpeciesFilterBar::ShowCount() {
+  shown_->setText(list_.Filter().isEmpty() ? QString() : tr("%1 shown").arg(list_.ShownCount()));
+}
+
+void SpeciesFilterBar::RevealSelection() {
+  const int row = list_.currentRow();
+  if (row >= 0 && !list_.ShowsRow(row)) field_->clear();
 }
 
 bool SpeciesFilterBar::eventFilter(QObject* watched, QEvent* event) {

@@ -2,7 +2,7 @@
 #include "app/qt/species_selection.h"
 
 #include "app/qt/main_window.h"
-#include "app/qt/plot/plot_launcher.h"
+#include "app/qt/species_filter_bar.h"
 #include "common/failure.h"
 
 namespace tabulon::gui {
@@ -17,16 +17,7 @@ void SelectSpecies(MainWindow& window, Db db, const std::string& name) {
     model.platform.NoteSilentFailure(list.Name(), failure);
   }
   window.Refresh();
-}
-
-void ShowSpeciesDifference(MainWindow& window, const std::string& name) {
-  SelectSpecies(window, Db::One, name);
-  SelectSpecies(window, Db::Two, name);
-  std::vector<DatabaseSpecies> sides = SelectedSpecies(window.Model(), PlotSource::Db1);
-  for (DatabaseSpecies& side : SelectedSpecies(window.Model(), PlotSource::Db2)) {
-    sides.push_back(std::move(side));
-  }
-  OpenPlotWindow(&window, std::move(sides));
+  window.Additions().Filter(db).RevealSelection();
 }
 
 }  // namespace tabulon::gui

@@ -10,12 +10,8 @@ namespace tabulon::gui {
 class MainWindow;
 
 // Selects `name` in the species list of `db` as a click would (its detail view runs) and shows
-// the window's new state. A name the list does not hold changes nothing.
+// the window's new state; a filter that hides the name is cleared. A name the list does not
+// hold changes nothing.
 void SelectSpecies(MainWindow& window, Db db, const std::string& name);
-
-// What a double-click on a species of the Differences view does: it selects the species in
-// both species lists, so both frames show it side by side, and opens the plot window of that
-// species in both databases.
-void ShowSpeciesDifference(MainWindow& window, const std::string& name);
 
 }  // namespace tabulon::gui

@@ -5,8 +5,10 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <QApplication>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -46,8 +48,16 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<MainWindow> view;
 };
 
+// The pollers of WhenModalShows that have not yet met their modal window.
+inline std::vector<QPointer<QTimer>>& ModalPollers() {
+  static std::vector<QPointer<QTimer>> pollers;
+  return pollers;
+}
+
 // Calls `act` with the modal window (message box, dialog) as soon as one is shown; for tests of
-// code that waits in a modal window.
+// code that waits in a modal window. A poller that has met no modal window when its test ends is
+// stopped then (StopModalPollers), so it can never act on a later test's window: a test that
+// expects the window says so with an assertion of what `act` saw.
 inline void WhenModalShows(std::function<void(QWidget*)> act) {
   auto* poll = new QTimer(qApp);
   QObject::connect(poll, &QTimer::timeout, [poll, act = std::move(act)] {
@@ -58,6 +68,13 @@ inline void WhenModalShows(std::function<void(QWidget*)> act) {
     }
   });
   poll->start(10);
+  ModalPollers().emplace_back(poll);
+}
+
+// Stops every poller still waiting; gui_test_main runs it after each test.
+inline void StopModalPollers() {
+  for (const QPointer<QTimer>& poll : ModalPollers()) delete poll.data();
+  ModalPollers().clear();
 }
 
 // Runs the application's event loop and returns its exit code: 0 when the code under test

@@ -5,6 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/gui/gui_fixture.h"
+
+namespace {
+
+// Ends what a test left waiting, before the next test starts.
+class StopPollersAfterEachTest : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo& /*test*/) override {
+    tabulon::gui::testing::StopModalPollers();
+  }
+};
+
+}  // namespace
+
 // The widgets need an application object for the whole run; without a display they are drawn
 // on Qt's offscreen platform.
 int main(int argc, char** argv) {
@@ -15,5 +28,6 @@ int main(int argc, char** argv) {
   const QTemporaryDir settings;
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
   ::testing::InitGoogleTest(&argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new StopPollersAfterEachTest);
   return RUN_ALL_TESTS();
 }

@@ -81,8 +81,8 @@ TEST_F(PlotLaunchTest, PlotButtonsPlotTheSelectedSpeciesOfTheirFrame) {
   std::vector<PlotWindow*> plots = Open<PlotWindow>();
   ASSERT_EQ(plots.size(), 2u);
   if (plots[0]->windowTitle().contains("CO")) std::swap(plots[0], plots[1]);
-  EXPECT_EQ(plots[0]->windowTitle(), "Plot: H2O (DB #1)");
-  EXPECT_EQ(plots[1]->windowTitle(), "Plot: CO (DB #2)");
+  EXPECT_EQ(plots[0]->windowTitle(), "Plot: H2O - DB #1: therm_a.dat");
+  EXPECT_EQ(plots[1]->windowTitle(), "Plot: CO - DB #2: therm_b.dat");
   // Windows of their own that close with the main window.
   EXPECT_TRUE(plots[0]->isWindow());
   EXPECT_EQ(plots[0]->parentWidget(), view.get());
@@ -100,7 +100,7 @@ TEST_F(PlotLaunchTest, PlotButtonsPlotTheSelectedSpeciesOfTheirFrame) {
   ASSERT_EQ(now.size(), 3u);
   std::erase_if(now, [&](PlotWindow* w) { return w == plots[0] || w == plots[1]; });
   PlotWindow* both = now.front();
-  EXPECT_EQ(both->windowTitle(), "Plot: H2O");
+  EXPECT_EQ(both->windowTitle(), "Plot: H2O - DB #1: therm_a.dat, DB #2: therm_b.dat");
   EXPECT_EQ(both->Charts().Chart(PlotProperty::S)->series().size(), 10);
 }
 
@@ -116,7 +116,7 @@ TEST_F(PlotLaunchTest, DoubleClickOnASpeciesOpensItsPlot) {
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
   const std::vector<PlotWindow*> plots = Open<PlotWindow>();
   ASSERT_EQ(plots.size(), 1u);
-  EXPECT_EQ(plots[0]->windowTitle(), "Plot: H2O (DB #2)");
+  EXPECT_EQ(plots[0]->windowTitle(), "Plot: H2O - DB #2: therm_b.dat");
 }
 
 TEST_F(PlotLaunchTest, TableButtonOpensTheTableOfTheSelectedSpecies) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plot window on H2O of both example databases: which series it draws where, zoom, units,
 // the cursor's values and the two export formats.
+#include <cmath>
+
 #include <QChart>
 #include <QComboBox>
 #include <QImage>
@@ -112,29 +114,62 @@ TEST_F(PlotWindowTest, LegendNamesEachDatabaseOnce) {
   EXPECT_EQ(shown, (QStringList{"DB #1: therm_a.dat", "DB #2: therm_b.dat"}));
 }
 
+// H2O of therm_a.dat, its coefficients as the file writes them.
+constexpr double kH2OLow[7] = {4.23979901E+00, -2.41687479E-03, 7.69627470E-06, -6.93658763E-09,
+                               2.37717577E-12, -3.02970662E+04, -1.01005261E+00};
+constexpr double kH2OHighOfB[7] = {2.54653401E+00, 3.24551899E-03,  -9.72442685E-07,
+                                   1.41865567E-10, -8.08674516E-15, -2.98369473E+04,
+                                   7.59654202E+00};
+constexpr double kH2OHigh[7] = {2.59547801E+00,  3.17275324E-03,  -9.34644178E-07, 1.33650038E-10,
+                                -7.45005446E-15, -2.98612205E+04, 7.31375646E+00};
+
 TEST_F(PlotWindowTest, SiUnitsRedrawEveryChartWithTheSiGasConstant) {
+  // The NASA-7 forms written out here: Cp/R = a1 + a2 T + a3 T^2 + a4 T^3 + a5 T^4,
+  // H/RT = a1 + a2 T/2 + a3 T^2/3 + a4 T^3/4 + a5 T^4/5 + a6/T,
+  // S/R = a1 ln T + a2 T + a3 T^2/2 + a4 T^3/3 + a5 T^4/4 + a7; G = H - T S.
+  const double r_si = 8.314462618;                     // J/mol/K
+  const double r_window = static_cast<float>(1.9872);  // cal/mol/K, held as a float
+  const double* low = kH2OLow;
+  const double* a = kH2OHigh;
+  const auto cp_low_200 = [low](double r) {
+    const double t = 200;
+    return r * (low[0] + low[1] * t + low[2] * t * t + low[3] * t * t * t + low[4] * t * t * t * t);
+  };
+  const double t = 1000;
+  const double h = r_si * t *
+                   (a[0] + a[1] * t / 2 + a[2] * t * t / 3 + a[3] * t * t * t / 4 +
+                    a[4] * t * t * t * t / 5 + a[5] / t) /
+                   1000;  // kJ/mol
+  const double s = r_si * (a[0] * std::log(t) + a[1] * t + a[2] * t * t / 2 + a[3] * t * t * t / 3 +
+                           a[4] * t * t * t * t / 4 + a[6]);  // J/mol/K
   window.SetSiUnits(true);
-  const auto both = BothH2O();
-  const TwoRangeNasa7& a = *both[0].source.ranges;
   const QPointF first = Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0);
-  EXPECT_EQ(first.y(), PropertiesAt(a.low, 200, kSIUnits).cp);
+  EXPECT_EQ(first.x(), 200);
+  EXPECT_NEAR(first.y(), cp_low_200(r_si), 1e-12 * cp_low_200(r_si));
   const QPointF g = Series(window.Charts().Chart(PlotProperty::G), "db1:high")->at(0);
-  EXPECT_EQ(g.y(), PropertiesAt(a.high, 1000, kSIUnits).g);
+  EXPECT_EQ(g.x(), 1000);
+  EXPECT_NEAR(g.y(), h - t * s / 1000, 1e-10 * std::abs(h - t * s / 1000));
   const auto* axis = window.Charts().Chart(PlotProperty::S)->axes(Qt::Vertical).front();
   EXPECT_EQ(axis->titleText(), "S (J/mol/K)");
   window.SetSiUnits(false);
-  EXPECT_EQ(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
-            PropertiesAt(a.low, 200, kWindowUnits).cp);
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
+              cp_low_200(r_window), 1e-12 * cp_low_200(r_window));
   // Per mass: divided by H2O's 18.015 g/mol (2 x 1.0080 + 15.999), 0.018015 kg/mol in SI.
   window.SetUnitChoice({.si = true, .per_mass = true});
   EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::Cp), "db1:low")->at(0).y(),
-              PropertiesAt(a.low, 200, kSIUnits).cp / 0.018015, 1e-9);
+              cp_low_200(r_si) / 0.018015, 1e-9);
   EXPECT_EQ(window.Charts().Chart(PlotProperty::S)->axes(Qt::Vertical).front()->titleText(),
             "S (J/kg/K)");
   window.SetSiUnits(false);
   EXPECT_EQ(window.CurrentChoice().per_mass, true);
-  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::H), "db2:high")->at(0).y(),
-              PropertiesAt(both[1].source.ranges->high, 1000, kWindowUnits).h / 18.015, 1e-12);
+  // H of therm_b.dat's H2O from its high set at 1000 K, kcal/mol, per gram.
+  const double* b = kH2OHighOfB;
+  const double h_b = r_window * t *
+                     (b[0] + b[1] * t / 2 + b[2] * t * t / 3 + b[3] * t * t * t / 4 +
+                      b[4] * t * t * t * t / 5 + b[5] / t) /
+                     1000;
+  EXPECT_NEAR(Series(window.Charts().Chart(PlotProperty::H), "db2:high")->at(0).y(), h_b / 18.015,
+              1e-12);
   EXPECT_TRUE(window.CursorText(PlotProperty::H, QPointF(1000, 0)).endsWith("kcal/g"));
 }
 
@@ -169,21 +204,64 @@ TEST_F(PlotWindowTest, CursorTextGivesEachDatabasesValueAtTheCursorsTemperature)
   EXPECT_FALSE(outside.contains("DB #")) << outside.toStdString();
 }
 
-TEST_F(PlotWindowTest, WheelZoomsAroundTheCursorAndResetShowsEverything) {
+// Ticks stand at round values: 1, 2 or 5 times a power of ten apart, the first one inside the
+// axis at a multiple of that step, three to ten of them.
+void ExpectRoundTicks(const QValueAxis& axis, const std::string& what) {
+  EXPECT_EQ(axis.tickType(), QValueAxis::TicksDynamic) << what;
+  const double step = axis.tickInterval();
+  const double mantissa = step / std::pow(10.0, std::floor(std::log10(step)));
+  EXPECT_TRUE(std::abs(mantissa - 1) < 1e-9 || std::abs(mantissa - 2) < 1e-9 ||
+              std::abs(mantissa - 5) < 1e-9)
+      << what << ": step " << step;
+  EXPECT_NEAR(axis.tickAnchor() / step, std::round(axis.tickAnchor() / step), 1e-6) << what;
+  EXPECT_GE(axis.tickAnchor(), axis.min()) << what;
+  EXPECT_LT(axis.tickAnchor(), axis.min() + step) << what;
+  const double ticks = (axis.max() - axis.min()) / step;
+  EXPECT_TRUE(ticks >= 2 && ticks <= 10) << what << ": " << ticks << " steps";
+}
+
+TEST_F(PlotWindowTest, ZoomsAroundTheCursorWithRoundTicksAndResetShowsEverything) {
   PropertyChartView* view = window.Charts().View(PlotProperty::Cp);
   auto* t_axis = static_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).front());
+  auto* cp_axis = static_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).front());
   const double full_min = t_axis->min(), full_max = t_axis->max();
-  const QPoint centre = view->chart()->mapToPosition(QPointF(1000, 9.85)).toPoint();
-  QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, 240), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(view->viewport(), &wheel);
-  EXPECT_GT(t_axis->min(), full_min);
-  EXPECT_LT(t_axis->max(), full_max);
-  EXPECT_LT(t_axis->min(), 1000);
-  EXPECT_GT(t_axis->max(), 1000);
-  window.Charts().ResetZoom();
-  EXPECT_EQ(t_axis->min(), full_min);
-  EXPECT_EQ(t_axis->max(), full_max);
+  ExpectRoundTicks(*t_axis, "T, whole");
+  ExpectRoundTicks(*cp_axis, "Cp, whole");
+  const struct {
+    const char* what;
+    int wheel_steps;        // or, with 0, a drag over the rectangle
+    QRectF dragged_values;  // T from, Cp from, T span, Cp span
+  } zooms[] = {
+      {"one wheel step", 1, {}},
+      {"five wheel steps", 5, {}},
+      {"a drag", 0, {713, 9.1, 151, 0.37}},
+  };
+  for (const auto& zoom : zooms) {
+    if (zoom.wheel_steps != 0) {
+      for (int k = 0; k < zoom.wheel_steps; ++k) {
+        const QPoint centre = view->chart()->mapToPosition(QPointF(1000, 9.85)).toPoint();
+        QWheelEvent wheel(centre, view->mapToGlobal(centre), QPoint(), QPoint(0, 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view->viewport(), &wheel);
+      }
+      EXPECT_LT(t_axis->min(), 1000) << zoom.what;
+      EXPECT_GT(t_axis->max(), 1000) << zoom.what;
+    } else {
+      const QRectF values = zoom.dragged_values;
+      view->chart()->zoomIn(
+          QRectF(view->chart()->mapToPosition(values.topLeft() + QPointF(0, values.height())),
+                 view->chart()->mapToPosition(values.topLeft() + QPointF(values.width(), 0))));
+      EXPECT_NEAR(t_axis->min(), 713, 1) << zoom.what;
+      EXPECT_NEAR(t_axis->max(), 864, 1) << zoom.what;
+    }
+    EXPECT_GT(t_axis->min(), full_min) << zoom.what;
+    EXPECT_LT(t_axis->max(), full_max) << zoom.what;
+    ExpectRoundTicks(*t_axis, std::string("T, ") + zoom.what);
+    ExpectRoundTicks(*cp_axis, std::string("Cp, ") + zoom.what);
+    window.Charts().ResetZoom();
+    EXPECT_EQ(t_axis->min(), full_min);
+    EXPECT_EQ(t_axis->max(), full_max);
+  }
 }
 
 // The paths of an exported SVG by database and kind, with the stroke each inherits from its

@@ -160,16 +160,31 @@ TEST_F(SpeciesFilterTest, ChoosingInTheFilteredListIsChoosingInTheFullList) {
 
 TEST_F(SpeciesFilterTest, ALoadWithAFilterSetFiltersTheNewList) {
   QTest::keyClicks(filter, "oh-1");
-  const std::vector<int> before = ShownRows();
-  platform.file_answers.push_back(path);
-  QTest::mouseClick(Find("CMD1"), Qt::LeftButton);
-  EXPECT_EQ(list->count(), 7000);
-  EXPECT_EQ(ShownRows(), before);
-  EXPECT_EQ(Find<QLabel>("LOS1Shown")->text(), QString("%1 shown").arg(before.size()));
+  const std::vector<int> big = ShownRows();
+  const struct {
+    std::string path;
+    int count;
+    std::vector<int> shown;  // as positions in the new list
+  } loads[] = {
+      {path, 7000, big},
+      {dir.Write("small.dat", DatabaseText({GasRecord("OH-1"), GasRecord("CH4"),
+                                            GasRecord("C2H5OH-12"), GasRecord("OH")})),
+       4,
+       {0, 3}},  // C2H5OH-12 and OH-1 of C2H5OH-12, CH4, OH, OH-1
+      {path, 7000, big},
+  };
+  for (const auto& load : loads) {
+    platform.file_answers.push_back(load.path);
+    QTest::mouseClick(Find("CMD1"), Qt::LeftButton);
+    EXPECT_EQ(list->count(), load.count);
+    EXPECT_EQ(ShownRows(), load.shown);
+    EXPECT_EQ(Find<QLabel>("LOS1Shown")->text(), QString("%1 shown").arg(load.shown.size()));
+  }
 
   filter->clear();
   EXPECT_EQ(Shown(), list);
   EXPECT_EQ(ShownRows().size(), 7000u);
+  EXPECT_EQ(Find<QLabel>("LOS1Shown")->text(), "");
 }
 
 }  // namespace

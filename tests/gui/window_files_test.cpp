@@ -169,17 +169,22 @@ TEST_F(RecentFilesTest, TheDialogOpensInTheLastFolderAndOffersMoreFileTypes) {
 
   QString folder;
   QStringList types;
+  QString preselected;
   WhenModalShows([&](QWidget* modal) {
     if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
       folder = dialog->directory().absolutePath();
       const auto* combo = dialog->findChild<QComboBox*>("fileTypeCombo");
       for (int i = 0; combo != nullptr && i < combo->count(); ++i) types.append(combo->itemText(i));
+      preselected = combo != nullptr ? combo->currentText() : QString();
     }
     modal->close();
   });
   QTest::mouseClick(window.view.findChild<QWidget*>("CMD2"), Qt::LeftButton);
   EXPECT_EQ(QDir(folder), QDir(Q(other.Path().string())));
-  EXPECT_EQ(types, (QStringList{"DAT Files (*.dat)", "THE Files (*.the)", "All Files",
+  // First, and chosen, every name a thermo database goes by: .txt and .therm files show at once.
+  const QString all = "Thermo databases (*.dat *.the *.therm *.thermo *.txt *.inp)";
+  EXPECT_EQ(preselected, all);
+  EXPECT_EQ(types, (QStringList{all, "DAT Files (*.dat)", "THE Files (*.the)", "All Files",
                                 "THERM Files (*.therm)", "THERMO Files (*.thermo)",
                                 "Text Files (*.txt)", "INP Files (*.inp)"}));
   // The cancel changed nothing in the recent files.

@@ -8,10 +8,12 @@
 
 namespace tabulon::gui {
 
+QString DatabaseLabel(int db, std::string_view path) {
+  return QStringLiteral("DB #%1: %2").arg(db).arg(QFileInfo(Latin1(path)).fileName());
+}
+
 QString SideLabel(const DatabaseSpecies& side) {
-  return QStringLiteral("DB #%1: %2")
-      .arg(side.db)
-      .arg(QFileInfo(Latin1(side.source.path)).fileName());
+  return DatabaseLabel(side.db, side.source.path);
 }
 
 QColor SideColour(int db) {
@@ -19,11 +21,12 @@ QColor SideColour(int db) {
   return QColor(QString::fromLatin1(colour.data(), qsizetype(colour.size())));
 }
 
-QString SpeciesTitle(const std::vector<DatabaseSpecies>& sides) {
-  if (sides.empty()) return {};
-  const QString name = Latin1(sides.front().source.name);
-  if (sides.size() > 1) return name;
-  return QStringLiteral("%1 (DB #%2)").arg(name).arg(sides.front().db);
+QString SpeciesWindowTitle(const QString& kind, const std::vector<DatabaseSpecies>& sides) {
+  if (sides.empty()) return kind;
+  QStringList files;
+  for (const DatabaseSpecies& side : sides) files << SideLabel(side);
+  return QStringLiteral("%1: %2 - %3")
+      .arg(kind, ShownLatin1(sides.front().source.name, 100), files.join(QStringLiteral(", ")));
 }
 
 QString SideProblems(const std::vector<DatabaseSpecies>& sides) {

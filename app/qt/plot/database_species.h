@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include <QColor>
@@ -16,12 +17,15 @@ struct DatabaseSpecies {
   SpeciesSource source;
 };
 
-// "DB #1: therm_a.dat", the legend and column text of a side.
+// "DB #1: therm_a.dat": a database and its file's name, as legends, columns and the titles of
+// the windows made from the file show it.
+QString DatabaseLabel(int db, std::string_view path);
 QString SideLabel(const DatabaseSpecies& side);
 // The colour of a database in every plot: DB #1 blue, DB #2 red.
 QColor SideColour(int db);
-// "H2O", or "H2O (DB #1)" when only one database is shown.
-QString SpeciesTitle(const std::vector<DatabaseSpecies>& sides);
+// The title of a window of one species, naming the files it was made from:
+// "Plot: H2O - DB #1: therm_a.dat, DB #2: therm_b.dat".
+QString SpeciesWindowTitle(const QString& kind, const std::vector<DatabaseSpecies>& sides);
 // The reasons, one line per side, why sides cannot be evaluated; empty when all can.
 QString SideProblems(const std::vector<DatabaseSpecies>& sides);
 

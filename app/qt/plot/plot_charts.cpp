@@ -2,6 +2,7 @@
 #include "app/qt/plot/plot_charts.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include <QChart>
@@ -61,6 +62,33 @@ QRectF AxisRanges(const QRectF& bounds) {
   ranges.setBottom(bounds.bottom() + margin);
   if (ranges.width() == 0) ranges.adjust(-1, 0, 1, 0);
   return ranges;
+}
+
+// Ticks at round values (1, 2 or 5 times a power of ten apart, about five of them) over the
+// axis's range as it stands, so a zoomed axis keeps exactly the range the user chose.
+void RoundTicks(QValueAxis& axis) {
+  const double span = axis.max() - axis.min();
+  if (!(span > 0) || !std::isfinite(span)) return;
+  const double rough = span / 5;
+  const double magnitude = std::pow(10.0, std::floor(std::log10(rough)));
+  const double fraction = rough / magnitude;
+  const double step = (fraction < 1.5 ? 1 : fraction < 3 ? 2 : fraction < 7 ? 5 : 10) * magnitude;
+  axis.setTickAnchor(std::ceil(axis.min() / step) * step);
+  axis.setTickInterval(step);
+  axis.setTickType(QValueAxis::TicksDynamic);
+}
+
+// A value axis whose ticks stay round whatever range a zoom gives it.
+QValueAxis* NewValueAxis(const QString& title, double from, double to) {
+  auto* axis = new QValueAxis;
+  axis->setTitleText(title);
+  axis->setLabelFormat(QStringLiteral("%g"));
+  axis->setRange(from, to);
+  // Round bounds for the whole curves; the ranges only grow, so every curve stays in view.
+  axis->applyNiceNumbers();
+  RoundTicks(*axis);
+  QObject::connect(axis, &QValueAxis::rangeChanged, axis, [axis] { RoundTicks(*axis); });
+  return axis;
 }
 
 }  // namespace
@@ -139,17 +167,9 @@ void PlotCharts::ShowRecords(const std::vector<PlottedRecord>& records, const Un
       delete axis;
     }
     const QRectF ranges = empty ? QRectF(0, 0, 1, 1) : AxisRanges(bounds);
-    auto* t_axis = new QValueAxis;
-    t_axis->setTitleText(QStringLiteral("T (K)"));
-    t_axis->setLabelFormat(QStringLiteral("%g"));
-    t_axis->setRange(ranges.left(), ranges.right());
-    auto* value_axis = new QValueAxis;
-    value_axis->setTitleText(PropertyAxisTitle(property, units));
-    value_axis->setLabelFormat(QStringLiteral("%g"));
-    value_axis->setRange(ranges.top(), ranges.bottom());
-    // Round tick values; the ranges only grow, so every curve stays in view.
-    t_axis->applyNiceNumbers();
-    value_axis->applyNiceNumbers();
+    QValueAxis* t_axis = NewValueAxis(QStringLiteral("T (K)"), ranges.left(), ranges.right());
+    QValueAxis* value_axis =
+        NewValueAxis(PropertyAxisTitle(property, units), ranges.top(), ranges.bottom());
     full_ranges_[Index(property)] = QRectF(QPointF(t_axis->min(), value_axis->min()),
                                            QPointF(t_axis->max(), value_axis->max()));
     chart->addAxis(t_axis, Qt::AlignBottom);

@@ -13,13 +13,14 @@
 #include "app/qt/latin1.h"
 #include "app/qt/plot/property_table_window.h"
 #include "app/qt/plot/units_box.h"
+#include "app/qt/tool_tip.h"
 
 namespace tabulon::gui {
 
 PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
     : QMainWindow(parent), sides_(std::move(sides)) {
   setObjectName(QStringLiteral("PlotWindow"));
-  setWindowTitle(QStringLiteral("Plot: %1").arg(SpeciesTitle(sides_)));
+  setWindowTitle(SpeciesWindowTitle(QStringLiteral("Plot"), sides_));
   resize(1100, 800);
 
   charts_ = new PlotCharts(this);
@@ -32,10 +33,25 @@ PlotWindow::PlotWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
   units_ = NewUnitsBox(sides_, tools);
   tools->addWidget(units_);
   tools->addSeparator();
-  tools->addAction(QStringLiteral("Reset zoom"), charts_, &PlotCharts::ResetZoom);
-  tools->addAction(QStringLiteral("Export PNG..."), this, [this] { Export(PictureFormat::Png); });
-  tools->addAction(QStringLiteral("Export SVG..."), this, [this] { Export(PictureFormat::Svg); });
-  tools->addAction(QStringLiteral("Table..."), this, &PlotWindow::OpenTable);
+  const auto add = [tools](const QString& text, const QKeySequence& shortcut, const QString& what,
+                           auto... slot) {
+    QAction* action = tools->addAction(text, slot...);
+    action->setShortcut(shortcut);
+    SetToolTip(*action, what);
+  };
+  add(QStringLiteral("Reset zoom"), QKeySequence(Qt::CTRL | Qt::Key_0),
+      QStringLiteral("Shows every curve whole again (a wheel turn zooms, a drag zooms into its "
+                     "rectangle)"),
+      charts_, &PlotCharts::ResetZoom);
+  add(QStringLiteral("Export PNG..."), QKeySequence(Qt::CTRL | Qt::Key_E),
+      QStringLiteral("Saves the four charts as a PNG picture"), this,
+      [this] { Export(PictureFormat::Png); });
+  add(QStringLiteral("Export SVG..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+      QStringLiteral("Saves the four charts as an SVG drawing"), this,
+      [this] { Export(PictureFormat::Svg); });
+  add(QStringLiteral("Table..."), QKeySequence(Qt::CTRL | Qt::Key_T),
+      QStringLiteral("Opens the property table of the same species and files"), this,
+      &PlotWindow::OpenTable);
 
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("status"));
@@ -107,7 +123,7 @@ void PlotWindow::Redraw() {
 
 void PlotWindow::Export(PictureFormat format) {
   const bool png = format == PictureFormat::Png;
-  const QString suggested = QString(SpeciesTitle(sides_)).section(QLatin1Char(' '), 0, 0) +
+  const QString suggested = Latin1(sides_.empty() ? std::string() : sides_.front().source.name) +
                             (png ? QStringLiteral(".png") : QStringLiteral(".svg"));
   const QString path = QFileDialog::getSaveFileName(
       this, png ? QStringLiteral("Export PNG") : QStringLiteral("Export SVG"), suggested,

@@ -17,6 +17,7 @@
 
 #include "app/qt/latin1.h"
 #include "app/qt/plot/units_box.h"
+#include "app/qt/tool_tip.h"
 #include "common/leading_number.h"
 
 namespace tabulon::gui {
@@ -34,7 +35,7 @@ QLineEdit* NumberField(const QString& name, const QString& text, QWidget* parent
 PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWidget* parent)
     : QWidget(parent, Qt::Window), sides_(std::move(sides)) {
   setObjectName(QStringLiteral("PropertyTableWindow"));
-  setWindowTitle(QStringLiteral("Table: %1").arg(SpeciesTitle(sides_)));
+  setWindowTitle(SpeciesWindowTitle(QStringLiteral("Table"), sides_));
   resize(1000, 600);
 
   units_ = NewUnitsBox(sides_, this);
@@ -42,7 +43,12 @@ PropertyTableWindow::PropertyTableWindow(std::vector<DatabaseSpecies> sides, QWi
   to_ = NumberField(QStringLiteral("to"), QStringLiteral("3000"), this);
   step_ = NumberField(QStringLiteral("step"), QStringLiteral("100"), this);
   auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+  copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  SetToolTip(*copy,
+             QStringLiteral("Puts the whole table on the clipboard, cells separated by tabs"));
   auto* save = new QPushButton(QStringLiteral("Save CSV..."), this);
+  save->setShortcut(QKeySequence::Save);
+  SetToolTip(*save, QStringLiteral("Writes the table into a CSV file"));
 
   auto* controls = new QHBoxLayout;
   controls->addWidget(new QLabel(QStringLiteral("T from"), this));
