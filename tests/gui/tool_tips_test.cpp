@@ -41,11 +41,14 @@ TEST_F(ToolTipsTest, EveryButtonOfEveryWindowSaysWhatItDoesAndItsShortcut) {
   for (const char* button : {"CheckDB1", "Differences", "PlotCmd1", "TableCmd1", "ViewReport"}) {
     QTest::mouseClick(Find(button), Qt::LeftButton);
   }
+  QTest::mouseClick(Find<QWidget>("FindingsDB1")->findChild<QPushButton*>("repair"),
+                    Qt::LeftButton);
 
   // Qt's own parts of a view, which are no buttons of Tabulon.
   const QStringList internal = {"QTableCornerButton", "QToolBarExtension"};
   const QStringList windows = {"MainWindowModel", "FindingsDB1",         "DifferencesView",
-                               "PlotWindow",      "PropertyTableWindow", "ReportViewer"};
+                               "PlotWindow",      "PropertyTableWindow", "ReportViewer",
+                               "RepairPreview"};
   for (const QString& name : windows) {
     QWidget* window = name == "MainWindowModel" ? view.get() : Find<QWidget>(name.toStdString());
     ASSERT_NE(window, nullptr) << name.toStdString();
