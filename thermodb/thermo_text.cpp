@@ -34,6 +34,13 @@ bool UpperEqual(std::string_view a, std::string_view b) {
          });
 }
 
+// Whether the first word of `line` is `word` (which holds no blank), compared as UpperEqual does:
+// the line starts with it and a blank follows.
+bool FirstWordIs(std::string_view line, std::string_view word) {
+  return line.size() > word.size() && line[word.size()] == ' ' &&
+         UpperEqual(line.substr(0, word.size()), word);
+}
+
 bool HoldsLowerCase(std::string_view text) {
   return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
@@ -51,13 +58,14 @@ struct ThermoText::WordIndex {
   std::once_flag built;
   std::vector<Slot> slots;
 
-  // The slot that holds `word`, or the empty slot where it would go.
+  // The slot that holds `word` (a first word: no blank in it), or the empty slot where it
+  // would go.
   Slot& SlotOf(const ThermoText& text, std::string_view word, std::uint32_t hash) {
     const std::size_t mask = slots.size() - 1;
     for (std::size_t k = hash & mask;; k = (k + 1) & mask) {
       Slot& slot = slots[k];
       if (slot.line_plus_one == 0) return slot;
-      if (slot.hash == hash && UpperEqual(RawWord(text.Line(slot.line_plus_one - 1)), word)) {
+      if (slot.hash == hash && FirstWordIs(text.Line(slot.line_plus_one - 1), word)) {
         return slot;
       }
     }
@@ -102,7 +110,11 @@ int ThermoText::RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines)
 }
 
 std::optional<std::size_t> ThermoText::FindLine(std::string_view name) const {
-  if (!snapshot_.Readable() || name.empty() || HoldsLowerCase(name)) return std::nullopt;
+  // A first word holds no blank, so a name with one is never found.
+  if (!snapshot_.Readable() || name.empty() || HoldsLowerCase(name) ||
+      name.find(' ') != std::string_view::npos) {
+    return std::nullopt;
+  }
   std::call_once(words_->built, [this] { words_->Build(*this); });
   const WordIndex::Slot& slot = words_->SlotOf(*this, name, UpperHash(name));
   if (slot.line_plus_one == 0) return std::nullopt;
