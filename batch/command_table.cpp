@@ -173,7 +173,8 @@ const BatchCommand kCommands[] = {
      "DB NAME [--db2 DB2] --out FILE.svg|FILE.png [--size WxH] [--si] [--per-mass]",
      "the plot window's four charts of one species, into a file",
      "Draws Cp, H, S and G = H - T*S of species NAME against T, as the plot window does, and\n"
-     "writes them as SVG or PNG (by the name's extension), without a screen.\n"
+     "writes them as SVG or PNG (by the name's extension), without a screen. The window\n"
+     "program draws them (tabulon --plot, found beside tabulon-batch or in the build tree).\n"
      "  --db2 DB2   the same species in a second database, overlaid\n"
      "  --out FILE  the picture to write (.svg or .png); a database file is never replaced\n"
      "  --size WxH  the picture's size in pixels (default 1200x900)\n"
