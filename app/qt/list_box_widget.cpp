@@ -39,6 +39,9 @@ ListBoxWidget::~ListBoxWidget() {
   // into this object when only its QWidget part is left.
   disconnect(model(), nullptr, this, nullptr);
   disconnect(selectionModel(), nullptr, this, nullptr);
+  // Whoever else follows the rows (the filter bar's count) would be called the same way, on a
+  // list that is no longer one: the rows' removal at teardown is nobody's news.
+  model()->blockSignals(true);
 }
 
 int ListBoxWidget::ShownCount() const {
