@@ -41,7 +41,7 @@ struct DetailViewEnd {
 
 // A species' record as a detail view takes it: the record (null: none in the file), how showing
 // it ends, and whether a1's box then holds a text (the temperature fields evaluate only then).
-// Made once per species, however often a report selects it.
+// Made once for each species, however often a report selects it.
 struct ViewedRecord {
   const ThermoRecord* record = nullptr;
   DetailOutcome outcome = DetailOutcome::NotShown;

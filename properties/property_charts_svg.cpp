@@ -240,7 +240,7 @@ void AppendChart(std::string& out, std::string& texts, ChartProperty property, c
 
   // The curves in the plot area's own coordinates. A zoomed chart puts them into an inner
   // drawing of the plot area's size, which cuts off whatever lies outside; the whole view needs
-  // no cut (its axes hold every point), so a page gets one drawing per species.
+  // no cut (its axes hold every point), so a page gets one drawing for each species.
   if (zoomed) {
     out += "<svg";
     AppendPlotArea(out, pw, ph);
