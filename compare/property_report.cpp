@@ -13,17 +13,38 @@ namespace {
 
 constexpr int kTemperatureLineTabs = 9;
 
-// The species line: the name, then Cp, H and S of both databases, each pair with its ratio.
-// Throws when a ratio cannot be made.
-std::string SpeciesLine(const std::string& name, const std::array<DetailViewRun, 2>& views) {
-  std::string line = name;
+// The species line: the name, then Cp, H and S of both databases, each pair with its ratio,
+// written into `line` (whose room is kept from species to species). Throws when a ratio cannot
+// be made.
+void MakeSpeciesLine(std::string& line, const std::string& name,
+                     const std::array<DetailViewRun, 2>& views) {
+  line = name;
   for (Property property : {Property::Cp, Property::H, Property::S}) {
     const std::string& one = views[0].Result(property);
     const std::string& two = views[1].Result(property);
     const std::string ratio = RatioText(one, two);
-    line += '\t' + one + '\t' + two + '\t' + ratio;
+    for (const std::string* text : {&one, &two, &ratio}) {
+      line += '\t';
+      line += *text;
+    }
   }
-  return line;
+}
+
+// Shows the species in both views and sets both Cp fields to `text`: what the window tells
+// comes in its order, both selections first, then both fields.
+void ShowAtTemperature(std::array<DetailViewRun, 2>& views, std::string_view name,
+                       const std::array<ViewedRecord, 2>& records, std::string_view text,
+                       std::vector<RunEvent>& events) {
+  std::array<bool, 2> plain{};
+  for (std::size_t side = 0; side < 2; ++side) {
+    plain[side] = views[side].SelectAtTemperaturePlain(name, records[side], text);
+  }
+  for (std::size_t side = 0; side < 2; ++side) {
+    if (!plain[side]) views[side].Select(name, records[side], events);
+  }
+  for (std::size_t side = 0; side < 2; ++side) {
+    if (!plain[side]) views[side].SetCpField(text, events);
+  }
 }
 
 }  // namespace
@@ -62,15 +83,12 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       sink.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
       sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
       const std::string field_text = TemperatureFieldText(t);
+      std::string line;
       for (std::size_t i = 0; i < input.common.size(); ++i) {
         const std::string& name = input.common[i];
-        for (std::size_t side = 0; side < 2; ++side) {
-          views[side].Select(name, records[i][side], result.events);
-        }
-        for (DetailViewRun& view : views) view.SetCpField(field_text, result.events);
-        std::string line;
+        ShowAtTemperature(views, name, records[i], field_text, result.events);
         try {
-          line = SpeciesLine(name, views);
+          MakeSpeciesLine(line, name, views);
         } catch (const Failure& failure) {
           result.failure = failure;
           result.stopped_at = ReportRunResult::StoppedAt{name, field_text};

@@ -13,29 +13,41 @@ DetailViewRun::DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fie
 ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
   ViewedRecord viewed{.record = record, .outcome = OutcomeOf(record)};
   viewed.a1_filled = viewed.outcome == DetailOutcome::Shown && !record->Field(0).empty();
+  if (viewed.a1_filled) {
+    viewed.t_low = record->t_low;
+    viewed.t_high = record->t_high;
+    viewed.t_mid = record->t_mid;
+    viewed.high = record->high;
+    viewed.low = record->low;
+  }
   return viewed;
 }
 
-void DetailViewRun::Select(std::string_view name, const ViewedRecord& viewed,
-                           std::vector<RunEvent>& events) {
+void DetailViewRun::ShowRecord(std::string_view name, const ViewedRecord& viewed) {
   selected_ = true;
   name_ = name;
   record_ = viewed.record;
   view_.reset();
-  if (viewed.outcome == DetailOutcome::Refused) {
-    events.push_back({RunEvent::Kind::Refused, db_, std::nullopt});
-  }
   // The fields evaluate a species only when a1's box holds a text; they evaluate the numbers
   // the boxes show (a text beyond the double range is NaN, which fails as the text would).
   species_in_boxes_ = viewed.a1_filled;
   if (species_in_boxes_) {
-    const ThermoRecord* record = viewed.record;
-    species_ = FieldSpecies{.t_low = record->t_low,
-                            .t_high = record->t_high,
-                            .t_mid = record->t_mid,
+    high_ = viewed.high;
+    low_ = viewed.low;
+    species_ = FieldSpecies{.t_low = viewed.t_low,
+                            .t_high = viewed.t_high,
+                            .t_mid = viewed.t_mid,
                             .r_gas = r_gas_,
-                            .high = &record->high,
-                            .low = &record->low};
+                            .high = &high_,
+                            .low = &low_};
+  }
+}
+
+void DetailViewRun::Select(std::string_view name, const ViewedRecord& viewed,
+                           std::vector<RunEvent>& events) {
+  ShowRecord(name, viewed);
+  if (viewed.outcome == DetailOutcome::Refused) {
+    events.push_back({RunEvent::Kind::Refused, db_, std::nullopt});
   }
   std::vector<FieldFailure> failures;
   fields_.Clear(species_in_boxes_ ? &species_ : nullptr, failures);
@@ -56,6 +68,15 @@ void DetailViewRun::SetCpField(std::string_view text, std::vector<RunEvent>& eve
   std::vector<FieldFailure> failures;
   fields_.SetText(Property::Cp, text, species_in_boxes_ ? &species_ : nullptr, failures);
   AddFailures(failures, events);
+}
+
+bool DetailViewRun::SelectAtTemperaturePlain(std::string_view name, const ViewedRecord& viewed,
+                                             std::string_view cp_text) {
+  // A species whose fields evaluate is shown, never refused. Where the step is not plain the
+  // view has only taken the record, as Select takes it again.
+  if (!viewed.a1_filled) return false;
+  ShowRecord(name, viewed);
+  return fields_.ClearAndSetPlain(species_, cp_text);
 }
 
 void DetailViewRun::AddFailures(std::vector<FieldFailure>& failures,

@@ -46,6 +46,11 @@ struct ViewedRecord {
   const ThermoRecord* record = nullptr;
   DetailOutcome outcome = DetailOutcome::NotShown;
   bool a1_filled = false;
+  // What the temperature fields evaluate, when a1 is filled: the limits and both sets, copied
+  // here so that a report stepping through thousands of species reads them one after another
+  // rather than from records scattered over the file.
+  double t_low = 0, t_high = 0, t_mid = 0;
+  CoefficientSet high{}, low{};
 
   static ViewedRecord Of(const ThermoRecord* record);
 };
@@ -63,6 +68,11 @@ class DetailViewRun {
   void Select(std::string_view name, const ViewedRecord& record, std::vector<RunEvent>& events);
   // Sets the Cp field's text.
   void SetCpField(std::string_view text, std::vector<RunEvent>& events);
+  // Select, then SetCpField, in one step where the fields' outcome is plain
+  // (DetailFields::ClearAndSetPlain): nothing is told then. Returns false otherwise, when the
+  // two steps must be taken.
+  bool SelectAtTemperaturePlain(std::string_view name, const ViewedRecord& record,
+                                std::string_view cp_text);
 
   // Whether a species has been selected yet.
   bool Selected() const { return selected_; }
@@ -75,6 +85,8 @@ class DetailViewRun {
 
  private:
   void AddFailures(std::vector<FieldFailure>& failures, std::vector<RunEvent>& events) const;
+  // Takes the record as the view's: shown in the boxes, its fields evaluate it.
+  void ShowRecord(std::string_view name, const ViewedRecord& record);
 
   Db db_;
   bool hf_asked_;
@@ -85,7 +97,8 @@ class DetailViewRun {
   // The boxes' texts, made when first asked for: a run that only evaluates needs none of them.
   mutable std::optional<DetailView> view_;
   DetailFields fields_;
-  FieldSpecies species_;  // the species the fields evaluate, while the view shows one
+  FieldSpecies species_;           // the species the fields evaluate, while the view shows one
+  CoefficientSet high_{}, low_{};  // its sets, which species_ points to
   bool species_in_boxes_ = false;
 };
 

@@ -8,16 +8,29 @@
 namespace tabulon {
 namespace {
 
+[[noreturn, gnu::cold, gnu::noinline]] void ThrowBeyondRange() {
+  throw Failure(FailureKind::Overflow, "property value beyond the double range");
+}
+
 // Every intermediate value passes through here: a value beyond the double range ends the
-// evaluation, as the arithmetic of the tool does not carry infinities.
-double Checked(double value) {
-  if (!std::isfinite(value)) {
-    throw Failure(FailureKind::Overflow, "property value beyond the double range");
-  }
+// evaluation, as the arithmetic of the tool does not carry infinities. The throw stands apart
+// so that the check itself is inlined into each step.
+inline double Checked(double value) {
+  if (!std::isfinite(value)) [[unlikely]]
+    ThrowBeyondRange();
   return value;
 }
 
+// T^k for k = 0 to 4. A whole T below 2^13 in magnitude has every such power below 2^53, so
+// exact in a double; pow returns an exact result exactly, and the product of the factors is
+// then the same number without the library call (the report temperatures are whole numbers).
 double Power(double t, int k) {
+  constexpr double kExactProducts = 8192;
+  if (std::fabs(t) < kExactProducts && t == std::trunc(t)) {
+    double power = 1;
+    for (int i = 0; i < k; ++i) power *= t;
+    return power;
+  }
   return Checked(std::pow(t, k));
 }
 

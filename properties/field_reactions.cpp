@@ -2,6 +2,7 @@
 #include "properties/field_reactions.h"
 
 #include "common/leading_number.h"
+#include "properties/evaluation.h"
 
 namespace tabulon {
 namespace {
@@ -28,7 +29,7 @@ void ShowOutcome(FieldState& field, const FieldOutcome& outcome) {
 
 // The temperature of a field's text. A report sets one text in field after field, so the last
 // text read is kept with its value.
-double FieldTemperature(const std::string& text) {
+double FieldTemperature(std::string_view text) {
   thread_local std::string last_text;
   thread_local double last_value = 0;
   if (text != last_text) {
@@ -81,6 +82,40 @@ void DetailFields::Clear(const FieldSpecies* species, std::vector<FieldFailure>&
     (*this)[property].second_shown = false;
     (*this)[property].result.clear();
   }
+}
+
+bool DetailFields::ClearAndSetPlain(const FieldSpecies& species, std::string_view text) {
+  const auto picks = [&species](double t) {
+    return PickSet(t, species.t_low, species.t_high, species.t_mid);
+  };
+  if (picks(0).main != SetPick::Main::None) return false;
+  double t = 0;
+  try {
+    t = FieldTemperature(text);
+  } catch (const Failure&) {
+    return false;
+  }
+  const SetPick pick = picks(t);
+  if (pick.main == SetPick::Main::None || pick.out_of_range || pick.zero_temperature) {
+    return false;
+  }
+  std::array<FieldOutcome, 3> outcomes;
+  for (Property property : {Property::Cp, Property::H, Property::S}) {
+    FieldOutcome& outcome = outcomes[static_cast<std::size_t>(property)];
+    outcome = EvaluateField(property, t, species);
+    if (outcome.failure) return false;
+  }
+  // What each field's reaction writes, the cleared state before it leaving no trace.
+  for (std::size_t k = 0; k < fields.size(); ++k) {
+    FieldState& field = fields[k];
+    field.text = text;
+    field.result.clear();
+    field.second_shown = false;
+    field.second_red = false;
+    field.reacted = true;
+    ShowOutcome(field, outcomes[k]);
+  }
+  return true;
 }
 
 }  // namespace tabulon

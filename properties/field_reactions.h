@@ -57,6 +57,13 @@ struct DetailFields {
   // emptied (each one's reaction running when it held text), each followed by its second box
   // hidden and its result box emptied.
   void Clear(const FieldSpecies* species, std::vector<FieldFailure>& failures);
+  // Clear and then SetText(Cp, text) for a species in the boxes, in one step where their
+  // outcome is plain: clearing evaluates nothing (T = 0 picks no set), and the text's
+  // temperature lies inside the range and away from 0, where Cp, H and S all evaluate. The
+  // three fields then hold the text and what their reactions write, and nothing has failed. A
+  // report showing thousands of species takes this step for nearly all of them. Returns false,
+  // changing nothing, elsewhere.
+  bool ClearAndSetPlain(const FieldSpecies& species, std::string_view text);
 };
 
 }  // namespace tabulon

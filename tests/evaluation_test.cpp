@@ -61,6 +61,19 @@ TEST(Evaluation, AgreesWithTheNasaPolynomialsComputedLongHand) {
   }
 }
 
+// Every power is the library's pow of T, bit for bit, also where it is found another way.
+TEST(Evaluation, TakesEveryPowerAsPowGivesIt) {
+  const CoefficientSet a{3.1, -2.7e-3, 1.3e-6, -4.9e-10, 7.3e-14, -1.1e4, 2.2};
+  const long double r = 1.9872f;
+  for (double t = -9000; t <= 9000; t += 1) {
+    for (double at : {t, t + 0.25}) {
+      double s = 0;
+      for (int k = 1; k <= 5; ++k) s = s + a[k - 1] * std::pow(at, k - 1);
+      ASSERT_EQ(EvalCp(a, at), s * static_cast<double>(r)) << at;
+    }
+  }
+}
+
 struct FailureCase {
   const char* what;
   std::function<double()> evaluation;

@@ -4,7 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <vector>
+
 #include "properties/field_evaluation.h"
+#include "properties/field_reactions.h"
 #include "properties/species_view.h"
 
 namespace tabulon {
@@ -123,6 +129,64 @@ TEST(EvaluateField, ZeroInsideTheRange) {
   EXPECT_EQ(cp.main, " 4.968");
   EXPECT_TRUE(cp.zero_temperature);
   EXPECT_FALSE(cp.failure);
+}
+
+auto Tie(const FieldState& f) {
+  return std::tie(f.text, f.result, f.second, f.second_shown, f.second_red, f.reacted);
+}
+
+// The one-step Clear-then-Cp of a report is taken only where it is plain, and then leaves the
+// fields exactly as the two reactions leave them, over every kind of species, text and state.
+TEST(DetailFields, ClearAndSetPlainDoesWhatTheTwoReactionsDo) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const CoefficientSet plain{2.5, 1e-3, 1e-7, 1e-11, 1e-15, -745.375, 4.38};
+  const CoefficientSet other{3.5, 0, 0, 0, 0, -700, 4};
+  const CoefficientSet nan_a6{2.5, 0, 0, 0, 0, nan, 4.38};  // only H reads a6
+  const CoefficientSet huge{2.5, 0, 0, 0, 1e300, 0, 0};     // T^4 * a5 overflows
+  struct Species {
+    double t_low, t_high, t_mid;
+    const CoefficientSet *high, *low;
+  };
+  const Species species[] = {
+      {200, 5000, 1000, &plain, &other},  {-100, 5000, 1000, &plain, &plain},
+      {200, 5000, 1000, &nan_a6, &plain}, {200, 5000, 1000, &huge, &huge},
+      {300, 300, 300, &plain, &other},
+  };
+  const char* texts[] = {"300", "1500", "1000", "100", "6000", "0", "", "298.15", "1e999", "abc"};
+  // The fields before: empty; showing a temperature with the second box red; mid-failure.
+  std::vector<DetailFields> befores(3);
+  befores[1].fields = {FieldState{"1000", " 5", " 6", true, true, true},
+                       FieldState{"1000", " 7", " 8", true, false, true},
+                       FieldState{"1000", " 9", " 1", true, true, true}};
+  befores[2].fields[0] = FieldState{"5", "xxx", " 2", false, false, true};
+  int plain_steps = 0;
+  for (const Species& s : species) {
+    const FieldSpecies field_species{
+        .t_low = s.t_low, .t_high = s.t_high, .t_mid = s.t_mid, .high = s.high, .low = s.low};
+    for (const char* text : texts) {
+      for (const DetailFields& before : befores) {
+        DetailFields two_steps = before;
+        std::vector<FieldFailure> failures;
+        two_steps.Clear(&field_species, failures);
+        two_steps.SetText(Property::Cp, text, &field_species, failures);
+        DetailFields one_step = before;
+        const bool plain_step = one_step.ClearAndSetPlain(field_species, text);
+        const DetailFields& expected = plain_step ? two_steps : before;
+        for (std::size_t k = 0; k < 3; ++k) {
+          EXPECT_EQ(Tie(one_step.fields[k]), Tie(expected.fields[k]))
+              << s.t_low << " " << s.t_mid << " '" << text << "' field " << k;
+        }
+        if (plain_step) {
+          EXPECT_TRUE(failures.empty()) << text;
+          ++plain_steps;
+        }
+      }
+    }
+  }
+  // 300, 1000, 1500 and 298.15 for the usual species (100 and 6000 lie outside), 300 and
+  // 298.15 for the one whose high set cannot give H, 300 for the one whose limits are all 300;
+  // in each state before.
+  EXPECT_EQ(plain_steps, (4 + 2 + 1) * 3);
 }
 
 TEST(DetailOutcome, TellsShownRefusedAndNotShownApart) {
