@@ -213,85 +213,64 @@ TEST(ThermoRecord, ParsesLinesGivenDirectly) {
   EXPECT_EQ(record.t_mid, 1000);
 }
 
-// The usual-shape reading states StrictNumber's value a second time, for speed: wherever it gives
-// a value, the general reading must give the same bits, and the field must read as that number.
-void ExpectUsualReadingAgrees(const std::string& text) {
-  const std::optional<double> usual = UsualFieldNumber(text);
-  if (!usual) return;
-  const std::optional<double> strict = StrictNumber(text);
-  ASSERT_TRUE(strict.has_value()) << text;
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(*usual), std::bit_cast<std::uint64_t>(*strict)) << text;
-  const FieldReading reading = ReadCoefficientField(text);
-  EXPECT_EQ(reading.kind, FieldKind::Number) << text;
-  EXPECT_EQ(reading.box_value, LeadingNumber(CoefficientPicture(*strict))) << text;
+// The picture reading states StrictNumber's value a second time, for speed: wherever it gives a
+// value, the general reading must give the same bits, and the field must read as that number.
+void ExpectPictureReadingAgrees(const std::string& columns) {
+  const std::optional<double> picture = PictureFieldNumber(columns);
+  if (!picture) return;
+  const std::optional<double> strict = StrictNumber(columns);
+  ASSERT_TRUE(strict.has_value()) << columns;
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*picture), std::bit_cast<std::uint64_t>(*strict))
+      << columns;
+  const FieldReading reading = ReadCoefficientField(columns);
+  EXPECT_EQ(reading.kind, FieldKind::Number) << columns;
+  EXPECT_EQ(reading.box_value, LeadingNumber(CoefficientPicture(*strict))) << columns;
   if (reading.box_value == 0) {
-    EXPECT_FALSE(std::signbit(reading.box_value)) << text;
+    EXPECT_FALSE(std::signbit(reading.box_value)) << columns;
   }
 }
 
-TEST(UsualFieldNumber, GivesTheGeneralReadingsValueForTheUsualShape) {
+TEST(PictureFieldNumber, GivesTheGeneralReadingsValueForThePicture) {
   struct Case {
-    const char* text;
-    bool usual;  // read by the usual-shape reading (otherwise by the general one)
+    const char* columns;
+    bool read;  // read as the picture (otherwise by the general reading)
   };
   const Case cases[] = {
-      {"5.40163253E+00", true},
-      {"-1.70675181E-14", true},
-      {"-0.00000000E+00", true},
-      {"+.5e+3", true},
-      {"1.23456789D-05", true},
-      {"5.E0", true},
-      {"123456789d13", true},
-      {"1E-22", true},
-      {"9.99999999E+30", true},
-      {"1.70675181E-15", false},
-      {"9.99999999E+31", false},
-      {"1.234567891E+00", false},
-      {"0000000001E+00", false},
-      {"1.5", false},
-      {"1.5E", false},
-      {"1.5E+", false},
-      {"1.5E+0001", false},
-      {"1E999", false},
-      {"1E-999", false},
-      {"abc", false},
-      {"1.5E+00x", false},
-      {"--1E+00", false},
-      {"1..5E+00", false},
-      {".E+00", false},
-      {"", false},
-      {"1.5E+-3", false},
-      {"1,5E+00", false},
+      {" 5.40163253E+00", true},  {"-1.70675181E-14", true},  {"-0.00000000E+00", true},
+      {"+1.23456789D-05", true},  {" 9.99999999e+30", true},  {" 1.00000000d+00", true},
+      {"-1.70675181E-15", false}, {" 9.99999999E+31", false}, {" 5.40163253E+0", false},
+      {"  5.4016325E+00", false}, {" 5.4016 325E+00", false}, {" 5,40163253E+00", false},
+      {"x5.40163253E+00", false}, {" 5.40163253E 00", false}, {" 5.40163253X+00", false},
+      {" 5.4016325xE+00", false}, {" 5.40163253E+0x", false}, {"  5.40163253E+00", false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(UsualFieldNumber(c.text).has_value(), c.usual) << c.text;
-    ExpectUsualReadingAgrees(c.text);
+    EXPECT_EQ(PictureFieldNumber(c.columns).has_value(), c.read) << c.columns;
+    ExpectPictureReadingAgrees(c.columns);
   }
 
-  // Fields as writers print them, and texts of their characters thrown together.
+  // Fields as writers print them, and each with one column changed.
   std::mt19937 random(18);
-  std::uniform_int_distribution<int> digit(0, 9), length(1, 15), exponent(0, 40);
-  const std::string alphabet = "0123456789.+-EeDdx";
-  std::uniform_int_distribution<std::size_t> any(0, alphabet.size() - 1);
-  int usual = 0;
+  std::uniform_int_distribution<int> digit(0, 9), exponent(0, 40);
+  const std::string alphabet = "0123456789.+-EeDd x";
+  std::uniform_int_distribution<std::size_t> any(0, alphabet.size() - 1), column(0, 14);
+  int read = 0;
   for (int round = 0; round < 100000; ++round) {
-    std::string text = round % 3 == 0 ? "-" : round % 3 == 1 ? "+" : "";
-    const int digits = 1 + round % 9;
-    for (int k = 0; k < digits; ++k) {
-      if (k == round % 5) text += '.';
-      text += static_cast<char>('0' + digit(random));
+    std::string columns(1, " -+"[round % 3]);
+    for (int k = 0; k < 9; ++k) {
+      if (k == 1) columns += '.';
+      columns += static_cast<char>('0' + digit(random));
     }
-    text += "EeDd"[round % 4];
-    text += round % 2 ? "-" : "+";
-    text += std::to_string(exponent(random));
-    usual += UsualFieldNumber(text).has_value();
-    ExpectUsualReadingAgrees(text);
+    const int e = exponent(random);
+    columns += "EeDd"[round % 4];
+    columns += round % 2 ? '-' : '+';
+    columns += {static_cast<char>('0' + e / 10), static_cast<char>('0' + e % 10)};
+    read += PictureFieldNumber(columns).has_value();
+    ExpectPictureReadingAgrees(columns);
 
-    std::string jumble;
-    for (int k = length(random); k > 0; --k) jumble += alphabet[any(random)];
-    ExpectUsualReadingAgrees(jumble);
+    columns[column(random)] = alphabet[any(random)];
+    ExpectPictureReadingAgrees(columns);
   }
-  EXPECT_GT(usual, 50000);
+  EXPECT_GT(read, 50000);
 }
 
 }  // namespace

@@ -63,50 +63,37 @@ constexpr int kMostExactPower = 22;
 
 }  // namespace
 
-std::optional<double> UsualFieldNumber(std::string_view text) {
-  std::size_t i = 0;
-  const bool negative = !text.empty() && text[0] == '-';
-  if (!text.empty() && (text[0] == '-' || text[0] == '+')) ++i;
-
-  std::uint32_t digits = 0;  // the mantissa's digits as one integer, below 1e9
-  int digit_count = 0, after_period = 0;
-  bool period = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      digits = digits * 10 + static_cast<std::uint32_t>(c - '0');
-      ++digit_count;
-      after_period += period;
-    } else if (c == '.' && !period) {
-      period = true;
-    } else {
-      break;
-    }
-    if (digit_count > kPictureDigits) return std::nullopt;
+std::optional<double> PictureFieldNumber(std::string_view columns) {
+  // Columns: the sign, a digit, the period, eight digits, the exponent letter, its sign and two
+  // digits ("-1.70675181E-14").
+  if (columns.size() != kFieldWidth) return std::nullopt;
+  const char sign = columns[0];
+  if ((sign != ' ' && sign != '-' && sign != '+') || columns[2] != '.' ||
+      !IsExponentLetter(columns[11]) || (columns[12] != '+' && columns[12] != '-')) {
+    return std::nullopt;
   }
-  if (digit_count == 0 || i == text.size() || !IsExponentLetter(text[i])) return std::nullopt;
-
-  ++i;
-  const bool exponent_negative = i < text.size() && text[i] == '-';
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-  const std::size_t exponent_start = i;
-  int exponent = 0;
-  for (; i < text.size() && IsDigit(text[i]) && i - exponent_start < 3; ++i) {
-    exponent = exponent * 10 + (text[i] - '0');
+  std::uint32_t digits = 0;  // the nine digits as one integer
+  for (const std::size_t k : {1, 3, 4, 5, 6, 7, 8, 9, 10}) {
+    if (!IsDigit(columns[k])) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint32_t>(columns[k] - '0');
   }
-  if (i == exponent_start || i != text.size()) return std::nullopt;
-
-  const int power = (exponent_negative ? -exponent : exponent) - after_period;
+  if (!IsDigit(columns[13]) || !IsDigit(columns[14])) return std::nullopt;
+  const int exponent = (columns[13] - '0') * 10 + (columns[14] - '0');
+  const int power = (columns[12] == '-' ? -exponent : exponent) - (kPictureDigits - 1);
   if (power < -kMostExactPower || power > kMostExactPower) return std::nullopt;
   // Both operands are exact, so the one rounding of the product or quotient gives the nearest
   // double, as a correctly rounded conversion of the text does.
   const double mantissa = static_cast<double>(digits);
   const double value =
       power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
-  return negative ? -value : value;
+  return sign == '-' ? -value : value;
 }
 
 FieldReading ReadCoefficientField(std::string_view columns) {
+  // Adding 0 turns a negative zero into a positive one, as reading its picture does.
+  if (const std::optional<double> usual = PictureFieldNumber(columns)) {
+    return {FieldKind::Number, *usual + 0.0, usual};
+  }
   char squeezed[kFieldWidth];
   std::size_t size = 0;
   for (char c : columns.substr(0, kFieldWidth)) {
@@ -114,10 +101,6 @@ FieldReading ReadCoefficientField(std::string_view columns) {
   }
   const std::string_view text(squeezed, size);
   if (text.empty()) return {};
-  // Adding 0 turns a negative zero into a positive one, as reading its picture does.
-  if (const std::optional<double> usual = UsualFieldNumber(text)) {
-    return {FieldKind::Number, *usual + 0.0, usual};
-  }
   const std::optional<double> stated = StrictNumber(text);
   if (!stated) return {FieldKind::Text, BoxNumber(text), std::nullopt};
   double box_value = *stated + 0.0;
