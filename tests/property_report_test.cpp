@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comp2.txt, the property comparison report: computed from the records of two databases, and
 // what CMD4 leaves in the window.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/failure.h"
+#include "common/number_text.h"
 #include "compare/property_report.h"
 #include "compare/ratio_text.h"
 #include "compare_fixture.h"
@@ -197,6 +202,16 @@ TEST(PropertyReport, RatioTexts) {
   for (std::size_t i = 0; i < std::size(operands); ++i) {
     EXPECT_EQ(RatioText(operands[i].first, operands[i].second), expected[i])
         << operands[i].first << " / " << operands[i].second;
+  }
+  // Over quotients from 1e-4 to 1e17: the number C's "%.2f" writes, as NumberText writes it.
+  std::mt19937_64 random(18);
+  for (int i = 0; i < 20000; ++i) {
+    const double quotient = std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                       std::uniform_int_distribution<int>(-14, 57)(random));
+    char picture[400];
+    std::snprintf(picture, sizeof picture, "%.2f", quotient);
+    ASSERT_EQ(RatioText(ShortestNumber(quotient), "1"), NumberText(std::strtod(picture, nullptr)))
+        << picture;
   }
 
   const struct {
