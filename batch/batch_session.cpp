@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_session.h"
 
+#include <future>
+#include <memory>
 #include <ostream>
 #include <string_view>
 
@@ -33,6 +35,19 @@ bool BatchSession::Load(Db db, const std::string& path) {
   // The load of CMD1 / CMD2 with `path` chosen; a failure shows its message, which goes to
   // `err`, and leaves the window as it was.
   return LoadDatabase(window_, db, path) == LoadOutcome::Loaded;
+}
+
+bool BatchSession::LoadBoth(const std::string& path1, const std::string& path2) {
+  auto read = [](const std::string& path) {
+    return std::make_shared<const ThermoFile>(ThermoFile::Read(path));
+  };
+  std::future<std::shared_ptr<const ThermoFile>> second =
+      std::async(std::launch::async, read, path2);
+  std::shared_ptr<const ThermoFile> first = read(path1);
+  const bool loaded1 =
+      LoadDatabase(window_, Db::One, path1, std::move(first)) == LoadOutcome::Loaded;
+  const bool loaded2 = LoadDatabase(window_, Db::Two, path2, second.get()) == LoadOutcome::Loaded;
+  return loaded1 && loaded2;
 }
 
 }  // namespace tabulon::batch
