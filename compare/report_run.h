@@ -53,6 +53,8 @@ struct ViewedRecord {
   CoefficientSet high{}, low{};
 
   static ViewedRecord Of(const ThermoRecord* record);
+  // The species the temperature fields evaluate when a1 is filled, valid while this is.
+  FieldSpecies Species(float r_gas) const;
 };
 
 // One database's detail view while a report follows species through it, as the window would:
@@ -68,11 +70,10 @@ class DetailViewRun {
   void Select(std::string_view name, const ViewedRecord& record, std::vector<RunEvent>& events);
   // Sets the Cp field's text.
   void SetCpField(std::string_view text, std::vector<RunEvent>& events);
-  // Select, then SetCpField, in one step where the fields' outcome is plain
-  // (DetailFields::ClearAndSetPlain): nothing is told then. Returns false otherwise, when the
-  // two steps must be taken.
-  bool SelectAtTemperaturePlain(std::string_view name, const ViewedRecord& record,
-                                std::string_view cp_text);
+  // Select, then SetCpField, where PlainStep gave `outcomes` for the record's species
+  // (ViewedRecord::Species) and the text: nothing is told.
+  void TakePlainStep(std::string_view name, const ViewedRecord& record, std::string_view cp_text,
+                     PlainOutcomes&& outcomes);
 
   // Whether a species has been selected yet.
   bool Selected() const { return selected_; }

@@ -180,6 +180,48 @@ TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
   }
 }
 
+// Thousands of species, worked out in pieces on several threads, give each line and each
+// message in order: species whose range reaches below 0 K tell their failures as the fields
+// are emptied (every 7th in DB #1, every 11th in DB #2), and a zero Cp far into the list stops
+// the report there.
+TEST(PropertyReport, ManySpeciesKeepTheirOrderAndStopWhereTheyShould) {
+  constexpr int kSpecies = 4600;
+  constexpr int kStop = 4500;
+  std::vector<std::string> records1, records2, common;
+  for (int i = 0; i < kSpecies; ++i) {
+    char name[8];
+    std::snprintf(name, sizeof name, "S%04d", i);
+    common.push_back(name);
+    const std::string below_0 = GasRecord(name, GasFields(), "5000.000", "-100.000");
+    records1.push_back(i % 7 == 3 ? below_0 : GasRecord(name));
+    records2.push_back(i == kStop ? GasRecord(name, ZeroFields())
+                                  : (i % 11 == 5 ? below_0 : GasRecord(name)));
+  }
+  PropertyRun run(records1, records2);
+  run.common = common;
+  const ReportRunResult result = run.Run();
+
+  ASSERT_EQ(run.sink.lines.size(), 6U + kStop);
+  const std::string tail = run.sink.lines[6].substr(5);
+  for (int i = 0; i < kStop; ++i) ASSERT_EQ(run.sink.lines[6 + i], common[i] + tail) << i;
+  ASSERT_TRUE(result.stopped_at);
+  EXPECT_EQ(result.stopped_at->species + " " + result.stopped_at->temperature, "S4500 300");
+  EXPECT_EQ(result.failure->Kind(), FailureKind::DivisionByZero);
+
+  std::vector<std::pair<Db, Property>> expected, events;
+  for (int i = 0; i <= kStop; ++i) {
+    for (Db db : {Db::One, Db::Two}) {
+      if (db == Db::One ? i % 7 == 3 : i % 11 == 5) {
+        expected.insert(expected.end(), {{db, Property::H}, {db, Property::S}});
+      }
+    }
+  }
+  for (const RunEvent& event : result.events) {
+    events.emplace_back(event.db, event.field_failure->property);
+  }
+  EXPECT_EQ(events, expected);
+}
+
 TEST(PropertyReport, RatioTexts) {
   const std::pair<const char*, const char*> operands[] = {
       {" 29.13", " 29.13"},
