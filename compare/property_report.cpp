@@ -97,13 +97,8 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
   // Each species' records, looked up once for the three blocks.
-  std::vector<std::array<ViewedRecord, 2>> records(input.common.size());
-  ForEachPart(records.size(), [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) {
-      records[i] = {ViewedRecord::Of(input.db1->Find(input.common[i])),
-                    ViewedRecord::Of(input.db2->Find(input.common[i]))};
-    }
-  });
+  const std::vector<std::array<ViewedRecord, 2>> records =
+      ViewedRecordPairs(*input.db1, *input.db2, input.common);
   const auto view_results = [&views](std::size_t side, Property property) -> const std::string& {
     return views[side].Result(property);
   };

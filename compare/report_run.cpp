@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "common/parallel_parts.h"
 #include "compare/report_file.h"
 
 namespace tabulon {
@@ -21,6 +22,18 @@ ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
     viewed.low = record->low;
   }
   return viewed;
+}
+
+std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
+                                                           const ThermoFile& two,
+                                                           std::span<const std::string> names) {
+  std::vector<std::array<ViewedRecord, 2>> pairs(names.size());
+  ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      pairs[i] = {ViewedRecord::Of(one.Find(names[i])), ViewedRecord::Of(two.Find(names[i]))};
+    }
+  });
+  return pairs;
 }
 
 FieldSpecies ViewedRecord::Species(float r_gas) const {

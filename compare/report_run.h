@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "common/failure.h"
 #include "properties/field_reactions.h"
 #include "properties/species_view.h"
+#include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -56,6 +58,12 @@ struct ViewedRecord {
   // The species the temperature fields evaluate when a1 is filled, valid while this is.
   FieldSpecies Species(float r_gas) const;
 };
+
+// The records of `names` in the two files, as the detail views take them, looked up on every
+// hardware thread.
+std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
+                                                           const ThermoFile& two,
+                                                           std::span<const std::string> names);
 
 // One database's detail view while a report follows species through it, as the window would:
 // selecting a species shows its record (or refuses it, or shows nothing) and empties the
