@@ -64,11 +64,12 @@ class Checker {
     if (!is_first) Duplicate(record, *first->second);
     Line1(record);
 
-    if (WeightInCommon(record.t_mid, record.molecular_weight)) {
+    const std::optional<double> weight = record.MolecularWeight();
+    if (WeightInCommon(record.t_mid, weight)) {
       Add(record, CheckCode::MwInCommon,
           "common temperature " + ShortestNumber(record.t_mid) + " K is the molecular weight " +
-              ShortestNumber(*record.molecular_weight) + " g/mol",
-          {{"t_mid", record.t_mid}, {"mw", *record.molecular_weight}});
+              ShortestNumber(*weight) + " g/mol",
+          {{"t_mid", record.t_mid}, {"mw", *weight}});
       return;
     }
     if (!LimitsInOrder(record.t_low, record.t_high, record.t_mid)) {

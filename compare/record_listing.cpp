@@ -28,13 +28,14 @@ std::array<const std::string*, kColumns> Cells(const RecordRow& row) {
 
 RecordRow RowOf(const ThermoRecord& record) {
   const Line1Fields fields = record.Fields();
+  const std::optional<double> weight = MolecularWeight(fields.composition);
   return RecordRow{
       .line = std::to_string(record.line_number),
       .name = record.name,
       .note = fields.note,
       .formula = FormulaText(fields.composition, ""),
       .phase = fields.phase == ' ' ? std::string() : std::string(1, fields.phase),
-      .mw = record.molecular_weight ? ShortestNumber(*record.molecular_weight) : std::string(),
+      .mw = weight ? ShortestNumber(*weight) : std::string(),
       .t_low = ShortestNumber(record.t_low),
       .t_mid = ShortestNumber(record.t_mid),
       .t_high = ShortestNumber(record.t_high),

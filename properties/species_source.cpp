@@ -31,7 +31,7 @@ SpeciesSource SpeciesSourceOf(const ThermoFile& file, std::string_view name) {
     source.ranges = TwoRangeNasa7::Of(*record);
   }
   if (record) {
-    source.molecular_weight = record->molecular_weight;
+    source.molecular_weight = record->MolecularWeight();
     source.formula = FormulaText(record->Fields().composition, "");
   }
   return source;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "common/leading_number.h"
 #include "detail_window.h"
 #include "test_support.h"
+#include "thermodb/coefficient_text.h"
 #include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"
 
@@ -207,6 +211,66 @@ TEST(ThermoRecord, ParsesLinesGivenDirectly) {
   EXPECT_EQ(record.CoefficientText(0), "3.00000000E+00");
   EXPECT_EQ(record.CoefficientText(5), "");
   EXPECT_EQ(record.t_mid, 1000);
+}
+
+// The picture reading states StrictNumber's value a second time, for speed: wherever it gives a
+// value, the general reading must give the same bits, and the field must read as that number.
+void ExpectPictureReadingAgrees(const std::string& columns) {
+  const std::optional<double> picture = PictureFieldNumber(columns);
+  if (!picture) return;
+  const std::optional<double> strict = StrictNumber(columns);
+  ASSERT_TRUE(strict.has_value()) << columns;
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*picture), std::bit_cast<std::uint64_t>(*strict))
+      << columns;
+  const FieldReading reading = ReadCoefficientField(columns);
+  EXPECT_EQ(reading.kind, FieldKind::Number) << columns;
+  EXPECT_EQ(reading.box_value, LeadingNumber(CoefficientPicture(*strict))) << columns;
+  if (reading.box_value == 0) {
+    EXPECT_FALSE(std::signbit(reading.box_value)) << columns;
+  }
+}
+
+TEST(PictureFieldNumber, GivesTheGeneralReadingsValueForThePicture) {
+  struct Case {
+    const char* columns;
+    bool read;  // read as the picture (otherwise by the general reading)
+  };
+  const Case cases[] = {
+      {" 5.40163253E+00", true},  {"-1.70675181E-14", true},  {"-0.00000000E+00", true},
+      {"+1.23456789D-05", true},  {" 9.99999999e+30", true},  {" 1.00000000d+00", true},
+      {"-1.70675181E-15", false}, {" 9.99999999E+31", false}, {" 5.40163253E+0", false},
+      {"  5.4016325E+00", false}, {" 5.4016 325E+00", false}, {" 5,40163253E+00", false},
+      {"x5.40163253E+00", false}, {" 5.40163253E 00", false}, {" 5.40163253X+00", false},
+      {" 5.4016325xE+00", false}, {" 5.40163253E+0x", false}, {"  5.40163253E+00", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PictureFieldNumber(c.columns).has_value(), c.read) << c.columns;
+    ExpectPictureReadingAgrees(c.columns);
+  }
+
+  // Fields as writers print them, and each with one column changed.
+  std::mt19937 random(18);
+  std::uniform_int_distribution<int> digit(0, 9), exponent(0, 40);
+  const std::string alphabet = "0123456789.+-EeDd x";
+  std::uniform_int_distribution<std::size_t> any(0, alphabet.size() - 1), column(0, 14);
+  int read = 0;
+  for (int round = 0; round < 100000; ++round) {
+    std::string columns(1, " -+"[round % 3]);
+    for (int k = 0; k < 9; ++k) {
+      if (k == 1) columns += '.';
+      columns += static_cast<char>('0' + digit(random));
+    }
+    const int e = exponent(random);
+    columns += "EeDd"[round % 4];
+    columns += round % 2 ? '-' : '+';
+    columns += {static_cast<char>('0' + e / 10), static_cast<char>('0' + e % 10)};
+    read += PictureFieldNumber(columns).has_value();
+    ExpectPictureReadingAgrees(columns);
+
+    columns[column(random)] = alphabet[any(random)];
+    ExpectPictureReadingAgrees(columns);
+  }
+  EXPECT_GT(read, 50000);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "common/failure.h"
 #include "common/leading_number.h"
@@ -46,9 +47,53 @@ double BoxNumber(std::string_view text) {
   }
 }
 
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+bool IsExponentLetter(char c) {
+  return c == 'E' || c == 'e' || c == 'D' || c == 'd';
+}
+
+// The powers of ten a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMostExactPower = 22;
+
 }  // namespace
 
+std::optional<double> PictureFieldNumber(std::string_view columns) {
+  // Columns: the sign, a digit, the period, eight digits, the exponent letter, its sign and two
+  // digits ("-1.70675181E-14").
+  if (columns.size() != kFieldWidth) return std::nullopt;
+  const char sign = columns[0];
+  if ((sign != ' ' && sign != '-' && sign != '+') || columns[2] != '.' ||
+      !IsExponentLetter(columns[11]) || (columns[12] != '+' && columns[12] != '-')) {
+    return std::nullopt;
+  }
+  std::uint32_t digits = 0;  // the nine digits as one integer
+  for (const std::size_t k : {1, 3, 4, 5, 6, 7, 8, 9, 10}) {
+    if (!IsDigit(columns[k])) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint32_t>(columns[k] - '0');
+  }
+  if (!IsDigit(columns[13]) || !IsDigit(columns[14])) return std::nullopt;
+  const int exponent = (columns[13] - '0') * 10 + (columns[14] - '0');
+  const int power = (columns[12] == '-' ? -exponent : exponent) - (kPictureDigits - 1);
+  if (power < -kMostExactPower || power > kMostExactPower) return std::nullopt;
+  // Both operands are exact, so the one rounding of the product or quotient gives the nearest
+  // double, as a correctly rounded conversion of the text does.
+  const double mantissa = static_cast<double>(digits);
+  const double value =
+      power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
+  return sign == '-' ? -value : value;
+}
+
 FieldReading ReadCoefficientField(std::string_view columns) {
+  // Adding 0 turns a negative zero into a positive one, as reading its picture does.
+  if (const std::optional<double> usual = PictureFieldNumber(columns)) {
+    return {FieldKind::Number, *usual + 0.0, usual};
+  }
   char squeezed[kFieldWidth];
   std::size_t size = 0;
   for (char c : columns.substr(0, kFieldWidth)) {
@@ -58,7 +103,6 @@ FieldReading ReadCoefficientField(std::string_view columns) {
   if (text.empty()) return {};
   const std::optional<double> stated = StrictNumber(text);
   if (!stated) return {FieldKind::Text, BoxNumber(text), std::nullopt};
-  // Adding 0 turns a negative zero into a positive one, as reading its picture does.
   double box_value = *stated + 0.0;
   if (SignificantDigits(text) > kPictureDigits) box_value = PictureValue(box_value);
   return {FieldKind::Number, box_value, stated};

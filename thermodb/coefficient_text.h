@@ -31,6 +31,14 @@ struct FieldReading {
 // Reads the columns of one field (at most 15 characters; every blank in them is removed).
 FieldReading ReadCoefficientField(std::string_view columns);
 
+// The value of a field's 15 columns when they hold the picture nearly every file writes (C's
+// "%15.8E"): a blank or a sign, a digit, the period, eight digits, an exponent letter (E, e, D
+// or d), a sign and two digits, the value being the nine digits times a power of ten from
+// 1e-22 to 1e22 ("-1.70675181E-14", " 5.40163253D+00"). Exactly StrictNumber's value (sign of
+// zero included), read without a general conversion; none for any other columns, which then
+// take the general reading. With nine digits such a value is its own picture's value.
+std::optional<double> PictureFieldNumber(std::string_view columns);
+
 // The picture "0.00000000E+00" of a number, as C's "%.8E" writes it but whatever the locale;
 // negative zero as 0.00000000E+00.
 std::string CoefficientPicture(double value);

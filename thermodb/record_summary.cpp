@@ -10,8 +10,8 @@ std::string RecordSummaryText(const ThermoRecord& record) {
   std::string text =
       fields.composition.empty() ? "no composition" : FormulaText(fields.composition, " ");
   text += "  ";
-  text += record.molecular_weight ? ShortestNumber(*record.molecular_weight) + " g/mol"
-                                  : "weight unknown";
+  const std::optional<double> weight = record.MolecularWeight();
+  text += weight ? ShortestNumber(*weight) + " g/mol" : "weight unknown";
   text += "  ";
   const std::string word = PhaseWord(fields.phase);
   // PhaseWord names the four letters of the format and gives any other letter as it stands.

@@ -27,6 +27,10 @@ std::string ThermoRecord::Line1Upper() const {
   return UpperAscii(Line(0));
 }
 
+std::optional<double> ThermoRecord::MolecularWeight() const {
+  return tabulon::MolecularWeight(Fields().composition);
+}
+
 TemperatureLimits ThermoRecord::LimitTexts() const {
   auto text = [this](double t, int missing) {
     return limit_missing_[static_cast<std::size_t>(missing)] ? std::string() : LimitText(t);
@@ -87,7 +91,6 @@ ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
   record.file_default_mid = file_default_mid;
   const TemperatureLimitValues limits = ReadTemperatureLimits(line1, file_default_mid);
   record.mid_from_default = limits.mid_from_default;
-  record.molecular_weight = MolecularWeight(record.Fields().composition);
   record.t_low = limits.low.value_or(0);
   record.t_high = limits.high.value_or(0);
   record.t_mid = limits.mid.value_or(0);

@@ -50,8 +50,6 @@ struct ThermoRecord {
   // takes; mid_from_default says it did.
   std::optional<double> file_default_mid;
   bool mid_from_default = false;
-  // From the composition of line 1 (Fields()); empty when an element or a count is unknown.
-  std::optional<double> molecular_weight;
 
   bool Complete() const { return line_count == kLinesPerRecord; }
   // The detail view's temperature check: no limit reads as 0 (nor is missing). A refused
@@ -67,6 +65,9 @@ struct ThermoRecord {
   std::string Line1Upper() const;
   // The note, composition and phase of line 1, read from it when asked for.
   Line1Fields Fields() const { return ReadLine1Fields(Line(0)); }
+  // The molecular weight from the composition of line 1 (Fields()), computed when asked for,
+  // since few commands need it; empty when an element or a count is unknown.
+  std::optional<double> MolecularWeight() const;
   // The limit texts the detail view shows (" 300", " 5000", " 1000"; empty for a limit beyond
   // the double range).
   TemperatureLimits LimitTexts() const;
