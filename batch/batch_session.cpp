@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_session.h"
 
+#include <memory>
 #include <ostream>
 #include <string_view>
 
 #include "app/model/database_loader.h"
+#include "thermodb/thermo_file_pair.h"
 
 namespace tabulon::batch {
 
@@ -33,6 +35,17 @@ bool BatchSession::Load(Db db, const std::string& path) {
   // The load of CMD1 / CMD2 with `path` chosen; a failure shows its message, which goes to
   // `err`, and leaves the window as it was.
   return LoadDatabase(window_, db, path) == LoadOutcome::Loaded;
+}
+
+bool BatchSession::LoadBoth(const std::string& path1, const std::string& path2) {
+  auto [first, second] = ReadThermoFilePair(path1, path2);
+  const bool loaded1 =
+      LoadDatabase(window_, Db::One, path1, std::make_shared<const ThermoFile>(std::move(first))) ==
+      LoadOutcome::Loaded;
+  const bool loaded2 =
+      LoadDatabase(window_, Db::Two, path2,
+                   std::make_shared<const ThermoFile>(std::move(second))) == LoadOutcome::Loaded;
+  return loaded1 && loaded2;
 }
 
 }  // namespace tabulon::batch

@@ -22,6 +22,9 @@ class BatchSession {
   // Loads `path` as CMD1 or CMD2 does with that file chosen. True when the load
   // succeeded; when it failed, its error message (file and reason) has been written to `err`.
   bool Load(Db db, const std::string& path);
+  // Loads DB #1 from `path1`, then DB #2 from `path2`, as Load does each; the two files are
+  // read at the same time (ReadThermoFilePair). True when both loads succeeded.
+  bool LoadBoth(const std::string& path1, const std::string& path2);
 
  private:
   std::ostream& err_;

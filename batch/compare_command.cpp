@@ -85,8 +85,7 @@ int RunCompare(const std::vector<std::string>& args, std::ostream& out, std::ost
 
   BatchSession session(err);
   MainWindowModel& window = session.Window();
-  bool complete = session.Load(Db::One, parsed->db1);
-  complete = session.Load(Db::Two, parsed->db2) && complete;
+  bool complete = session.LoadBoth(parsed->db1, parsed->db2);
   if (parsed->out_dir) ChooseReportsFolder(window, *parsed->out_dir);
   if (parsed->hf) {
     window.Ck1.SetChecked(true);

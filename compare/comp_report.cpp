@@ -84,10 +84,10 @@ bool SameBoxTexts(const ViewedRecord& one, const ViewedRecord& two) {
 // Shows `name` in both views and writes what differs between them. The differing texts are
 // padded in the boxes too, where they stand until the next species is shown.
 void WriteCommonSpecies(ReportSink& sink, const CompReportInput& input, const std::string& name,
+                        const std::array<ViewedRecord, 2>& records,
                         std::array<DetailViewRun, 2>& views, std::vector<RunEvent>& events) {
   sink.WriteLine(name);
-  const ViewedRecord one = ViewedRecord::Of(input.db1->Find(name));
-  const ViewedRecord two = ViewedRecord::Of(input.db2->Find(name));
+  const auto& [one, two] = records;
   views[0].Select(name, one, events);
   views[1].Select(name, two, events);
   const bool hf_compared = input.hf_asked[0] && input.hf_asked[1];
@@ -132,8 +132,10 @@ ReportRunResult RunCompReport(const CompReportInput& input, ReportSink& sink) {
     sink.WriteLine("Reminder: Cp(High T)=a1+a2*T+a3*T^2+a4*T^3+a5*T^4");
     sink.WriteLine("Reminder: Cp(Low T)=a'1+a'2*T+a'3*T^2+a'4*T^3+a'5*T^4");
     sink.WriteLine("Coef // Mech1         | Mech2    ");
-    for (const std::string& name : input.common) {
-      WriteCommonSpecies(sink, input, name, views, result.events);
+    const std::vector<std::array<ViewedRecord, 2>> records =
+        ViewedRecordPairs(*input.db1, *input.db2, input.common);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      WriteCommonSpecies(sink, input, input.common[i], records[i], views, result.events);
     }
   });
 }

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/property_report.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "common/leading_number.h"
 #include "common/number_text.h"
+#include "common/parallel_parts.h"
 #include "compare/ratio_text.h"
 
 namespace tabulon {
@@ -13,15 +16,19 @@ namespace {
 
 constexpr int kTemperatureLineTabs = 9;
 
+// The species lines of a block are worked out this many at a time: enough to keep every thread
+// busy, few enough to keep what is held small.
+constexpr std::size_t kLinesAtOnce = 2048;
+
 // The species line: the name, then Cp, H and S of both databases, each pair with its ratio,
-// written into `line` (whose room is kept from species to species). Throws when a ratio cannot
-// be made.
-void MakeSpeciesLine(std::string& line, const std::string& name,
-                     const std::array<DetailViewRun, 2>& views) {
+// written into `line` (whose room is kept from species to species). `result(side, property)`
+// gives the result texts. Throws when a ratio cannot be made.
+template <typename Results>
+void MakeSpeciesLine(std::string& line, const std::string& name, const Results& result) {
   line = name;
   for (Property property : {Property::Cp, Property::H, Property::S}) {
-    const std::string& one = views[0].Result(property);
-    const std::string& two = views[1].Result(property);
+    const std::string& one = result(0, property);
+    const std::string& two = result(1, property);
     const std::string ratio = RatioText(one, two);
     for (const std::string* text : {&one, &two, &ratio}) {
       line += '\t';
@@ -30,20 +37,50 @@ void MakeSpeciesLine(std::string& line, const std::string& name,
   }
 }
 
-// Shows the species in both views and sets both Cp fields to `text`: what the window tells
-// comes in its order, both selections first, then both fields.
+// A species' step in each view and its line, worked out ahead of the run where a view's step
+// is plain (PlainStep): the run then takes them as they stand.
+struct PlainLine {
+  std::array<std::optional<PlainOutcomes>, 2> steps;
+  std::optional<std::string> line;  // both steps plain and the ratios made
+};
+
+PlainLine MakePlainLine(const std::string& name, const std::array<ViewedRecord, 2>& records,
+                        std::string_view text, float r_gas) {
+  PlainLine plain;
+  for (std::size_t side = 0; side < 2; ++side) {
+    if (records[side].a1_filled) plain.steps[side] = PlainStep(records[side].Species(r_gas), text);
+  }
+  if (!plain.steps[0] || !plain.steps[1]) return plain;
+  // A plain step's result texts are the main ones (it never shows "xxx" or the empty text).
+  const auto result = [&plain](std::size_t side, Property property) -> const std::string& {
+    return *(*plain.steps[side])[static_cast<std::size_t>(property)].main;
+  };
+  std::string line;
+  try {
+    MakeSpeciesLine(line, name, result);
+  } catch (const Failure&) {
+    return plain;  // the run makes the line again from the views, and stops there
+  }
+  plain.line = std::move(line);
+  return plain;
+}
+
+// Shows the species in both views and sets both Cp fields to `text`, taking the plain steps
+// given: what the window tells comes in its order, both selections first, then both fields.
 void ShowAtTemperature(std::array<DetailViewRun, 2>& views, std::string_view name,
                        const std::array<ViewedRecord, 2>& records, std::string_view text,
+                       std::array<std::optional<PlainOutcomes>, 2>& plain_steps,
                        std::vector<RunEvent>& events) {
-  std::array<bool, 2> plain{};
   for (std::size_t side = 0; side < 2; ++side) {
-    plain[side] = views[side].SelectAtTemperaturePlain(name, records[side], text);
+    if (plain_steps[side]) {
+      views[side].TakePlainStep(name, records[side], text, std::move(*plain_steps[side]));
+    }
   }
   for (std::size_t side = 0; side < 2; ++side) {
-    if (!plain[side]) views[side].Select(name, records[side], events);
+    if (!plain_steps[side]) views[side].Select(name, records[side], events);
   }
   for (std::size_t side = 0; side < 2; ++side) {
-    if (!plain[side]) views[side].SetCpField(text, events);
+    if (!plain_steps[side]) views[side].SetCpField(text, events);
   }
 }
 
@@ -60,12 +97,11 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       DetailViewRun(Db::One, input.hf_asked[0], input.r_gas, input.fields[0]),
       DetailViewRun(Db::Two, input.hf_asked[1], input.r_gas, input.fields[1])};
   // Each species' records, looked up once for the three blocks.
-  std::vector<std::array<ViewedRecord, 2>> records;
-  records.reserve(input.common.size());
-  for (const std::string& name : input.common) {
-    records.push_back(
-        {ViewedRecord::Of(input.db1->Find(name)), ViewedRecord::Of(input.db2->Find(name))});
-  }
+  const std::vector<std::array<ViewedRecord, 2>> records =
+      ViewedRecordPairs(*input.db1, *input.db2, input.common);
+  const auto view_results = [&views](std::size_t side, Property property) -> const std::string& {
+    return views[side].Result(property);
+  };
   return RunReport(views, [&](ReportRunResult& result) {
     for (std::size_t block = 0; block < input.temperatures.size(); ++block) {
       // Two lines of one blank between blocks; each temperature is read as its block begins.
@@ -84,17 +120,33 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
       const std::string field_text = TemperatureFieldText(t);
       std::string line;
-      for (std::size_t i = 0; i < input.common.size(); ++i) {
-        const std::string& name = input.common[i];
-        ShowAtTemperature(views, name, records[i], field_text, result.events);
-        try {
-          MakeSpeciesLine(line, name, views);
-        } catch (const Failure& failure) {
-          result.failure = failure;
-          result.stopped_at = ReportRunResult::StoppedAt{name, field_text};
-          break;
+      std::vector<PlainLine> plain;
+      for (std::size_t first = 0; first < records.size() && !result.stopped_at;
+           first += kLinesAtOnce) {
+        plain.resize(std::min(kLinesAtOnce, records.size() - first));
+        ForEachPart(plain.size(), [&](std::size_t begin, std::size_t end) {
+          for (std::size_t j = begin; j < end; ++j) {
+            plain[j] =
+                MakePlainLine(input.common[first + j], records[first + j], field_text, input.r_gas);
+          }
+        });
+        for (std::size_t j = 0; j < plain.size(); ++j) {
+          const std::size_t i = first + j;
+          const std::string& name = input.common[i];
+          ShowAtTemperature(views, name, records[i], field_text, plain[j].steps, result.events);
+          if (plain[j].line) {
+            sink.WriteLine(*plain[j].line);
+            continue;
+          }
+          try {
+            MakeSpeciesLine(line, name, view_results);
+          } catch (const Failure& failure) {
+            result.failure = failure;
+            result.stopped_at = ReportRunResult::StoppedAt{name, field_text};
+            break;
+          }
+          sink.WriteLine(line);
         }
-        sink.WriteLine(line);
       }
       if (result.stopped_at) break;
     }

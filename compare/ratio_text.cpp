@@ -19,15 +19,39 @@ double StrictValue(std::string_view text) {
   return *value;
 }
 
-// The picture "0.00": the value correctly rounded to two decimals, read back as a number.
-// Formatted with to_chars so that the result never depends on the locale.
-double RoundedToHundredths(double value) {
+// The text of the value correctly rounded to two decimals: NumberText of the picture "0.00"
+// read back as a number. Formatted with to_chars so that the result never depends on the
+// locale. Below 1e13 the picture holds at most 15 significant digits, and such a decimal is the
+// shortest text of the double it reads as, so its own digits are laid out without reading it
+// back (a report makes three ratios for each line).
+std::string HundredthsText(double magnitude) {
   char buffer[400];  // the largest double has 309 digits before the point
   const std::to_chars_result written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+      std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, 2);
+  if (magnitude < 1e13) {
+    char digits[16];
+    std::size_t count = 0;
+    // The power of ten of the first significant digit: each digit before the point raises it,
+    // each zero after the point and before the first digit lowers it.
+    int exponent = -1;
+    bool before_point = true;
+    for (const char* at = buffer; at != written.ptr; ++at) {
+      if (*at == '.') {
+        before_point = false;
+      } else if (count > 0 || *at != '0') {
+        digits[count++] = *at;
+        if (before_point) ++exponent;
+      } else if (!before_point) {
+        --exponent;
+      }
+    }
+    while (count > 0 && digits[count - 1] == '0') --count;
+    if (count == 0) return NumberText(0);
+    return DecimalText(false, std::string_view(digits, count), exponent);
+  }
   double rounded = 0;
   std::from_chars(buffer, written.ptr, rounded);
-  return rounded;
+  return NumberText(rounded);
 }
 
 }  // namespace
@@ -44,7 +68,7 @@ std::string RatioText(std::string_view dividend, std::string_view divisor) {
   }
   const double quotient = a / b;
   if (!std::isfinite(quotient)) throw Failure(FailureKind::Overflow, "ratio beyond the range");
-  return NumberText(RoundedToHundredths(std::fabs(quotient)));
+  return HundredthsText(std::fabs(quotient));
 }
 
 }  // namespace tabulon

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "common/parallel_parts.h"
 #include "compare/report_file.h"
 
 namespace tabulon {
@@ -23,6 +24,23 @@ ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
   return viewed;
 }
 
+std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
+                                                           const ThermoFile& two,
+                                                           std::span<const std::string> names) {
+  std::vector<std::array<ViewedRecord, 2>> pairs(names.size());
+  ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) {
+      pairs[i] = {ViewedRecord::Of(one.Find(names[i])), ViewedRecord::Of(two.Find(names[i]))};
+    }
+  });
+  return pairs;
+}
+
+FieldSpecies ViewedRecord::Species(float r_gas) const {
+  return FieldSpecies{
+      .t_low = t_low, .t_high = t_high, .t_mid = t_mid, .r_gas = r_gas, .high = &high, .low = &low};
+}
+
 void DetailViewRun::ShowRecord(std::string_view name, const ViewedRecord& viewed) {
   selected_ = true;
   name_ = name;
@@ -34,12 +52,9 @@ void DetailViewRun::ShowRecord(std::string_view name, const ViewedRecord& viewed
   if (species_in_boxes_) {
     high_ = viewed.high;
     low_ = viewed.low;
-    species_ = FieldSpecies{.t_low = viewed.t_low,
-                            .t_high = viewed.t_high,
-                            .t_mid = viewed.t_mid,
-                            .r_gas = r_gas_,
-                            .high = &high_,
-                            .low = &low_};
+    species_ = viewed.Species(r_gas_);
+    species_.high = &high_;
+    species_.low = &low_;
   }
 }
 
@@ -70,13 +85,11 @@ void DetailViewRun::SetCpField(std::string_view text, std::vector<RunEvent>& eve
   AddFailures(failures, events);
 }
 
-bool DetailViewRun::SelectAtTemperaturePlain(std::string_view name, const ViewedRecord& viewed,
-                                             std::string_view cp_text) {
-  // A species whose fields evaluate is shown, never refused. Where the step is not plain the
-  // view has only taken the record, as Select takes it again.
-  if (!viewed.a1_filled) return false;
+void DetailViewRun::TakePlainStep(std::string_view name, const ViewedRecord& viewed,
+                                  std::string_view cp_text, PlainOutcomes&& outcomes) {
+  // A species whose fields evaluate is shown, never refused.
   ShowRecord(name, viewed);
-  return fields_.ClearAndSetPlain(species_, cp_text);
+  fields_.TakePlainStep(cp_text, std::move(outcomes));
 }
 
 void DetailViewRun::AddFailures(std::vector<FieldFailure>& failures,

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "common/failure.h"
 #include "properties/field_reactions.h"
 #include "properties/species_view.h"
+#include "thermodb/thermo_file.h"
 #include "thermodb/thermo_record.h"
 
 namespace tabulon {
@@ -53,7 +55,15 @@ struct ViewedRecord {
   CoefficientSet high{}, low{};
 
   static ViewedRecord Of(const ThermoRecord* record);
+  // The species the temperature fields evaluate when a1 is filled, valid while this is.
+  FieldSpecies Species(float r_gas) const;
 };
+
+// The records of `names` in the two files, as the detail views take them, looked up on every
+// hardware thread.
+std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
+                                                           const ThermoFile& two,
+                                                           std::span<const std::string> names);
 
 // One database's detail view while a report follows species through it, as the window would:
 // selecting a species shows its record (or refuses it, or shows nothing) and empties the
@@ -68,11 +78,10 @@ class DetailViewRun {
   void Select(std::string_view name, const ViewedRecord& record, std::vector<RunEvent>& events);
   // Sets the Cp field's text.
   void SetCpField(std::string_view text, std::vector<RunEvent>& events);
-  // Select, then SetCpField, in one step where the fields' outcome is plain
-  // (DetailFields::ClearAndSetPlain): nothing is told then. Returns false otherwise, when the
-  // two steps must be taken.
-  bool SelectAtTemperaturePlain(std::string_view name, const ViewedRecord& record,
-                                std::string_view cp_text);
+  // Select, then SetCpField, where PlainStep gave `outcomes` for the record's species
+  // (ViewedRecord::Species) and the text: nothing is told.
+  void TakePlainStep(std::string_view name, const ViewedRecord& record, std::string_view cp_text,
+                     PlainOutcomes&& outcomes);
 
   // Whether a species has been selected yet.
   bool Selected() const { return selected_; }

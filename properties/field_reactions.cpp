@@ -9,11 +9,11 @@ namespace {
 
 // Writes the outcome in the order the boxes change: main result, second box, then - unless the
 // evaluation failed - the out-of-range and zero-temperature texts.
-void ShowOutcome(FieldState& field, const FieldOutcome& outcome) {
-  if (outcome.main) field.result = *outcome.main;
+void ShowOutcome(FieldState& field, FieldOutcome&& outcome) {
+  if (outcome.main) field.result = std::move(*outcome.main);
   if (outcome.second) {
     field.second_shown = true;
-    field.second = *outcome.second;
+    field.second = std::move(*outcome.second);
     field.second_red = outcome.second_red;
   }
   if (outcome.failure) return;
@@ -56,11 +56,10 @@ void DetailFields::React(Property property, const FieldSpecies* species,
     failures.push_back({property, failure});
     return;
   }
-  ShowOutcome(field, outcome);
-  if (outcome.failure) {
-    failures.push_back({property, *outcome.failure});
-    return;
-  }
+  const bool failed = outcome.failure.has_value();
+  if (failed) failures.push_back({property, *outcome.failure});
+  ShowOutcome(field, std::move(outcome));
+  if (failed) return;
   if (property == Property::Cp) {
     const std::string text = field.text;
     SetText(Property::H, text, species, failures);
@@ -84,27 +83,31 @@ void DetailFields::Clear(const FieldSpecies* species, std::vector<FieldFailure>&
   }
 }
 
-bool DetailFields::ClearAndSetPlain(const FieldSpecies& species, std::string_view text) {
+std::optional<PlainOutcomes> PlainStep(const FieldSpecies& species, std::string_view text) {
   const auto picks = [&species](double t) {
     return PickSet(t, species.t_low, species.t_high, species.t_mid);
   };
-  if (picks(0).main != SetPick::Main::None) return false;
+  if (picks(0).main != SetPick::Main::None) return std::nullopt;
   double t = 0;
   try {
     t = FieldTemperature(text);
   } catch (const Failure&) {
-    return false;
+    return std::nullopt;
   }
   const SetPick pick = picks(t);
   if (pick.main == SetPick::Main::None || pick.out_of_range || pick.zero_temperature) {
-    return false;
+    return std::nullopt;
   }
-  std::array<FieldOutcome, 3> outcomes;
+  PlainOutcomes outcomes;
   for (Property property : {Property::Cp, Property::H, Property::S}) {
     FieldOutcome& outcome = outcomes[static_cast<std::size_t>(property)];
     outcome = EvaluateField(property, t, species);
-    if (outcome.failure) return false;
+    if (outcome.failure) return std::nullopt;
   }
+  return outcomes;
+}
+
+void DetailFields::TakePlainStep(std::string_view text, PlainOutcomes&& outcomes) {
   // What each field's reaction writes, the cleared state before it leaving no trace.
   for (std::size_t k = 0; k < fields.size(); ++k) {
     FieldState& field = fields[k];
@@ -113,9 +116,8 @@ bool DetailFields::ClearAndSetPlain(const FieldSpecies& species, std::string_vie
     field.second_shown = false;
     field.second_red = false;
     field.reacted = true;
-    ShowOutcome(field, outcomes[k]);
+    ShowOutcome(field, std::move(outcomes[k]));
   }
-  return true;
 }
 
 }  // namespace tabulon

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,18 @@ struct FieldState {
   bool second_red = false;  // red: the two sets disagree at the common temperature
   bool reacted = false;     // the reaction ran, so the second box's colour is its own
 };
+
+// What the reactions of the Cp, H and S fields evaluate in a plain step (PlainStep).
+using PlainOutcomes = std::array<FieldOutcome, 3>;
+
+// The outcomes of clearing the fields and then setting the Cp field's text to `text`, for a
+// species in the boxes, where that step is plain: clearing evaluates nothing (T = 0 picks no
+// set), and the text's temperature lies inside the range and away from 0, where Cp, H and S
+// all evaluate. The fields then hold the text and what the three reactions write, whatever
+// they held before, and nothing has failed. None where the step is not plain. A report
+// showing thousands of species takes this step for nearly all of them; it reads no field, so
+// any thread may work it out.
+std::optional<PlainOutcomes> PlainStep(const FieldSpecies& species, std::string_view text);
 
 // A failure that ended a field's reaction. The window tells a division by zero with a message
 // and passes over the others.
@@ -57,13 +70,8 @@ struct DetailFields {
   // emptied (each one's reaction running when it held text), each followed by its second box
   // hidden and its result box emptied.
   void Clear(const FieldSpecies* species, std::vector<FieldFailure>& failures);
-  // Clear and then SetText(Cp, text) for a species in the boxes, in one step where their
-  // outcome is plain: clearing evaluates nothing (T = 0 picks no set), and the text's
-  // temperature lies inside the range and away from 0, where Cp, H and S all evaluate. The
-  // three fields then hold the text and what their reactions write, and nothing has failed. A
-  // report showing thousands of species takes this step for nearly all of them. Returns false,
-  // changing nothing, elsewhere.
-  bool ClearAndSetPlain(const FieldSpecies& species, std::string_view text);
+  // Clear and then SetText(Cp, text) for the species for which PlainStep gave `outcomes`.
+  void TakePlainStep(std::string_view text, PlainOutcomes&& outcomes);
 };
 
 }  // namespace tabulon

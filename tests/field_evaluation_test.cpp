@@ -135,9 +135,9 @@ auto Tie(const FieldState& f) {
   return std::tie(f.text, f.result, f.second, f.second_shown, f.second_red, f.reacted);
 }
 
-// The one-step Clear-then-Cp of a report is taken only where it is plain, and then leaves the
-// fields exactly as the two reactions leave them, over every kind of species, text and state.
-TEST(DetailFields, ClearAndSetPlainDoesWhatTheTwoReactionsDo) {
+// A report's one-step Clear-then-Cp is taken only where it is plain, and then leaves the fields
+// exactly as the two reactions leave them, over every kind of species, text and state.
+TEST(DetailFields, APlainStepDoesWhatTheTwoReactionsDo) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const CoefficientSet plain{2.5, 1e-3, 1e-7, 1e-11, 1e-15, -745.375, 4.38};
   const CoefficientSet other{3.5, 0, 0, 0, 0, -700, 4};
@@ -170,7 +170,9 @@ TEST(DetailFields, ClearAndSetPlainDoesWhatTheTwoReactionsDo) {
         two_steps.Clear(&field_species, failures);
         two_steps.SetText(Property::Cp, text, &field_species, failures);
         DetailFields one_step = before;
-        const bool plain_step = one_step.ClearAndSetPlain(field_species, text);
+        std::optional<PlainOutcomes> outcomes = PlainStep(field_species, text);
+        const bool plain_step = outcomes.has_value();
+        if (plain_step) one_step.TakePlainStep(text, std::move(*outcomes));
         const DetailFields& expected = plain_step ? two_steps : before;
         for (std::size_t k = 0; k < 3; ++k) {
           EXPECT_EQ(Tie(one_step.fields[k]), Tie(expected.fields[k]))

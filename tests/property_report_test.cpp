@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Comp2.txt, the property comparison report: computed from the records of two databases, and
 // what CMD4 leaves in the window.
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "common/failure.h"
+#include "common/number_text.h"
 #include "compare/property_report.h"
 #include "compare/ratio_text.h"
 #include "compare_fixture.h"
@@ -175,6 +180,48 @@ TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
   }
 }
 
+// Thousands of species, worked out in pieces on several threads, give each line and each
+// message in order: species whose range reaches below 0 K tell their failures as the fields
+// are emptied (every 7th in DB #1, every 11th in DB #2), and a zero Cp far into the list stops
+// the report there.
+TEST(PropertyReport, ManySpeciesKeepTheirOrderAndStopWhereTheyShould) {
+  constexpr int kSpecies = 4600;
+  constexpr int kStop = 4500;
+  std::vector<std::string> records1, records2, common;
+  for (int i = 0; i < kSpecies; ++i) {
+    char name[8];
+    std::snprintf(name, sizeof name, "S%04d", i);
+    common.push_back(name);
+    const std::string below_0 = GasRecord(name, GasFields(), "5000.000", "-100.000");
+    records1.push_back(i % 7 == 3 ? below_0 : GasRecord(name));
+    records2.push_back(i == kStop ? GasRecord(name, ZeroFields())
+                                  : (i % 11 == 5 ? below_0 : GasRecord(name)));
+  }
+  PropertyRun run(records1, records2);
+  run.common = common;
+  const ReportRunResult result = run.Run();
+
+  ASSERT_EQ(run.sink.lines.size(), 6U + kStop);
+  const std::string tail = run.sink.lines[6].substr(5);
+  for (int i = 0; i < kStop; ++i) ASSERT_EQ(run.sink.lines[6 + i], common[i] + tail) << i;
+  ASSERT_TRUE(result.stopped_at);
+  EXPECT_EQ(result.stopped_at->species + " " + result.stopped_at->temperature, "S4500 300");
+  EXPECT_EQ(result.failure->Kind(), FailureKind::DivisionByZero);
+
+  std::vector<std::pair<Db, Property>> expected, events;
+  for (int i = 0; i <= kStop; ++i) {
+    for (Db db : {Db::One, Db::Two}) {
+      if (db == Db::One ? i % 7 == 3 : i % 11 == 5) {
+        expected.insert(expected.end(), {{db, Property::H}, {db, Property::S}});
+      }
+    }
+  }
+  for (const RunEvent& event : result.events) {
+    events.emplace_back(event.db, event.field_failure->property);
+  }
+  EXPECT_EQ(events, expected);
+}
+
 TEST(PropertyReport, RatioTexts) {
   const std::pair<const char*, const char*> operands[] = {
       {" 29.13", " 29.13"},
@@ -197,6 +244,16 @@ TEST(PropertyReport, RatioTexts) {
   for (std::size_t i = 0; i < std::size(operands); ++i) {
     EXPECT_EQ(RatioText(operands[i].first, operands[i].second), expected[i])
         << operands[i].first << " / " << operands[i].second;
+  }
+  // Over quotients from 1e-4 to 1e17: the number C's "%.2f" writes, as NumberText writes it.
+  std::mt19937_64 random(18);
+  for (int i = 0; i < 20000; ++i) {
+    const double quotient = std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                       std::uniform_int_distribution<int>(-14, 57)(random));
+    char picture[400];
+    std::snprintf(picture, sizeof picture, "%.2f", quotient);
+    ASSERT_EQ(RatioText(ShortestNumber(quotient), "1"), NumberText(std::strtod(picture, nullptr)))
+        << picture;
   }
 
   const struct {

@@ -114,9 +114,14 @@ LoadOutcome LoadDatabase(MainWindowModel& window, Db db) {
 }
 
 LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path) {
+  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(path));
+  return LoadDatabase(window, db, std::move(path), std::move(file));
+}
+
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path,
+                         std::shared_ptr<const ThermoFile> file) {
   // The whole file is read and judged before anything is touched, so a failed load leaves
   // the window exactly as it was.
-  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(path));
   if (const std::optional<Failure> failure = LoadFailure(*file)) {
     ShowLoadFailure(window, db, path, *failure);
     return LoadOutcome::Failed;

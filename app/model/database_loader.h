@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/model/database_side.h"
+#include "thermodb/thermo_file.h"
 
 namespace tabulon {
 
@@ -29,5 +31,10 @@ LoadOutcome LoadDatabase(MainWindowModel& window, Db db);
 //    nothing else changes: both databases, their lists, counts, paths and every box stay as
 //    they were.
 LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path);
+
+// The same, with the file at `path` already read (ThermoFile::Read): a caller that loads both
+// databases at once reads the two files at the same time.
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path,
+                         std::shared_ptr<const ThermoFile> file);
 
 }  // namespace tabulon
