@@ -44,10 +44,20 @@ void Fill(const OneSidedList& side) {
   }
 }
 
-void Prune(const OneSidedList& side, const ListBox& common) {
+// Fills the list with the entries and then removes those the common list holds: the entries
+// that are left are added, without the others (the entries are in the list's order already).
+void FillPruned(const OneSidedList& side, const ListBox& common) {
   const Pruning pruning = PruneOneSided(side.entries, common.Items());
-  side.list.RemoveItems(pruning.removed);
-  side.count = side.count - static_cast<int>(pruning.removed.size());
+  auto removed = pruning.removed.begin();
+  for (std::size_t i = 0; i < side.entries.size(); ++i) {
+    if (removed != pruning.removed.end() && *removed == static_cast<int>(i)) {
+      ++removed;
+      continue;
+    }
+    side.list.AddItem(side.entries[i]);
+  }
+  side.count =
+      Count16(side.count.Value() + static_cast<int>(side.entries.size() - pruning.removed.size()));
   if (pruning.failed_entry) {
     throw RepeatedNameFailure(side.entries[static_cast<std::size_t>(*pruning.failed_entry)]);
   }
@@ -131,13 +141,11 @@ void CompareSets(MainWindowModel& window) {
     ShowCount(only2);
     return;
   }
-  Fill(only1);
-  Prune(only1, window.LOS3);
+  FillPruned(only1, window.LOS3);
   window.msglbl1.SetCaption("Job in progress...");
   window.platform.LetWindowRepaint();
   ShowCount(only1);
-  Fill(only2);
-  Prune(only2, window.LOS3);
+  FillPruned(only2, window.LOS3);
   ShowCount(only2);
 }
 
