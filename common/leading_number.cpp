@@ -116,9 +116,24 @@ double RadixNumber(std::string_view digits, int radix) {
   return value;
 }
 
+// The value of a text that is a number in C syntax as it stands ("-1.5E+03", "200.000"), within
+// the double range; none for any other text, which the general scan then reads. Most numbers are
+// written so, and from_chars reads them in place. It takes no text the scan refuses when the
+// text starts with a digit or a point after an optional minus (alone it would also read "inf",
+// "nan"), and such a text holds nothing the readings ignore.
+std::optional<double> PlainNumber(std::string_view text) {
+  const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
 }  // namespace
 
 double LeadingNumber(std::string_view text) {
+  if (const std::optional<double> plain = PlainNumber(text)) return *plain;
   std::string squeezed;
   squeezed.reserve(text.size());
   for (char c : text) {
@@ -146,15 +161,7 @@ std::optional<double> StrictNumber(std::string_view text) {
   if (first == std::string_view::npos) return std::nullopt;
   std::size_t last = text.find_last_not_of(' ');
   std::string_view core = text.substr(first, last - first + 1);
-  // Most numbers are already in C syntax ("-1.5E+03"): read in place when from_chars takes the
-  // whole text, in range. It takes no text the scan below refuses when the text starts with a
-  // digit or a point after an optional minus (from_chars alone would also read "inf", "nan").
-  const std::size_t start = core[0] == '-' ? 1 : 0;
-  if (start < core.size() && (IsDigit(core[start]) || core[start] == '.')) {
-    double value = 0;
-    const auto [end, error] = std::from_chars(core.data(), core.data() + core.size(), value);
-    if (error == std::errc() && end == core.data() + core.size()) return value;
-  }
+  if (const std::optional<double> plain = PlainNumber(core)) return plain;
   std::string c_text;
   if (ScanDecimal(core, c_text) != core.size()) return std::nullopt;
   return ConvertDecimal(c_text);

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -64,6 +68,37 @@ TEST(LeadingNumber, ValuesBeyondTheDoubleRangeAreOverflowFailures) {
       ADD_FAILURE() << text << " did not fail";
     } catch (const Failure& failure) {
       EXPECT_EQ(failure.Kind(), FailureKind::Overflow) << text;
+    }
+  }
+}
+
+// A text already in C syntax is read in place; a leading blank sends the same number through the
+// general scan. Both readings must give the same bits, or both fail, for numbers of every shape
+// and for texts of their characters thrown together; a whole number read in place must be one
+// by the scan's syntax.
+TEST(LeadingNumber, ReadsInPlaceAsTheGeneralScanReads) {
+  auto reading = [](const std::string& text) -> std::optional<std::uint64_t> {
+    try {
+      return std::bit_cast<std::uint64_t>(LeadingNumber(text));
+    } catch (const Failure&) {
+      return std::nullopt;
+    }
+  };
+  std::mt19937 random(18);
+  std::uniform_int_distribution<int> count(0, 20), digit(0, 9), exponent(0, 400);
+  const std::string alphabet = "0123456789.-+eE";
+  std::uniform_int_distribution<std::size_t> any(0, alphabet.size() - 1), length(1, 12);
+  for (int round = 0; round < 20000; ++round) {
+    std::string number = round % 2 ? "-" : "";
+    for (int k = count(random); k > 0; --k) number += static_cast<char>('0' + digit(random));
+    if (round % 3) number += '.';
+    for (int k = count(random); k > 0; --k) number += static_cast<char>('0' + digit(random));
+    if (round % 5) number += (round % 7 ? "e-" : "E") + std::to_string(exponent(random));
+    std::string jumble;
+    for (std::size_t k = length(random); k > 0; --k) jumble += alphabet[any(random)];
+    for (const std::string& text : {number, jumble}) {
+      EXPECT_EQ(reading(text), reading(" " + text)) << '"' << text << '"';
+      if (StrictNumber(text)) EXPECT_TRUE(IsNumberText(text)) << '"' << text << '"';
     }
   }
 }

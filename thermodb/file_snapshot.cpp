@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thermodb/file_snapshot.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <system_error>
 
@@ -31,27 +32,31 @@ std::string ErrnoText(int error_number) {
 }
 
 // Reads the whole file open as `fd` from its start into `bytes`; false with `error` set when a
-// read fails.
+// read fails. The kernel copies straight into `bytes`, sized for the file as fstat saw it (and
+// one byte more, so the end shows at once); a file that grew meanwhile grows the room.
 bool ReadAll(int fd, std::int64_t size_hint, std::string& bytes, std::string& error) {
-  bytes.clear();
-  bytes.reserve(static_cast<std::size_t>(size_hint));
-  char chunk[64 * 1024];
-  off_t offset = 0;
+  bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(size_hint, 0)) + 1);
+  std::size_t got_so_far = 0;
   while (true) {
-    const ssize_t got = ::pread(fd, chunk, sizeof chunk, offset);
-    if (got == 0) return true;
+    if (got_so_far == bytes.size()) {
+      bytes.resize(std::min<std::size_t>(2 * bytes.size(), LineReader::kMostFileBytes + 1));
+    }
+    const ssize_t got = ::pread(fd, bytes.data() + got_so_far, bytes.size() - got_so_far,
+                                static_cast<off_t>(got_so_far));
+    if (got == 0) break;
     if (got < 0) {
       if (errno == EINTR) continue;
       error = ErrnoText(errno);
       return false;
     }
-    bytes.append(chunk, static_cast<std::size_t>(got));
-    offset += got;
-    if (static_cast<std::int64_t>(bytes.size()) > LineReader::kMostFileBytes) {
+    got_so_far += static_cast<std::size_t>(got);
+    if (static_cast<std::int64_t>(got_so_far) > LineReader::kMostFileBytes) {
       error = "larger than 1 GiB, too large for a thermo database";
       return false;
     }
   }
+  bytes.resize(got_so_far);
+  return true;
 }
 
 }  // namespace

@@ -91,8 +91,9 @@ TemperatureLimitValues ReadTemperatureLimits(std::string_view line,
       tokens.size() >= 2 &&
       IsLineNumberTail(tokens.back(), tokens.back().data() - line.data() + tokens.back().size());
 
-  if (tail && default_mid) {
-    // A blank common temperature means the file's default.
+  // A blank common temperature means the file's default. Most lines hold one, so its columns
+  // are looked at before the others are read.
+  if (tail && default_mid && TrimBlanks(Columns(line, 66, 73)).empty()) {
     const ColumnLimits columns = ReadLimitColumns(line, default_mid);
     if (columns.mid_blank && columns.low && columns.high) {
       return TemperatureLimitValues{

@@ -6,9 +6,22 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "thermodb/name_index.h"
 #include "thermodb/thermo_format.h"
 
 namespace tabulon {
+namespace {
+
+bool HoldsLowerCase(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+}  // namespace
+
+struct ThermoFile::NameLookup {
+  std::once_flag built;
+  std::optional<NameIndex> index;
+};
 
 // Records found by a lookup on a line the scan did not take (preamble, after the end line, a
 // line the scan skips), parsed when first asked for; a deque keeps them in place.
@@ -18,7 +31,8 @@ struct ThermoFile::ExtraRecords {
   std::unordered_map<std::size_t, const ThermoRecord*> at_line;
 };
 
-ThermoFile::ThermoFile() : extra_(std::make_unique<ExtraRecords>()) {}
+ThermoFile::ThermoFile()
+    : names_(std::make_unique<NameLookup>()), extra_(std::make_unique<ExtraRecords>()) {}
 ThermoFile::~ThermoFile() = default;
 ThermoFile::ThermoFile(ThermoFile&&) noexcept = default;
 ThermoFile& ThermoFile::operator=(ThermoFile&&) noexcept = default;
@@ -83,15 +97,17 @@ std::vector<std::string> ThermoFile::Names() const {
 }
 
 const ThermoRecord* ThermoFile::Find(std::string_view name) const {
-  const std::optional<std::size_t> line = text_.FindLine(name);
-  if (!line) return nullptr;
-  const std::size_t index = *line;
-  // Searched in the compact list of species lines rather than in the records themselves.
-  const auto scanned = std::lower_bound(species_lines_.begin(), species_lines_.end(), index);
-  if (scanned != species_lines_.end() && *scanned == index) {
-    return &records_[static_cast<std::size_t>(scanned - species_lines_.begin())];
+  // A first word, upper-cased, is never empty and holds no blank and no a-z.
+  if (!Readable() || name.empty() || name.find(' ') != std::string_view::npos ||
+      HoldsLowerCase(name)) {
+    return nullptr;
   }
+  std::call_once(names_->built, [this] { names_->index.emplace(text_, species_lines_); });
+  const std::optional<NameIndex::Entry> found = names_->index->Find(name, text_, records_);
+  if (!found) return nullptr;
+  if (found->scanned) return &records_[found->index];
 
+  const std::size_t index = found->index;
   std::lock_guard lock(extra_->mutex);
   const auto known = extra_->at_line.find(index);
   if (known != extra_->at_line.end()) return known->second;

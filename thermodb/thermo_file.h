@@ -71,6 +71,7 @@ class ThermoFile {
   std::size_t LineCount() const { return text_.LineCount(); }
 
  private:
+  struct NameLookup;
   struct ExtraRecords;
 
   // The record whose line 1 is line `index` (from 0) of the file.
@@ -80,6 +81,8 @@ class ThermoFile {
   ScanResult outcome_;
   std::vector<std::uint32_t> species_lines_;  // the line index of each of records_, rising
   std::vector<ThermoRecord> records_;
+  // Built at the first Find, so a reader that only scans pays nothing for it.
+  std::unique_ptr<NameLookup> names_;
   std::unique_ptr<ExtraRecords> extra_;
 };
 

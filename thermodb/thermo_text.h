@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,10 +12,9 @@
 
 namespace tabulon {
 
-// The lines of a database held in memory (a FileSnapshot) and the record lookup over them: the
-// same lines as FindSpeciesRecord finds in the file the bytes were read from, without reading it
-// again. Nothing is parsed beyond the lines; ThermoFile parses the records, and a command that
-// only looks some of them up uses this directly.
+// The lines of a database held in memory (a FileSnapshot), as FindSpeciesRecord reads them in
+// the file the bytes were read from, without reading it again. Nothing is parsed beyond the
+// lines and the default common temperature; ThermoFile parses the records and looks names up.
 class ThermoText {
  public:
   ThermoText();
@@ -33,24 +31,15 @@ class ThermoText {
   // The file's default common temperature (DefaultLineSearch); empty when it has none.
   std::optional<double> DefaultMid() const { return default_mid_; }
 
-  // The line FindSpeciesRecord would take as line 1 of `name`'s record: the index (from 0) of
-  // the first line of the file whose first word is the name. None when there is none, when the
-  // bytes could not be read, for the empty name and for a name holding a-z (the word is
-  // upper-cased).
-  std::optional<std::size_t> FindLine(std::string_view name) const;
   // Where the lines of the record whose line 1 is line `index` stand, as the lookup reads them
   // (line 1, then the next three lines that are not comment lines); returns how many of its
   // four lines the file holds.
   int RecordLinesAt(std::size_t index, std::array<LineSpan, 4>& lines) const;
 
  private:
-  struct WordIndex;
-
   FileSnapshot snapshot_;
   std::vector<LineSpan> lines_;
   std::optional<double> default_mid_;
-  // Built at the first Find, so a reader that only scans pays nothing for it.
-  std::unique_ptr<WordIndex> words_;
 };
 
 }  // namespace tabulon
