@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batch/batch_session.h"
 
+#include <future>
 #include <memory>
 #include <ostream>
 #include <string_view>
 
 #include "app/model/database_loader.h"
-#include "thermodb/thermo_file_pair.h"
 
 namespace tabulon::batch {
 
@@ -38,13 +38,11 @@ bool BatchSession::Load(Db db, const std::string& path) {
 }
 
 bool BatchSession::LoadBoth(const std::string& path1, const std::string& path2) {
-  auto [first, second] = ReadThermoFilePair(path1, path2);
+  std::future<DatabaseRead> second = std::async(std::launch::async, ReadDatabase, path2);
+  DatabaseRead first = ReadDatabase(path1);
   const bool loaded1 =
-      LoadDatabase(window_, Db::One, path1, std::make_shared<const ThermoFile>(std::move(first))) ==
-      LoadOutcome::Loaded;
-  const bool loaded2 =
-      LoadDatabase(window_, Db::Two, path2,
-                   std::make_shared<const ThermoFile>(std::move(second))) == LoadOutcome::Loaded;
+      LoadDatabase(window_, Db::One, path1, std::move(first)) == LoadOutcome::Loaded;
+  const bool loaded2 = LoadDatabase(window_, Db::Two, path2, second.get()) == LoadOutcome::Loaded;
   return loaded1 && loaded2;
 }
 

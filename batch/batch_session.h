@@ -23,7 +23,8 @@ class BatchSession {
   // succeeded; when it failed, its error message (file and reason) has been written to `err`.
   bool Load(Db db, const std::string& path);
   // Loads DB #1 from `path1`, then DB #2 from `path2`, as Load does each; the two files are
-  // read at the same time (ReadThermoFilePair). True when both loads succeeded.
+  // read at the same time (ReadDatabase), each on a thread of its own. True when both loads
+  // succeeded.
   bool LoadBoth(const std::string& path1, const std::string& path2);
 
  private:

@@ -2,6 +2,7 @@
 #include "common/parallel_parts.h"
 
 #include <algorithm>
+#include <atomic>
 #include <future>
 #include <thread>
 #include <vector>
@@ -10,21 +11,33 @@ namespace tabulon {
 
 namespace {
 
-// Below this many items a part costs less than starting a thread for it.
-constexpr std::size_t kSmallestPart = 256;
+// Below this many items for each thread, a thread costs more to start than it saves.
+constexpr std::size_t kSmallestShare = 256;
+// The threads take the items this many at a time, so that they all end together.
+constexpr std::size_t kPiece = 64;
 
 }  // namespace
 
 void ForEachPart(std::size_t count,
                  const std::function<void(std::size_t begin, std::size_t end)>& work) {
-  const std::size_t threads = std::max(1U, std::thread::hardware_concurrency());
-  const std::size_t parts = std::clamp<std::size_t>(count / kSmallestPart, 1, threads);
-  const auto part_begin = [&](std::size_t part) { return count * part / parts; };
-  std::vector<std::future<void>> others;
-  for (std::size_t part = 1; part < parts; ++part) {
-    others.push_back(std::async(std::launch::async, work, part_begin(part), part_begin(part + 1)));
+  const std::size_t threads = std::clamp<std::size_t>(
+      count / kSmallestShare, 1, std::max(1U, std::thread::hardware_concurrency()));
+  if (threads == 1) {
+    work(0, count);
+    return;
   }
-  work(0, part_begin(1));
+  std::atomic<std::size_t> next{0};
+  const auto take_pieces = [&] {
+    for (std::size_t begin = next.fetch_add(kPiece); begin < count;
+         begin = next.fetch_add(kPiece)) {
+      work(begin, std::min(count, begin + kPiece));
+    }
+  };
+  std::vector<std::future<void>> others;
+  for (std::size_t thread = 1; thread < threads; ++thread) {
+    others.push_back(std::async(std::launch::async, take_pieces));
+  }
+  take_pieces();
   for (std::future<void>& other : others) other.get();
 }
 

@@ -41,15 +41,10 @@ void WriteEmptyLines(ReportSink& sink, int lines) {
   for (int i = 0; i < lines; ++i) sink.WriteLine("");
 }
 
-// The record block of `name`: its four lines, line 1 upper-cased; nothing when the file holds
-// no such record.
-void WriteRecordBlock(ReportSink& sink, const ThermoFile& file, std::string_view path,
+// The record block of `name`, whose record in the file is `record`: its four lines, line 1
+// upper-cased; nothing when the file holds no such record.
+void WriteRecordBlock(ReportSink& sink, const ThermoRecord* record, std::string_view path,
                       const std::string& name) {
-  if (!file.Readable()) {
-    throw Failure(FailureKind::FileFailure,
-                  "the database " + std::string(path) + " cannot be read");
-  }
-  const ThermoRecord* record = file.Find(name);
   if (record == nullptr) return;
   if (!record->Complete()) {
     throw Failure(FailureKind::FileFailure, "the record of " + name + " in " + std::string(path) +
@@ -65,7 +60,14 @@ void WriteOneSidedSection(ReportSink& sink, std::string_view title,
                           std::string_view path) {
   sink.WriteLine(SectionHeading(title, names.size()));
   sink.WriteLine(kTildes);
-  for (const std::string& name : names) WriteRecordBlock(sink, file, path, name);
+  if (!names.empty() && !file.Readable()) {
+    throw Failure(FailureKind::FileFailure,
+                  "the database " + std::string(path) + " cannot be read");
+  }
+  const std::vector<const ThermoRecord*> records = FindRecords(file, names);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    WriteRecordBlock(sink, records[i], path, names[i]);
+  }
   WriteEmptyLines(sink, 2);
   sink.WriteLine(kRule);
   WriteEmptyLines(sink, 2);

@@ -38,49 +38,49 @@ void MakeSpeciesLine(std::string& line, const std::string& name, const Results& 
 }
 
 // A species' step in each view and its line, worked out ahead of the run where a view's step
-// is plain (PlainStep): the run then takes them as they stand.
+// is plain (PlainStep): the run then takes them as they stand. Kept from chunk to chunk, so
+// that its texts keep their room.
 struct PlainLine {
-  std::array<std::optional<PlainOutcomes>, 2> steps;
-  std::optional<std::string> line;  // both steps plain and the ratios made
+  std::array<bool, 2> plain{};
+  std::array<PlainOutcomes, 2> steps;
+  bool has_line = false;  // both steps plain and the ratios made
+  std::string line;
 };
 
-PlainLine MakePlainLine(const std::string& name, const std::array<ViewedRecord, 2>& records,
-                        std::string_view text, float r_gas) {
-  PlainLine plain;
+void MakePlainLine(PlainLine& plain, const std::string& name,
+                   const std::array<ViewedRecord, 2>& records, std::string_view text, float r_gas) {
   for (std::size_t side = 0; side < 2; ++side) {
-    if (records[side].a1_filled) plain.steps[side] = PlainStep(records[side].Species(r_gas), text);
+    plain.plain[side] =
+        records[side].a1_filled && PlainStep(records[side].Species(r_gas), text, plain.steps[side]);
   }
-  if (!plain.steps[0] || !plain.steps[1]) return plain;
+  plain.has_line = false;
+  if (!plain.plain[0] || !plain.plain[1]) return;
   // A plain step's result texts are the main ones (it never shows "xxx" or the empty text).
   const auto result = [&plain](std::size_t side, Property property) -> const std::string& {
-    return *(*plain.steps[side])[static_cast<std::size_t>(property)].main;
+    return *plain.steps[side][static_cast<std::size_t>(property)].main;
   };
-  std::string line;
   try {
-    MakeSpeciesLine(line, name, result);
+    MakeSpeciesLine(plain.line, name, result);
+    plain.has_line = true;
   } catch (const Failure&) {
-    return plain;  // the run makes the line again from the views, and stops there
+    // The run makes the line again from the views, and stops there.
   }
-  plain.line = std::move(line);
-  return plain;
 }
 
 // Shows the species in both views and sets both Cp fields to `text`, taking the plain steps
-// given: what the window tells comes in its order, both selections first, then both fields.
+// worked out: what the window tells comes in its order, both selections first, then both
+// fields.
 void ShowAtTemperature(std::array<DetailViewRun, 2>& views, std::string_view name,
                        const std::array<ViewedRecord, 2>& records, std::string_view text,
-                       std::array<std::optional<PlainOutcomes>, 2>& plain_steps,
-                       std::vector<RunEvent>& events) {
+                       PlainLine& plain, std::vector<RunEvent>& events) {
   for (std::size_t side = 0; side < 2; ++side) {
-    if (plain_steps[side]) {
-      views[side].TakePlainStep(name, records[side], text, std::move(*plain_steps[side]));
-    }
+    if (plain.plain[side]) views[side].TakePlainStep(name, records[side], text, plain.steps[side]);
   }
   for (std::size_t side = 0; side < 2; ++side) {
-    if (!plain_steps[side]) views[side].Select(name, records[side], events);
+    if (!plain.plain[side]) views[side].Select(name, records[side], events);
   }
   for (std::size_t side = 0; side < 2; ++side) {
-    if (!plain_steps[side]) views[side].SetCpField(text, events);
+    if (!plain.plain[side]) views[side].SetCpField(text, events);
   }
 }
 
@@ -126,16 +126,16 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
         plain.resize(std::min(kLinesAtOnce, records.size() - first));
         ForEachPart(plain.size(), [&](std::size_t begin, std::size_t end) {
           for (std::size_t j = begin; j < end; ++j) {
-            plain[j] =
-                MakePlainLine(input.common[first + j], records[first + j], field_text, input.r_gas);
+            MakePlainLine(plain[j], input.common[first + j], records[first + j], field_text,
+                          input.r_gas);
           }
         });
         for (std::size_t j = 0; j < plain.size(); ++j) {
           const std::size_t i = first + j;
           const std::string& name = input.common[i];
-          ShowAtTemperature(views, name, records[i], field_text, plain[j].steps, result.events);
-          if (plain[j].line) {
-            sink.WriteLine(*plain[j].line);
+          ShowAtTemperature(views, name, records[i], field_text, plain[j], result.events);
+          if (plain[j].has_line) {
+            sink.WriteLine(plain[j].line);
             continue;
           }
           try {

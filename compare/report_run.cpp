@@ -24,6 +24,15 @@ ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
   return viewed;
 }
 
+std::vector<const ThermoRecord*> FindRecords(const ThermoFile& file,
+                                             std::span<const std::string> names) {
+  std::vector<const ThermoRecord*> records(names.size());
+  ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
+    for (std::size_t i = begin; i < end; ++i) records[i] = file.Find(names[i]);
+  });
+  return records;
+}
+
 std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
                                                            const ThermoFile& two,
                                                            std::span<const std::string> names) {
@@ -89,10 +98,10 @@ void DetailViewRun::SetCpField(std::string_view text, std::vector<RunEvent>& eve
 }
 
 void DetailViewRun::TakePlainStep(std::string_view name, const ViewedRecord& viewed,
-                                  std::string_view cp_text, PlainOutcomes&& outcomes) {
+                                  std::string_view cp_text, PlainOutcomes& outcomes) {
   // A species whose fields evaluate is shown, never refused.
   ShowRecord(name, viewed);
-  fields_.TakePlainStep(cp_text, std::move(outcomes));
+  fields_.TakePlainStep(cp_text, outcomes);
 }
 
 void DetailViewRun::AddFailures(std::vector<FieldFailure>& failures,

@@ -59,6 +59,10 @@ struct ViewedRecord {
   FieldSpecies Species(float r_gas) const;
 };
 
+// The records of `names` in the file (ThermoFile::Find), looked up on every hardware thread.
+std::vector<const ThermoRecord*> FindRecords(const ThermoFile& file,
+                                             std::span<const std::string> names);
+
 // The records of `names` in the two files, as the detail views take them, looked up on every
 // hardware thread.
 std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one,
@@ -81,7 +85,7 @@ class DetailViewRun {
   // Select, then SetCpField, where PlainStep gave `outcomes` for the record's species
   // (ViewedRecord::Species) and the text: nothing is told.
   void TakePlainStep(std::string_view name, const ViewedRecord& record, std::string_view cp_text,
-                     PlainOutcomes&& outcomes);
+                     PlainOutcomes& outcomes);
 
   // Whether a species has been selected yet.
   bool Selected() const { return selected_; }

@@ -83,31 +83,30 @@ void DetailFields::Clear(const FieldSpecies* species, std::vector<FieldFailure>&
   }
 }
 
-std::optional<PlainOutcomes> PlainStep(const FieldSpecies& species, std::string_view text) {
+bool PlainStep(const FieldSpecies& species, std::string_view text, PlainOutcomes& outcomes) {
   const auto picks = [&species](double t) {
     return PickSet(t, species.t_low, species.t_high, species.t_mid);
   };
-  if (picks(0).main != SetPick::Main::None) return std::nullopt;
+  if (picks(0).main != SetPick::Main::None) return false;
   double t = 0;
   try {
     t = FieldTemperature(text);
   } catch (const Failure&) {
-    return std::nullopt;
+    return false;
   }
   const SetPick pick = picks(t);
   if (pick.main == SetPick::Main::None || pick.out_of_range || pick.zero_temperature) {
-    return std::nullopt;
+    return false;
   }
-  PlainOutcomes outcomes;
   for (Property property : {Property::Cp, Property::H, Property::S}) {
     FieldOutcome& outcome = outcomes[static_cast<std::size_t>(property)];
     outcome = EvaluateField(property, t, species);
-    if (outcome.failure) return std::nullopt;
+    if (outcome.failure) return false;
   }
-  return outcomes;
+  return true;
 }
 
-void DetailFields::TakePlainStep(std::string_view text, PlainOutcomes&& outcomes) {
+void DetailFields::TakePlainStep(std::string_view text, PlainOutcomes& outcomes) {
   // What each field's reaction writes, the cleared state before it leaving no trace.
   for (std::size_t k = 0; k < fields.size(); ++k) {
     FieldState& field = fields[k];

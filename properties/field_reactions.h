@@ -26,14 +26,15 @@ struct FieldState {
 // What the reactions of the Cp, H and S fields evaluate in a plain step (PlainStep).
 using PlainOutcomes = std::array<FieldOutcome, 3>;
 
-// The outcomes of clearing the fields and then setting the Cp field's text to `text`, for a
-// species in the boxes, where that step is plain: clearing evaluates nothing (T = 0 picks no
-// set), and the text's temperature lies inside the range and away from 0, where Cp, H and S
-// all evaluate. The fields then hold the text and what the three reactions write, whatever
-// they held before, and nothing has failed. None where the step is not plain. A report
-// showing thousands of species takes this step for nearly all of them; it reads no field, so
-// any thread may work it out.
-std::optional<PlainOutcomes> PlainStep(const FieldSpecies& species, std::string_view text);
+// Works out into `outcomes` what clearing the fields and then setting the Cp field's text to
+// `text` does for a species in the boxes, where that step is plain: clearing evaluates nothing
+// (T = 0 picks no set), and the text's temperature lies inside the range and away from 0, where
+// Cp, H and S all evaluate. The fields then hold the text and what the three reactions write,
+// whatever they held before, and nothing has failed. Returns false where the step is not plain
+// (`outcomes` then means nothing). A report showing thousands of species takes this step for
+// nearly all of them; it reads no field, so any thread may work it out, into room kept from
+// species to species.
+bool PlainStep(const FieldSpecies& species, std::string_view text, PlainOutcomes& outcomes);
 
 // A failure that ended a field's reaction. The window tells a division by zero with a message
 // and passes over the others.
@@ -71,7 +72,7 @@ struct DetailFields {
   // hidden and its result box emptied.
   void Clear(const FieldSpecies* species, std::vector<FieldFailure>& failures);
   // Clear and then SetText(Cp, text) for the species for which PlainStep gave `outcomes`.
-  void TakePlainStep(std::string_view text, PlainOutcomes&& outcomes);
+  void TakePlainStep(std::string_view text, PlainOutcomes& outcomes);
 };
 
 }  // namespace tabulon

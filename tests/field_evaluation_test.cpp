@@ -170,9 +170,9 @@ TEST(DetailFields, APlainStepDoesWhatTheTwoReactionsDo) {
         two_steps.Clear(&field_species, failures);
         two_steps.SetText(Property::Cp, text, &field_species, failures);
         DetailFields one_step = before;
-        std::optional<PlainOutcomes> outcomes = PlainStep(field_species, text);
-        const bool plain_step = outcomes.has_value();
-        if (plain_step) one_step.TakePlainStep(text, std::move(*outcomes));
+        PlainOutcomes outcomes;
+        const bool plain_step = PlainStep(field_species, text, outcomes);
+        if (plain_step) one_step.TakePlainStep(text, outcomes);
         const DetailFields& expected = plain_step ? two_steps : before;
         for (std::size_t k = 0; k < 3; ++k) {
           EXPECT_EQ(Tie(one_step.fields[k]), Tie(expected.fields[k]))

@@ -38,16 +38,27 @@ struct OneSidedList {
 };
 
 void Fill(const OneSidedList& side) {
-  for (const std::string& name : side.entries) {
-    side.list.AddItem(name);
-    ++side.count;
-  }
+  side.list.AddItems({side.entries.begin(), side.entries.end()});
+  side.count = Count16(side.count.Value() + static_cast<int>(side.entries.size()));
 }
 
-void Prune(const OneSidedList& side, const ListBox& common) {
+// Fills the list with the entries and then removes those the common list holds: the entries
+// that are left are added, without the others (the entries are in the list's order already).
+void FillPruned(const OneSidedList& side, const ListBox& common) {
   const Pruning pruning = PruneOneSided(side.entries, common.Items());
-  side.list.RemoveItems(pruning.removed);
-  side.count = side.count - static_cast<int>(pruning.removed.size());
+  std::vector<std::string> left;
+  left.reserve(side.entries.size() - pruning.removed.size());
+  auto removed = pruning.removed.begin();
+  for (std::size_t i = 0; i < side.entries.size(); ++i) {
+    if (removed != pruning.removed.end() && *removed == static_cast<int>(i)) {
+      ++removed;
+      continue;
+    }
+    left.push_back(side.entries[i]);
+  }
+  side.list.AddItems(std::move(left));
+  side.count =
+      Count16(side.count.Value() + static_cast<int>(side.entries.size() - pruning.removed.size()));
   if (pruning.failed_entry) {
     throw RepeatedNameFailure(side.entries[static_cast<std::size_t>(*pruning.failed_entry)]);
   }
@@ -109,12 +120,17 @@ void CompareSets(MainWindowModel& window) {
   const std::span<const std::string> list2 = Entries(window.LOS2, common.DB2Count);
 
   if (common.DB1Loaded && common.DB2Loaded) {
-    // One match past the limit, so that the count fails where the entry-by-entry run fails.
-    for (int i : CommonMatches(list1, list2, Count16::kMax + 1)) {
-      window.LOS3.AddItem(list1[static_cast<std::size_t>(i)]);
-      ++common.CommonCount;
-      common.CommonReady = true;
-    }
+    // One match past the limit, so that the count fails where the entry-by-entry run fails:
+    // with that match in the list, and the count at the limit.
+    const std::vector<int> matches = CommonMatches(list1, list2, Count16::kMax + 1);
+    std::vector<std::string> names;
+    names.reserve(matches.size());
+    for (int i : matches) names.push_back(list1[static_cast<std::size_t>(i)]);
+    window.LOS3.AddItems(std::move(names));
+    common.CommonReady = common.CommonReady || !matches.empty();
+    const int counted = std::min<int>(static_cast<int>(matches.size()), Count16::kMax);
+    common.CommonCount = Count16(common.CommonCount.Value() + counted);
+    if (matches.size() > static_cast<std::size_t>(Count16::kMax)) ++common.CommonCount;
   }
   window.List3Nbr.SetCaption(CountCaption(common.CommonCount));
   common.Only1Count = 0;
@@ -131,13 +147,11 @@ void CompareSets(MainWindowModel& window) {
     ShowCount(only2);
     return;
   }
-  Fill(only1);
-  Prune(only1, window.LOS3);
+  FillPruned(only1, window.LOS3);
   window.msglbl1.SetCaption("Job in progress...");
   window.platform.LetWindowRepaint();
   ShowCount(only1);
-  Fill(only2);
-  Prune(only2, window.LOS3);
+  FillPruned(only2, window.LOS3);
   ShowCount(only2);
 }
 

@@ -73,20 +73,32 @@ void ListBox::AddItem(std::string item) {
   Touch();
 }
 
+void ListBox::AddItems(std::vector<std::string> items) {
+  if (items.empty()) return;
+  if (!std::is_sorted(items.begin(), items.end())) std::sort(items.begin(), items.end());
+  Settle();
+  MergeSorted(items);
+  Touch();
+}
+
 void ListBox::Settle() const {
   if (pending_.empty()) return;
   std::sort(pending_.begin(), pending_.end());
+  MergeSorted(pending_);
+}
+
+void ListBox::MergeSorted(std::vector<std::string>& sorted) const {
   if (selected_ != kNoSelection) {
     // Equal texts are identical, so the selection only has to keep its text: it moves down by
     // the number of new items that sort before it.
     const std::string& chosen = items_[static_cast<std::size_t>(selected_)];
-    selected_ += static_cast<int>(std::upper_bound(pending_.begin(), pending_.end(), chosen) -
-                                  pending_.begin());
+    selected_ +=
+        static_cast<int>(std::upper_bound(sorted.begin(), sorted.end(), chosen) - sorted.begin());
   }
   std::size_t old_size = items_.size();
-  items_.insert(items_.end(), std::make_move_iterator(pending_.begin()),
-                std::make_move_iterator(pending_.end()));
-  pending_.clear();
+  items_.insert(items_.end(), std::make_move_iterator(sorted.begin()),
+                std::make_move_iterator(sorted.end()));
+  sorted.clear();
   std::inplace_merge(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(old_size),
                      items_.end());
 }

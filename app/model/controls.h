@@ -123,6 +123,9 @@ class ListBox : public Control {
 
   void Clear();
   void AddItem(std::string item);
+  // Adds many items at once: the same as AddItem for each, without sorting them again when they
+  // come in order already.
+  void AddItems(std::vector<std::string> items);
   // Throws Failure(InvalidListPosition) when index is not a position of the list.
   void RemoveItem(int index);
   // Removes the items at the given positions (ascending, each a position of the list as it is
@@ -153,6 +156,8 @@ class ListBox : public Control {
 
  private:
   void Settle() const;
+  // Merges `sorted` (in order, emptied) into the items, keeping the selection on its text.
+  void MergeSorted(std::vector<std::string>& sorted) const;
   // The position of the first item equal to `name`; kNoSelection when there is none.
   int IndexOf(std::string_view name) const;
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/model/database_loader.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -72,12 +73,12 @@ std::optional<Failure> LoadFailure(const ThermoFile& file) {
 }
 
 // Shows the file read as the side's database and keeps the read for every later command.
-void Show(MainWindowModel& w, const DatabaseSide& side, std::string path,
-          std::shared_ptr<const ThermoFile> file) {
+void Show(MainWindowModel& w, const DatabaseSide& side, std::string path, DatabaseRead read) {
+  std::shared_ptr<const ThermoFile>& file = read.file;
   side.path = std::move(path);
   side.dir = DirectoryOf(side.path);
   side.path_label.SetCaption(PathCaption(side.path_prefix, side.path, side.dir));
-  for (const ThermoRecord& record : file->Records()) side.list.AddItem(record.name);
+  side.list.AddItems(std::move(read.sorted_names));
   side.count = static_cast<int>(file->Records().size());
   // The flag is never cleared: a file without names leaves it as it was.
   if (side.count > 0) side.loaded = true;
@@ -113,22 +114,30 @@ LoadOutcome LoadDatabase(MainWindowModel& window, Db db) {
   return LoadDatabase(window, db, std::move(*chosen));
 }
 
-LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path) {
-  auto file = std::make_shared<const ThermoFile>(ThermoFile::Read(path));
-  return LoadDatabase(window, db, std::move(path), std::move(file));
+DatabaseRead ReadDatabase(const std::string& path) {
+  DatabaseRead read{.file = std::make_shared<const ThermoFile>(ThermoFile::Read(path)),
+                    .sorted_names = {}};
+  read.sorted_names.reserve(read.file->Records().size());
+  for (const ThermoRecord& record : read.file->Records()) read.sorted_names.push_back(record.name);
+  std::sort(read.sorted_names.begin(), read.sorted_names.end());
+  return read;
 }
 
-LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path,
-                         std::shared_ptr<const ThermoFile> file) {
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path) {
+  DatabaseRead read = ReadDatabase(path);
+  return LoadDatabase(window, db, std::move(path), std::move(read));
+}
+
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path, DatabaseRead read) {
   // The whole file is read and judged before anything is touched, so a failed load leaves
   // the window exactly as it was.
-  if (const std::optional<Failure> failure = LoadFailure(*file)) {
+  if (const std::optional<Failure> failure = LoadFailure(*read.file)) {
     ShowLoadFailure(window, db, path, *failure);
     return LoadOutcome::Failed;
   }
   const DatabaseSide side = SideOf(window, db);
   ResetForLoad(window, side);
-  Show(window, side, std::move(path), std::move(file));
+  Show(window, side, std::move(path), std::move(read));
   window.platform.DatabaseLoaded(side.path);
   return LoadOutcome::Loaded;
 }

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/model/database_side.h"
 #include "thermodb/thermo_file.h"
@@ -32,9 +33,15 @@ LoadOutcome LoadDatabase(MainWindowModel& window, Db db);
 //    they were.
 LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path);
 
-// The same, with the file at `path` already read (ThermoFile::Read): a caller that loads both
-// databases at once reads the two files at the same time.
-LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path,
-                         std::shared_ptr<const ThermoFile> file);
+// A database file read, and its names sorted for its list: all a load does before it touches
+// the window, so that two loads can do it at the same time, each on a thread of its own.
+struct DatabaseRead {
+  std::shared_ptr<const ThermoFile> file;
+  std::vector<std::string> sorted_names;  // the name of every record, in the list's order
+};
+DatabaseRead ReadDatabase(const std::string& path);
+
+// LoadDatabase(window, db, path) with the file at `path` read already (ReadDatabase).
+LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path, DatabaseRead read);
 
 }  // namespace tabulon
