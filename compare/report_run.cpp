@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/report_run.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/parallel_parts.h"
@@ -28,7 +29,8 @@ std::vector<const ThermoRecord*> FindRecords(const ThermoFile& file,
                                              std::span<const std::string> names) {
   std::vector<const ThermoRecord*> records(names.size());
   ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) records[i] = file.Find(names[i]);
+    const std::vector<const ThermoRecord*> part = file.FindAll(names.subspan(begin, end - begin));
+    std::copy(part.begin(), part.end(), records.begin() + static_cast<std::ptrdiff_t>(begin));
   });
   return records;
 }
