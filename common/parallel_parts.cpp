@@ -2,10 +2,7 @@
 #include "common/parallel_parts.h"
 
 #include <algorithm>
-#include <atomic>
-#include <future>
 #include <thread>
-#include <vector>
 
 namespace tabulon {
 
@@ -18,27 +15,39 @@ constexpr std::size_t kPiece = 64;
 
 }  // namespace
 
-void ForEachPart(std::size_t count,
-                 const std::function<void(std::size_t begin, std::size_t end)>& work) {
+PartsInBackground::PartsInBackground(std::size_t count, PartWork work)
+    : count_(count), work_(std::move(work)) {
   const std::size_t threads = std::clamp<std::size_t>(
       count / kSmallestShare, 1, std::max(1U, std::thread::hardware_concurrency()));
-  if (threads == 1) {
-    work(0, count);
-    return;
-  }
-  std::atomic<std::size_t> next{0};
-  const auto take_pieces = [&] {
-    for (std::size_t begin = next.fetch_add(kPiece); begin < count;
-         begin = next.fetch_add(kPiece)) {
-      work(begin, std::min(count, begin + kPiece));
-    }
-  };
-  std::vector<std::future<void>> others;
   for (std::size_t thread = 1; thread < threads; ++thread) {
-    others.push_back(std::async(std::launch::async, take_pieces));
+    others_.push_back(std::async(std::launch::async, [this] { TakePieces(); }));
   }
-  take_pieces();
-  for (std::future<void>& other : others) other.get();
+}
+
+PartsInBackground::~PartsInBackground() {
+  next_ = count_;
+  for (std::future<void>& other : others_) {
+    if (other.valid()) other.wait();
+  }
+}
+
+void PartsInBackground::TakePieces() {
+  for (std::size_t begin = next_.fetch_add(kPiece); begin < count_;
+       begin = next_.fetch_add(kPiece)) {
+    work_(begin, std::min(count_, begin + kPiece));
+  }
+}
+
+void PartsInBackground::Finish() {
+  TakePieces();
+  for (std::future<void>& other : others_) {
+    if (other.valid()) other.get();
+  }
+}
+
+void ForEachPart(std::size_t count, const PartWork& work) {
+  PartsInBackground parts(count, work);
+  parts.Finish();
 }
 
 }  // namespace tabulon
