@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <atomic>
 #include <cstddef>
 #include <functional>
-#include <future>
-#include <vector>
+#include <memory>
 
 namespace tabulon {
 
@@ -16,9 +14,10 @@ using PartWork = std::function<void(std::size_t begin, std::size_t end)>;
 // to take at once; Finish has the calling thread take pieces too until none is left, and
 // returns when all are done, throwing again an exception of a piece. So the calling thread can
 // do something else first (write the lines of a chunk while the next is being worked out). A
-// count too small to be worth a thread is left wholly to Finish. Destroyed unfinished, it hands
-// out no more pieces and waits for those under way. `work` must be safe to run on several
-// threads at once, and what it uses must outlive the run.
+// count too small to be worth a thread is left wholly to Finish, and so are the pieces when no
+// other thread is free. Destroyed unfinished, it hands out no more pieces and waits for those
+// under way. `work` must be safe to run on several threads at once, and what it uses must
+// outlive the run.
 class PartsInBackground {
  public:
   PartsInBackground(std::size_t count, PartWork work);
@@ -29,12 +28,8 @@ class PartsInBackground {
   void Finish();
 
  private:
-  void TakePieces();
-
-  std::size_t count_;
-  PartWork work_;
-  std::atomic<std::size_t> next_{0};
-  std::vector<std::future<void>> others_;
+  struct Run;
+  std::shared_ptr<Run> run_;  // shared with the other threads' tasks, which may start late
 };
 
 // Runs `work` over [0, count) on every hardware thread, the calling one among them, and
