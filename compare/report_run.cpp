@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "compare/report_run.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/parallel_parts.h"
@@ -13,7 +14,7 @@ DetailViewRun::DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fie
 
 ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
   ViewedRecord viewed{.record = record, .outcome = OutcomeOf(record)};
-  viewed.a1_filled = viewed.outcome == DetailOutcome::Shown && !record->Field(0).empty();
+  viewed.a1_filled = viewed.outcome == DetailOutcome::Shown && !record->FieldEmpty(0);
   if (viewed.a1_filled) {
     viewed.t_low = record->t_low;
     viewed.t_high = record->t_high;
@@ -28,7 +29,8 @@ std::vector<const ThermoRecord*> FindRecords(const ThermoFile& file,
                                              std::span<const std::string> names) {
   std::vector<const ThermoRecord*> records(names.size());
   ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
-    for (std::size_t i = begin; i < end; ++i) records[i] = file.Find(names[i]);
+    const std::vector<const ThermoRecord*> part = file.FindAll(names.subspan(begin, end - begin));
+    std::copy(part.begin(), part.end(), records.begin() + static_cast<std::ptrdiff_t>(begin));
   });
   return records;
 }
@@ -38,8 +40,11 @@ std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one
                                                            std::span<const std::string> names) {
   std::vector<std::array<ViewedRecord, 2>> pairs(names.size());
   ForEachPart(names.size(), [&](std::size_t begin, std::size_t end) {
+    const std::span<const std::string> part = names.subspan(begin, end - begin);
+    const std::vector<const ThermoRecord*> ones = one.FindAll(part);
+    const std::vector<const ThermoRecord*> twos = two.FindAll(part);
     for (std::size_t i = begin; i < end; ++i) {
-      pairs[i] = {ViewedRecord::Of(one.Find(names[i])), ViewedRecord::Of(two.Find(names[i]))};
+      pairs[i] = {ViewedRecord::Of(ones[i - begin]), ViewedRecord::Of(twos[i - begin])};
     }
   });
   return pairs;

@@ -55,11 +55,20 @@ void ExpectAgreesWithScanAndLookup(const std::string& path, const std::string& w
     ASSERT_LE(static_cast<std::size_t>(record.line_number), lines.size());
     EXPECT_EQ(record.Line(0), lines[static_cast<std::size_t>(record.line_number - 1)])
         << record.name << " at line " << record.line_number;
+    for (int k = 0; k <= kCoefficientsPerRecord; ++k) {
+      EXPECT_EQ(record.FieldEmpty(k), record.Field(k).empty()) << record.name << " field " << k;
+    }
   }
 
   std::set<std::string> candidates(names.begin(), names.end());
   for (const std::string& line : lines) candidates.insert(RecordWord(line));
   candidates.insert({"", "NOT-THERE", "ch4", "CH4 "});
+  const std::vector<std::string> all(candidates.begin(), candidates.end());
+  const std::vector<const ThermoRecord*> found_together = file.FindAll(all);
+  ASSERT_EQ(found_together.size(), all.size());
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    EXPECT_EQ(found_together[i], file.Find(all[i])) << "FindAll and Find of " << all[i];
+  }
 
   for (const std::string& name : candidates) {
     const LookupResult expected = FindSpeciesRecord(path, name);

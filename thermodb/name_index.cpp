@@ -38,6 +38,14 @@ bool FirstWordIs(std::string_view line, std::string_view word) {
          UpperEqual(line.substr(0, word.size()), word);
 }
 
+// Asks the processor to bring the bytes of `object` into its cache, without waiting for them.
+template <typename T>
+void Prefetch(const T& object) {
+  constexpr std::size_t kCacheLine = 64;
+  const char* bytes = reinterpret_cast<const char*>(&object);
+  for (std::size_t at = 0; at < sizeof(T); at += kCacheLine) __builtin_prefetch(bytes + at);
+}
+
 }  // namespace
 
 NameIndex::Slot NameIndex::SlotOf(Entry entry, std::uint32_t hash) {
@@ -92,6 +100,17 @@ std::optional<NameIndex::Entry> NameIndex::Find(std::string_view name, const The
       return entry;
     }
   }
+}
+
+void NameIndex::PrefetchSlot(std::string_view name) const {
+  Prefetch(slots_[UpperHash(name) & (slots_.size() - 1)]);
+}
+
+void NameIndex::PrefetchRecord(std::string_view name, std::span<const ThermoRecord> records) const {
+  const std::uint32_t hash = UpperHash(name);
+  const Slot& slot = slots_[hash & (slots_.size() - 1)];
+  if (slot.hash != hash || (slot.entry & 1) == 0) return;
+  Prefetch(records[EntryOf(slot).index]);
 }
 
 }  // namespace tabulon

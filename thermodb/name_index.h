@@ -36,6 +36,13 @@ class NameIndex {
   std::optional<Entry> Find(std::string_view name, const ThermoText& text,
                             std::span<const ThermoRecord> records) const;
 
+  // Asks the processor to fetch the memory a Find of `name` reads first, its slot, without
+  // waiting for it; so many lookups wait for memory at once instead of one after the other.
+  void PrefetchSlot(std::string_view name) const;
+  // Asks for the record `name` is likely to find (the one its first slot holds), once its slot
+  // has come.
+  void PrefetchRecord(std::string_view name, std::span<const ThermoRecord> records) const;
+
  private:
   struct Slot {
     std::uint32_t hash = 0;

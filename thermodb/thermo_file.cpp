@@ -96,13 +96,35 @@ std::vector<std::string> ThermoFile::Names() const {
   return names;
 }
 
+void ThermoFile::BuildNameIndex() const {
+  std::call_once(names_->built, [this] { names_->index.emplace(text_, species_lines_); });
+}
+
+std::vector<const ThermoRecord*> ThermoFile::FindAll(std::span<const std::string> names) const {
+  std::vector<const ThermoRecord*> found(names.size());
+  if (!Readable()) return found;
+  BuildNameIndex();
+  const NameIndex& index = *names_->index;
+  // In groups: first every slot is asked for, then every record, then each name is looked up
+  // with its memory already at hand or on its way.
+  constexpr std::size_t kGroup = 32;
+  for (std::size_t first = 0; first < names.size(); first += kGroup) {
+    const std::span<const std::string> group =
+        names.subspan(first, std::min(kGroup, names.size() - first));
+    for (const std::string& name : group) index.PrefetchSlot(name);
+    for (const std::string& name : group) index.PrefetchRecord(name, records_);
+    for (std::size_t k = 0; k < group.size(); ++k) found[first + k] = Find(group[k]);
+  }
+  return found;
+}
+
 const ThermoRecord* ThermoFile::Find(std::string_view name) const {
   // A first word, upper-cased, is never empty and holds no blank and no a-z.
   if (!Readable() || name.empty() || name.find(' ') != std::string_view::npos ||
       HoldsLowerCase(name)) {
     return nullptr;
   }
-  std::call_once(names_->built, [this] { names_->index.emplace(text_, species_lines_); });
+  BuildNameIndex();
   const std::optional<NameIndex::Entry> found = names_->index->Find(name, text_, records_);
   if (!found) return nullptr;
   if (found->scanned) return &records_[found->index];

@@ -62,6 +62,9 @@ class ThermoFile {
   // are never found. A record cut short by the end of the file is returned with line_count < 4.
   // The result stays valid as long as this ThermoFile.
   const ThermoRecord* Find(std::string_view name) const;
+  // What Find gives for each of `names`, in their order. Lookups in a large file wait for memory
+  // (the index slot, the record); these ask for the memory of many names at once.
+  std::vector<const ThermoRecord*> FindAll(std::span<const std::string> names) const;
 
   // The file's default common temperature, which blank common temperatures take
   // (DefaultLineSearch); empty when the file has none.
@@ -74,6 +77,7 @@ class ThermoFile {
   struct NameLookup;
   struct ExtraRecords;
 
+  void BuildNameIndex() const;
   // The record whose line 1 is line `index` (from 0) of the file.
   ThermoRecord RecordAt(std::size_t index) const;
 

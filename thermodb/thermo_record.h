@@ -81,6 +81,8 @@ struct ThermoRecord {
   std::optional<double> HfValue() const { return hf_; }
   // Field k (0 to 13 the coefficients, 14 the Hf/R field) as the file states it, blanks removed.
   std::string Field(int k) const;
+  // Whether Field(k) is empty, known from the parse without reading the line again.
+  bool FieldEmpty(int k) const { return kinds_[static_cast<std::size_t>(k)] == FieldKind::Empty; }
 
  private:
   friend ThermoRecord ParseThermoRecord(std::shared_ptr<const std::string> bytes,
