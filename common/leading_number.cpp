@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -116,6 +117,58 @@ double RadixNumber(std::string_view digits, int radix) {
   return value;
 }
 
+// The powers of ten a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr int kMostExactPower = 22;
+constexpr int kMostExactDigits = 15;  // below 2^53, so the digits' integer is an exact double
+
+// The value of a short number in C syntax as it stands: an optional minus, at most 15 digits
+// with at most one period among them, and an optional exponent (e or E, an optional sign and one
+// to three digits), whose value is its digits times a power of ten from 1e-22 to 1e22 ("200.000",
+// "-1.5E+03"). Both are exact doubles, so the one rounding of their product or quotient gives the
+// nearest double, as a correctly rounded conversion does. None for any other text.
+std::optional<double> ShortDecimal(std::string_view text) {
+  std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  std::uint64_t digits = 0;
+  int digit_count = 0, after_period = 0;
+  bool period = false;
+  for (; i < text.size(); ++i) {
+    if (IsDigit(text[i])) {
+      digits = digits * 10 + static_cast<std::uint64_t>(text[i] - '0');
+      ++digit_count;
+      after_period += period;
+    } else if (text[i] == '.' && !period) {
+      period = true;
+    } else {
+      break;
+    }
+  }
+  if (digit_count == 0 || digit_count > kMostExactDigits) return std::nullopt;
+
+  int exponent = 0;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    const std::size_t first = i;
+    for (; i < text.size() && IsDigit(text[i]) && i - first < 3; ++i) {
+      exponent = exponent * 10 + (text[i] - '0');
+    }
+    if (i == first) return std::nullopt;
+    if (negative) exponent = -exponent;
+  }
+  if (i != text.size()) return std::nullopt;
+
+  const int power = exponent - after_period;
+  if (power < -kMostExactPower || power > kMostExactPower) return std::nullopt;
+  const double mantissa = static_cast<double>(digits);
+  const double value =
+      power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
+  return text[0] == '-' ? -value : value;
+}
+
 // The value of a text that is a number in C syntax as it stands ("-1.5E+03", "200.000"), within
 // the double range; none for any other text, which the general scan then reads. Most numbers are
 // written so, and from_chars reads them in place. It takes no text the scan refuses when the
@@ -124,6 +177,7 @@ double RadixNumber(std::string_view digits, int radix) {
 std::optional<double> PlainNumber(std::string_view text) {
   const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
   if (start == text.size() || !(IsDigit(text[start]) || text[start] == '.')) return std::nullopt;
+  if (const std::optional<double> exact = ShortDecimal(text)) return exact;
   double value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;

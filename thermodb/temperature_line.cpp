@@ -2,7 +2,7 @@
 #include "thermodb/temperature_line.h"
 
 #include <algorithm>
-#include <vector>
+#include <array>
 
 #include "common/failure.h"
 #include "common/leading_number.h"
@@ -12,11 +12,32 @@
 namespace tabulon {
 namespace {
 
-// The last `most` blank-separated tokens of a line, in line order; only the blank (code 32)
-// separates, a tab is an ordinary character. Taken from the end, so a line of millions of
-// tokens costs no more than its length.
-std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most) {
-  std::vector<std::string_view> tokens;
+// Up to five tokens of a line, the most a reading here takes, held without allocating.
+class Tokens {
+ public:
+  static constexpr std::size_t kMost = 5;
+
+  std::size_t size() const { return size_; }
+  std::string_view operator[](std::size_t k) const { return items_[k]; }
+  std::string_view back() const { return items_[size_ - 1]; }
+  const std::string_view* begin() const { return items_.data(); }
+  const std::string_view* end() const { return items_.data() + size_; }
+  void push_back(std::string_view token) { items_[size_++] = token; }
+  void pop_back() { --size_; }
+  void reverse() {
+    std::reverse(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(size_));
+  }
+
+ private:
+  std::array<std::string_view, kMost> items_{};
+  std::size_t size_ = 0;
+};
+
+// The last `most` (at most Tokens::kMost) blank-separated tokens of a line, in line order; only
+// the blank (code 32) separates, a tab is an ordinary character. Taken from the end, so a line
+// of millions of tokens costs no more than its length.
+Tokens LastTokens(std::string_view line, std::size_t most) {
+  Tokens tokens;
   std::size_t stop = line.size();  // the tokens still to take lie before this position
   while (tokens.size() < most && stop > 0) {
     const std::size_t last = line.find_last_not_of(' ', stop - 1);
@@ -26,7 +47,7 @@ std::vector<std::string_view> LastTokens(std::string_view line, std::size_t most
     tokens.push_back(line.substr(first, last + 1 - first));
     stop = first;
   }
-  std::reverse(tokens.begin(), tokens.end());
+  tokens.reverse();
   return tokens;
 }
 
@@ -54,7 +75,7 @@ std::string_view WithoutComment(std::string_view line) {
 }
 
 std::optional<double> DefaultCommonTemperature(std::string_view line) {
-  const std::vector<std::string_view> tokens = LastTokens(line, 4);
+  const Tokens tokens = LastTokens(line, 4);
   if (tokens.size() != 3) return std::nullopt;
   for (std::string_view token : tokens) {
     if (!IsNumberText(token) || !StrictNumber(token)) return std::nullopt;
@@ -85,7 +106,7 @@ TemperatureLimitValues ReadTemperatureLimits(std::string_view line,
                                              std::optional<double> default_mid) {
   line = WithoutComment(line);
   // At most: T low, T high, T common, the lone "0" and the line number.
-  std::vector<std::string_view> tokens = LastTokens(line, 5);
+  Tokens tokens = LastTokens(line, Tokens::kMost);
   // The line-number tail is dropped only when a token stands before it.
   const bool tail =
       tokens.size() >= 2 &&
