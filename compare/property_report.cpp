@@ -99,11 +99,50 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
   // Each species' records, looked up once for the three blocks.
   const std::vector<std::array<ViewedRecord, 2>> records =
       ViewedRecordPairs(*input.db1, *input.db2, input.common);
+  const std::size_t species = records.size();
+  const std::size_t blocks = input.temperatures.size();
+  // The Cp field's text of each block, worked out ahead so that the lines of a block can be
+  // worked out while the block before it is written; none for a temperature that cannot be read,
+  // whose block then fails as it begins.
+  std::vector<std::optional<std::string>> field_texts(blocks);
+  for (std::size_t block = 0; block < blocks; ++block) {
+    try {
+      field_texts[block] = TemperatureFieldText(LeadingNumber(input.temperatures[block]));
+    } catch (const Failure&) {
+    }
+  }
   const auto view_results = [&views](std::size_t side, Property property) -> const std::string& {
     return views[side].Result(property);
   };
+
+  // The species lines in chunks, block after block: while one chunk is written, the next is
+  // worked out on the other threads (`ahead`, into the other buffer).
+  std::array<std::vector<PlainLine>, 2> buffers;
+  std::optional<PartsInBackground> ahead;
+  std::size_t chunks_started = 0;
+  const auto work_out = [&](std::size_t block, std::size_t first) {
+    std::vector<PlainLine>& buffer = buffers[chunks_started++ % 2];
+    buffer.resize(std::min(kLinesAtOnce, species - first));
+    ahead.emplace(buffer.size(), [&, lines = buffer.data(), text = &*field_texts[block], first](
+                                     std::size_t begin, std::size_t end) {
+      for (std::size_t j = begin; j < end; ++j) {
+        MakePlainLine(lines[j], input.common[first + j], records[first + j], *text, input.r_gas);
+      }
+    });
+  };
+  // The chunk after the one beginning at (block, first), when there is one to work out.
+  const auto work_out_next = [&](std::size_t block, std::size_t first) {
+    if (first + kLinesAtOnce < species) {
+      work_out(block, first + kLinesAtOnce);
+    } else if (block + 1 < blocks && species > 0 && field_texts[block + 1]) {
+      work_out(block + 1, 0);
+    }
+  };
+
   return RunReport(views, [&](ReportRunResult& result) {
-    for (std::size_t block = 0; block < input.temperatures.size(); ++block) {
+    if (species > 0 && field_texts[0]) work_out(0, 0);
+    std::string line;
+    for (std::size_t block = 0; block < blocks && !result.stopped_at; ++block) {
       // Two lines of one blank between blocks; each temperature is read as its block begins.
       if (block > 0) {
         sink.WriteLine(" ");
@@ -118,18 +157,11 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
       }
       sink.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
       sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
-      const std::string field_text = TemperatureFieldText(t);
-      std::string line;
-      std::vector<PlainLine> plain;
-      for (std::size_t first = 0; first < records.size() && !result.stopped_at;
-           first += kLinesAtOnce) {
-        plain.resize(std::min(kLinesAtOnce, records.size() - first));
-        ForEachPart(plain.size(), [&](std::size_t begin, std::size_t end) {
-          for (std::size_t j = begin; j < end; ++j) {
-            MakePlainLine(plain[j], input.common[first + j], records[first + j], field_text,
-                          input.r_gas);
-          }
-        });
+      const std::string& field_text = *field_texts[block];
+      for (std::size_t first = 0; first < species && !result.stopped_at; first += kLinesAtOnce) {
+        ahead->Finish();
+        std::vector<PlainLine>& plain = buffers[(chunks_started - 1) % 2];
+        work_out_next(block, first);
         for (std::size_t j = 0; j < plain.size(); ++j) {
           const std::size_t i = first + j;
           const std::string& name = input.common[i];
@@ -148,7 +180,6 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
           sink.WriteLine(line);
         }
       }
-      if (result.stopped_at) break;
     }
   });
 }

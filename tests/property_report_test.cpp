@@ -180,39 +180,47 @@ TEST(PropertyReport, EndsEarlySayingWhereAndWhy) {
   }
 }
 
-// Thousands of species, worked out in pieces on several threads, give each line and each
-// message in order: species whose range reaches below 0 K tell their failures as the fields
-// are emptied (every 7th in DB #1, every 11th in DB #2), and a zero Cp far into the list stops
-// the report there.
+// Thousands of species, worked out in pieces on several threads while the lines before them
+// are written, give each line and each message in order: species whose range reaches below 0 K
+// tell their failures as the fields are emptied (every 7th in DB #1, every 11th in DB #2), and
+// a species whose DB #2 range ends at 1500 K, far into the list, stops the third block there.
 TEST(PropertyReport, ManySpeciesKeepTheirOrderAndStopWhereTheyShould) {
-  constexpr int kSpecies = 4600;
-  constexpr int kStop = 4500;
+  constexpr std::size_t kSpecies = 4600;
+  constexpr std::size_t kStop = 4500;
   std::vector<std::string> records1, records2, common;
-  for (int i = 0; i < kSpecies; ++i) {
+  for (std::size_t i = 0; i < kSpecies; ++i) {
     char name[8];
-    std::snprintf(name, sizeof name, "S%04d", i);
+    std::snprintf(name, sizeof name, "S%04zu", i);
     common.push_back(name);
     const std::string below_0 = GasRecord(name, GasFields(), "5000.000", "-100.000");
     records1.push_back(i % 7 == 3 ? below_0 : GasRecord(name));
-    records2.push_back(i == kStop ? GasRecord(name, ZeroFields())
+    records2.push_back(i == kStop ? GasRecord(name, GasFields(), "1500.000")
                                   : (i % 11 == 5 ? below_0 : GasRecord(name)));
   }
   PropertyRun run(records1, records2);
   run.common = common;
   const ReportRunResult result = run.Run();
 
-  ASSERT_EQ(run.sink.lines.size(), 6U + kStop);
-  const std::string tail = run.sink.lines[6].substr(5);
-  for (int i = 0; i < kStop; ++i) ASSERT_EQ(run.sink.lines[6 + i], common[i] + tail) << i;
+  // Each block: its species lines after a temperature line and the column line, the first
+  // block after four heading lines, the others after two blank lines.
+  const std::vector<std::string>& lines = run.sink.lines;
+  ASSERT_EQ(lines.size(), 6 + kSpecies + 4 + kSpecies + 4 + kStop);
+  for (std::size_t first : {6 + 0 * kSpecies, 10 + kSpecies, 14 + 2 * kSpecies}) {
+    const std::string tail = lines[first].substr(5);
+    for (std::size_t i = 0; i < kSpecies && first + i < lines.size(); ++i) {
+      ASSERT_EQ(lines[first + i], common[i] + tail) << first + i;
+    }
+  }
   ASSERT_TRUE(result.stopped_at);
-  EXPECT_EQ(result.stopped_at->species + " " + result.stopped_at->temperature, "S4500 300");
-  EXPECT_EQ(result.failure->Kind(), FailureKind::DivisionByZero);
+  EXPECT_EQ(result.stopped_at->species + " " + result.stopped_at->temperature, "S4500 2000");
 
   std::vector<std::pair<Db, Property>> expected, events;
-  for (int i = 0; i <= kStop; ++i) {
-    for (Db db : {Db::One, Db::Two}) {
-      if (db == Db::One ? i % 7 == 3 : i % 11 == 5) {
-        expected.insert(expected.end(), {{db, Property::H}, {db, Property::S}});
+  for (std::size_t block = 0; block < 3; ++block) {
+    for (std::size_t i = 0; i < (block < 2 ? kSpecies : kStop + 1); ++i) {
+      for (Db db : {Db::One, Db::Two}) {
+        if (db == Db::One ? i % 7 == 3 : i % 11 == 5) {
+          expected.insert(expected.end(), {{db, Property::H}, {db, Property::S}});
+        }
       }
     }
   }
