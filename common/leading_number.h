@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -21,6 +22,12 @@ double LeadingNumber(std::string_view text);
 // the syntax above (no "&H"/"&O", nothing ignored inside it). Empty when it is not; a value
 // beyond the double range is also empty here, since callers treat both the same way.
 std::optional<double> StrictNumber(std::string_view text);
+
+// `digits` x 10^`power`, negated when `negative`, when that is one correctly rounded operation on
+// exact doubles: `digits` below 2^53 and `power` from -22 to 22 (every such power of ten is a
+// double). It is then the value a correctly rounded reading of the decimal text gives, so a
+// reader that has the digits as an integer skips the general conversion. None otherwise.
+std::optional<double> ExactDecimal(std::uint64_t digits, int power, bool negative);
 
 // Whether the whole text, with no blanks around it, has the syntax of one decimal number:
 // optional sign, digits with at most one period, optional exponent ("300.000", "-1.5D-05",
