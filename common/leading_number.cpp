@@ -175,23 +175,6 @@ std::optional<double> PlainNumber(std::string_view text) {
 
 }  // namespace
 
-std::optional<double> ExactDecimal(std::uint64_t digits, int power, bool negative) {
-  static constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                 1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  constexpr int kMostExactPower = 22;
-  constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
-  if (digits > kExactIntegers || power < -kMostExactPower || power > kMostExactPower) {
-    return std::nullopt;
-  }
-  // Both operands are exact, so the one rounding of the product or quotient gives the nearest
-  // double.
-  const double mantissa = static_cast<double>(digits);
-  const double value =
-      power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
-  return negative ? -value : value;
-}
-
 double LeadingNumber(std::string_view text) {
   if (const std::optional<double> plain = PlainNumber(text)) return *plain;
   std::string squeezed;
