@@ -84,9 +84,13 @@ NameIndex::NameIndex(const ThermoText& text, std::span<const std::uint32_t> spec
   }
 }
 
-std::optional<NameIndex::Entry> NameIndex::Find(std::string_view name, const ThermoText& text,
+std::uint32_t NameIndex::HashOf(std::string_view name) {
+  return UpperHash(name);
+}
+
+std::optional<NameIndex::Entry> NameIndex::Find(std::string_view name, std::uint32_t hash,
+                                                const ThermoText& text,
                                                 std::span<const ThermoRecord> records) const {
-  const std::uint32_t hash = UpperHash(name);
   const std::size_t mask = slots_.size() - 1;
   for (std::size_t k = hash & mask;; k = (k + 1) & mask) {
     const Slot& slot = slots_[k];
@@ -102,12 +106,11 @@ std::optional<NameIndex::Entry> NameIndex::Find(std::string_view name, const The
   }
 }
 
-void NameIndex::PrefetchSlot(std::string_view name) const {
-  Prefetch(slots_[UpperHash(name) & (slots_.size() - 1)]);
+void NameIndex::PrefetchSlot(std::uint32_t hash) const {
+  Prefetch(slots_[hash & (slots_.size() - 1)]);
 }
 
-void NameIndex::PrefetchRecord(std::string_view name, std::span<const ThermoRecord> records) const {
-  const std::uint32_t hash = UpperHash(name);
+void NameIndex::PrefetchRecord(std::uint32_t hash, std::span<const ThermoRecord> records) const {
   const Slot& slot = slots_[hash & (slots_.size() - 1)];
   if (slot.hash != hash || (slot.entry & 1) == 0) return;
   Prefetch(records[EntryOf(slot).index]);

@@ -31,17 +31,22 @@ class NameIndex {
   // rising order.
   NameIndex(const ThermoText& text, std::span<const std::uint32_t> species_lines);
 
-  // Where `name` is first a first word. `name` holds no blank and no a-z, and is not empty (a
-  // first word upper-cased never does); `text` and `records` are the ones indexed.
-  std::optional<Entry> Find(std::string_view name, const ThermoText& text,
+  // The hash a lookup of `name` starts from, computed once by a caller that also prefetches.
+  static std::uint32_t HashOf(std::string_view name);
+
+  // Where `name` (whose hash is `hash`) is first a first word. `name` holds no blank and no a-z,
+  // and is not empty (a first word upper-cased never does); `text` and `records` are the ones
+  // indexed.
+  std::optional<Entry> Find(std::string_view name, std::uint32_t hash, const ThermoText& text,
                             std::span<const ThermoRecord> records) const;
 
-  // Asks the processor to fetch the memory a Find of `name` reads first, its slot, without
-  // waiting for it; so many lookups wait for memory at once instead of one after the other.
-  void PrefetchSlot(std::string_view name) const;
-  // Asks for the record `name` is likely to find (the one its first slot holds), once its slot
-  // has come.
-  void PrefetchRecord(std::string_view name, std::span<const ThermoRecord> records) const;
+  // Asks the processor to fetch the memory a Find of the name of `hash` reads first, its slot,
+  // without waiting for it; so many lookups wait for memory at once instead of one after the
+  // other.
+  void PrefetchSlot(std::uint32_t hash) const;
+  // Asks for the record the name of `hash` is likely to find (the one its first slot holds),
+  // once its slot has come.
+  void PrefetchRecord(std::uint32_t hash, std::span<const ThermoRecord> records) const;
 
  private:
   struct Slot {

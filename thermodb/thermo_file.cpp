@@ -2,6 +2,7 @@
 #include "thermodb/thermo_file.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <mutex>
 #include <unordered_map>
@@ -110,24 +111,34 @@ std::vector<const ThermoRecord*> ThermoFile::FindAll(std::span<const std::string
   // In groups: first every slot is asked for, then every record, then each name is looked up
   // with its memory already at hand or on its way.
   constexpr std::size_t kGroup = 32;
+  std::array<std::uint32_t, kGroup> hashes;
   for (std::size_t first = 0; first < names.size(); first += kGroup) {
     const std::span<const std::string> group =
         names.subspan(first, std::min(kGroup, names.size() - first));
-    for (const std::string& name : group) index.PrefetchSlot(name);
-    for (const std::string& name : group) index.PrefetchRecord(name, records_);
-    for (std::size_t k = 0; k < group.size(); ++k) found[first + k] = Find(group[k]);
+    for (std::size_t k = 0; k < group.size(); ++k) {
+      hashes[k] = NameIndex::HashOf(group[k]);
+      index.PrefetchSlot(hashes[k]);
+    }
+    for (std::size_t k = 0; k < group.size(); ++k) index.PrefetchRecord(hashes[k], records_);
+    for (std::size_t k = 0; k < group.size(); ++k) {
+      found[first + k] = FindHashed(group[k], hashes[k]);
+    }
   }
   return found;
 }
 
 const ThermoRecord* ThermoFile::Find(std::string_view name) const {
+  if (!Readable()) return nullptr;
+  BuildNameIndex();
+  return FindHashed(name, NameIndex::HashOf(name));
+}
+
+const ThermoRecord* ThermoFile::FindHashed(std::string_view name, std::uint32_t hash) const {
   // A first word, upper-cased, is never empty and holds no blank and no a-z.
-  if (!Readable() || name.empty() || name.find(' ') != std::string_view::npos ||
-      HoldsLowerCase(name)) {
+  if (name.empty() || name.find(' ') != std::string_view::npos || HoldsLowerCase(name)) {
     return nullptr;
   }
-  BuildNameIndex();
-  const std::optional<NameIndex::Entry> found = names_->index->Find(name, text_, records_);
+  const std::optional<NameIndex::Entry> found = names_->index->Find(name, hash, text_, records_);
   if (!found) return nullptr;
   if (found->scanned) return &records_[found->index];
 

@@ -78,6 +78,8 @@ class ThermoFile {
   struct ExtraRecords;
 
   void BuildNameIndex() const;
+  // Find, with the name's hash (NameIndex::HashOf) already known and the index built.
+  const ThermoRecord* FindHashed(std::string_view name, std::uint32_t hash) const;
   // The record whose line 1 is line `index` (from 0) of the file.
   ThermoRecord RecordAt(std::size_t index) const;
 
