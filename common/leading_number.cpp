@@ -117,18 +117,12 @@ double RadixNumber(std::string_view digits, int radix) {
   return value;
 }
 
-// The powers of ten a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kMostExactPower = 22;
 constexpr int kMostExactDigits = 15;  // below 2^53, so the digits' integer is an exact double
 
 // The value of a short number in C syntax as it stands: an optional minus, at most 15 digits
 // with at most one period among them, and an optional exponent (e or E, an optional sign and one
 // to three digits), whose value is its digits times a power of ten from 1e-22 to 1e22 ("200.000",
-// "-1.5E+03"). Both are exact doubles, so the one rounding of their product or quotient gives the
-// nearest double, as a correctly rounded conversion does. None for any other text.
+// "-1.5E+03"), read by ExactDecimal. None for any other text.
 std::optional<double> ShortDecimal(std::string_view text) {
   std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
   std::uint64_t digits = 0;
@@ -161,12 +155,7 @@ std::optional<double> ShortDecimal(std::string_view text) {
   }
   if (i != text.size()) return std::nullopt;
 
-  const int power = exponent - after_period;
-  if (power < -kMostExactPower || power > kMostExactPower) return std::nullopt;
-  const double mantissa = static_cast<double>(digits);
-  const double value =
-      power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
-  return text[0] == '-' ? -value : value;
+  return ExactDecimal(digits, exponent - after_period, text[0] == '-');
 }
 
 // The value of a text that is a number in C syntax as it stands ("-1.5E+03", "200.000"), within

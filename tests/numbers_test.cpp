@@ -110,6 +110,18 @@ TEST(LeadingNumber, ReadsInPlaceAsTheGeneralScanReads) {
   }
 }
 
+TEST(ExactDecimal, TakesOnlyExactOperands) {
+  const std::uint64_t two_53 = std::uint64_t{1} << 53;
+  EXPECT_EQ(ExactDecimal(1, 22, false), 1e22);
+  EXPECT_EQ(ExactDecimal(1, -22, false), 1e-22);
+  EXPECT_EQ(ExactDecimal(two_53, 0, true), -9007199254740992.0);
+  EXPECT_EQ(ExactDecimal(123456789, -8, false), 1.23456789);
+  EXPECT_TRUE(std::signbit(*ExactDecimal(0, 0, true)));
+  EXPECT_FALSE(ExactDecimal(1, 23, false).has_value());
+  EXPECT_FALSE(ExactDecimal(1, -23, false).has_value());
+  EXPECT_FALSE(ExactDecimal(two_53 + 1, 0, false).has_value());
+}
+
 TEST(StrictNumber, AcceptsOnlyAWholeNumberWithBlanksAround) {
   EXPECT_EQ(StrictNumber(" 29.13"), 29.13);
   EXPECT_EQ(StrictNumber("-57.81 "), -57.81);

@@ -55,12 +55,6 @@ bool IsExponentLetter(char c) {
   return c == 'E' || c == 'e' || c == 'D' || c == 'd';
 }
 
-// The powers of ten a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr int kMostExactPower = 22;
-
 }  // namespace
 
 std::optional<double> PictureFieldNumber(std::string_view columns) {
@@ -80,13 +74,7 @@ std::optional<double> PictureFieldNumber(std::string_view columns) {
   if (!IsDigit(columns[13]) || !IsDigit(columns[14])) return std::nullopt;
   const int exponent = (columns[13] - '0') * 10 + (columns[14] - '0');
   const int power = (columns[12] == '-' ? -exponent : exponent) - (kPictureDigits - 1);
-  if (power < -kMostExactPower || power > kMostExactPower) return std::nullopt;
-  // Both operands are exact, so the one rounding of the product or quotient gives the nearest
-  // double, as a correctly rounded conversion of the text does.
-  const double mantissa = static_cast<double>(digits);
-  const double value =
-      power >= 0 ? mantissa * kExactPowersOfTen[power] : mantissa / kExactPowersOfTen[-power];
-  return sign == '-' ? -value : value;
+  return ExactDecimal(digits, power, sign == '-');
 }
 
 FieldReading ReadCoefficientField(std::string_view columns) {

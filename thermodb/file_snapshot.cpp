@@ -9,6 +9,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "thermodb/huge_pages.h"
+
 namespace tabulon {
 namespace {
 
@@ -35,7 +37,9 @@ std::string ErrnoText(int error_number) {
 // read fails. The kernel copies straight into `bytes`, sized for the file as fstat saw it (and
 // one byte more, so the end shows at once); a file that grew meanwhile grows the room.
 bool ReadAll(int fd, std::int64_t size_hint, std::string& bytes, std::string& error) {
-  bytes.resize(static_cast<std::size_t>(std::max<std::int64_t>(size_hint, 0)) + 1);
+  bytes.reserve(static_cast<std::size_t>(std::max<std::int64_t>(size_hint, 0)) + 1);
+  AdviseHugePages(bytes.data(), bytes.capacity());
+  bytes.resize(bytes.capacity());
   std::size_t got_so_far = 0;
   while (true) {
     if (got_so_far == bytes.size()) {

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "thermodb/huge_pages.h"
 #include "thermodb/name_index.h"
 #include "thermodb/thermo_format.h"
 
@@ -78,6 +79,7 @@ ThermoFile ThermoFile::Of(FileSnapshot snapshot) {
   });
   species_lines.shrink_to_fit();
   file.records_.reserve(species_lines.size());
+  AdviseHugePages(file.records_.data(), file.records_.capacity() * sizeof(ThermoRecord));
   for (std::uint32_t index : species_lines) file.records_.push_back(file.RecordAt(index));
   return file;
 }
