@@ -23,7 +23,7 @@ constexpr std::size_t kSmallestShare = 256;
 constexpr std::size_t kPiece = 64;
 // How long an idle worker keeps looking for work before it sleeps: a sleeping thread can take
 // a millisecond to wake on a virtual machine, longer than a chunk of report lines takes.
-constexpr auto kLookingFor = std::chrono::milliseconds(5);
+constexpr auto kLookingFor = std::chrono::milliseconds(2);
 
 // One worker thread for each hardware thread but the first, started at the first parallel run
 // and kept for the process, so that a run does not wait for threads to start.

@@ -15,13 +15,6 @@ DetailViewRun::DetailViewRun(Db db, bool hf_asked, float r_gas, DetailFields fie
 ViewedRecord ViewedRecord::Of(const ThermoRecord* record) {
   ViewedRecord viewed{.record = record, .outcome = OutcomeOf(record)};
   viewed.a1_filled = viewed.outcome == DetailOutcome::Shown && !record->FieldEmpty(0);
-  if (viewed.a1_filled) {
-    viewed.t_low = record->t_low;
-    viewed.t_high = record->t_high;
-    viewed.t_mid = record->t_mid;
-    viewed.high = record->high;
-    viewed.low = record->low;
-  }
   return viewed;
 }
 
@@ -51,8 +44,12 @@ std::vector<std::array<ViewedRecord, 2>> ViewedRecordPairs(const ThermoFile& one
 }
 
 FieldSpecies ViewedRecord::Species(float r_gas) const {
-  return FieldSpecies{
-      .t_low = t_low, .t_high = t_high, .t_mid = t_mid, .r_gas = r_gas, .high = &high, .low = &low};
+  return FieldSpecies{.t_low = record->t_low,
+                      .t_high = record->t_high,
+                      .t_mid = record->t_mid,
+                      .r_gas = r_gas,
+                      .high = &record->high,
+                      .low = &record->low};
 }
 
 void DetailViewRun::ShowRecord(std::string_view name, const ViewedRecord& viewed) {
@@ -63,13 +60,11 @@ void DetailViewRun::ShowRecord(std::string_view name, const ViewedRecord& viewed
   // The fields evaluate a species only when a1's box holds a text; they evaluate the numbers
   // the boxes show (a text beyond the double range is NaN, which fails as the text would).
   species_in_boxes_ = viewed.a1_filled;
-  if (species_in_boxes_) {
-    high_ = viewed.high;
-    low_ = viewed.low;
-    species_ = viewed.Species(r_gas_);
-    species_.high = &high_;
-    species_.low = &low_;
-  }
+}
+
+std::optional<FieldSpecies> DetailViewRun::FieldsSpecies() const {
+  if (!species_in_boxes_) return std::nullopt;
+  return ViewedRecord{.record = record_}.Species(r_gas_);
 }
 
 void DetailViewRun::Select(std::string_view name, const ViewedRecord& viewed,
@@ -79,7 +74,8 @@ void DetailViewRun::Select(std::string_view name, const ViewedRecord& viewed,
     events.push_back({RunEvent::Kind::Refused, db_, std::nullopt});
   }
   std::vector<FieldFailure> failures;
-  fields_.Clear(species_in_boxes_ ? &species_ : nullptr, failures);
+  const std::optional<FieldSpecies> species = FieldsSpecies();
+  fields_.Clear(species ? &*species : nullptr, failures);
   AddFailures(failures, events);
 }
 
@@ -95,7 +91,8 @@ DetailViewEnd DetailViewRun::End() const {
 
 void DetailViewRun::SetCpField(std::string_view text, std::vector<RunEvent>& events) {
   std::vector<FieldFailure> failures;
-  fields_.SetText(Property::Cp, text, species_in_boxes_ ? &species_ : nullptr, failures);
+  const std::optional<FieldSpecies> species = FieldsSpecies();
+  fields_.SetText(Property::Cp, text, species ? &*species : nullptr, failures);
   AddFailures(failures, events);
 }
 

@@ -48,14 +48,10 @@ struct ViewedRecord {
   const ThermoRecord* record = nullptr;
   DetailOutcome outcome = DetailOutcome::NotShown;
   bool a1_filled = false;
-  // What the temperature fields evaluate, when a1 is filled: the limits and both sets, copied
-  // here so that a report stepping through thousands of species reads them one after another
-  // rather than from records scattered over the file.
-  double t_low = 0, t_high = 0, t_mid = 0;
-  CoefficientSet high{}, low{};
 
   static ViewedRecord Of(const ThermoRecord* record);
-  // The species the temperature fields evaluate when a1 is filled, valid while this is.
+  // The species the temperature fields evaluate when a1 is filled: the record's limits and
+  // sets, valid while the record is.
   FieldSpecies Species(float r_gas) const;
 };
 
@@ -100,6 +96,8 @@ class DetailViewRun {
   void AddFailures(std::vector<FieldFailure>& failures, std::vector<RunEvent>& events) const;
   // Takes the record as the view's: shown in the boxes, its fields evaluate it.
   void ShowRecord(std::string_view name, const ViewedRecord& record);
+  // The species the fields evaluate: the record shown, when a1's box holds a text.
+  std::optional<FieldSpecies> FieldsSpecies() const;
 
   Db db_;
   bool hf_asked_;
@@ -110,9 +108,7 @@ class DetailViewRun {
   // The boxes' texts, made when first asked for: a run that only evaluates needs none of them.
   mutable std::optional<DetailView> view_;
   DetailFields fields_;
-  FieldSpecies species_;           // the species the fields evaluate, while the view shows one
-  CoefficientSet high_{}, low_{};  // its sets, which species_ points to
-  bool species_in_boxes_ = false;
+  bool species_in_boxes_ = false;  // the fields evaluate the record shown
 };
 
 // How a report run went: what the window tells during it, why it ended early (if it did),

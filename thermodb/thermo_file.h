@@ -65,6 +65,9 @@ class ThermoFile {
   // What Find gives for each of `names`, in their order. Lookups in a large file wait for memory
   // (the index slot, the record); these ask for the memory of many names at once.
   std::vector<const ThermoRecord*> FindAll(std::span<const std::string> names) const;
+  // Builds the index the lookups use, which the first lookup builds otherwise: a reader on a
+  // thread of its own does it there, off the thread that will look names up.
+  void BuildNameIndex() const;
 
   // The file's default common temperature, which blank common temperatures take
   // (DefaultLineSearch); empty when the file has none.
@@ -77,7 +80,6 @@ class ThermoFile {
   struct NameLookup;
   struct ExtraRecords;
 
-  void BuildNameIndex() const;
   // Find, with the name's hash (NameIndex::HashOf) already known and the index built.
   const ThermoRecord* FindHashed(std::string_view name, std::uint32_t hash) const;
   // The record whose line 1 is line `index` (from 0) of the file.

@@ -120,6 +120,7 @@ DatabaseRead ReadDatabase(const std::string& path) {
   read.sorted_names.reserve(read.file->Records().size());
   for (const ThermoRecord& record : read.file->Records()) read.sorted_names.push_back(record.name);
   std::sort(read.sorted_names.begin(), read.sorted_names.end());
+  read.file->BuildNameIndex();
   return read;
 }
 

@@ -33,8 +33,9 @@ LoadOutcome LoadDatabase(MainWindowModel& window, Db db);
 //    they were.
 LoadOutcome LoadDatabase(MainWindowModel& window, Db db, std::string path);
 
-// A database file read, and its names sorted for its list: all a load does before it touches
-// the window, so that two loads can do it at the same time, each on a thread of its own.
+// A database file read, its names sorted for its list and its name index built: all a load
+// does before it touches the window, so that two loads can do it at the same time, each on a
+// thread of its own.
 struct DatabaseRead {
   std::shared_ptr<const ThermoFile> file;
   std::vector<std::string> sorted_names;  // the name of every record, in the list's order
