@@ -50,7 +50,7 @@ std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
       {Frame{&w.Frm3}, nullptr, {120, 7800, 13335, 2535}, 36},
 
       {&w.Lbl3, frm1, {360, 240, 3615, 255}, 41},
-      {&w.List1Nbr, frm1, {3480, 240, 495, 255}, 82},
+      {&w.List1Nbr, frm1, {3300, 240, 765, 255}, 82},  // room for "(32767)"
       {&w.LOS1, frm1, {360, 480, 3615, 840}, 15},
       {&w.Lbl1, frm1, {4080, 480, 5055, 255}, 17},
       {&w.CMD1, frm1, {4200, 960, 4575, 375}, 16},
@@ -80,7 +80,7 @@ std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
       {&w.FrameSpecies1, frm1, kFrameSpeciesPlace, kNoTabIndex},
 
       {&w.Lbl4, frm2, {360, 240, 3615, 255}, 42},
-      {&w.List2Nbr, frm2, {3600, 240, 495, 255}, 83},
+      {&w.List2Nbr, frm2, {3420, 240, 765, 255}, 83},  // room for "(32767)"
       {&w.LOS2, frm2, {360, 480, 3735, 840}, 21},
       {&w.Lbl2, frm2, {4200, 480, 5175, 255}, 20},
       {&w.CMD2, frm2, {4320, 960, 4455, 375}, 19},
@@ -109,11 +109,11 @@ std::vector<ControlPlace> MainWindowLayout(MainWindowModel& w) {
       {&w.FrameSpecies2, frm2, kFrameSpeciesPlace, kNoTabIndex},
 
       {&w.Lbl5, frm3, {360, 240, 3135, 255}, 43},
-      {&w.List3Nbr, frm3, {3600, 240, 495, 255}, 84},
+      {&w.List3Nbr, frm3, {3600, 240, 765, 255}, 84},
       {&w.Lbl6, frm3, {4800, 240, 3975, 255}, 44},
-      {&w.List4Nbr, frm3, {8040, 240, 495, 255}, 85},
+      {&w.List4Nbr, frm3, {8040, 240, 765, 255}, 85},
       {&w.Lbl7, frm3, {9240, 240, 3135, 255}, 45},
-      {&w.List5Nbr, frm3, {12480, 240, 495, 255}, 86},
+      {&w.List5Nbr, frm3, {12480, 240, 765, 255}, 86},
       {&w.LOS3, frm3, {360, 480, 3735, 840}, 40},
       {&w.LOS4, frm3, {4800, 480, 3735, 840}, 39},
       {&w.LOS5, frm3, {9240, 480, 3735, 840}, 38},
