@@ -84,6 +84,25 @@ void ShowAtTemperature(std::array<DetailViewRun, 2>& views, std::string_view nam
   }
 }
 
+// The lines before a block's species: two lines of one blank between blocks, the report's
+// heading before the first, then the temperature line and the column line. The temperature is
+// read here, as its block begins: a text beyond the double range ends the run at this block.
+void WriteBlockHeading(ReportSink& sink, const PropertyReportInput& input, std::size_t block) {
+  if (block > 0) {
+    sink.WriteLine(" ");
+    sink.WriteLine(" ");
+  }
+  const double t = LeadingNumber(input.temperatures[block]);
+  if (block == 0) {
+    sink.WriteLine("DB #1: " + std::string(input.db1_path));
+    sink.WriteLine("DB #2: " + std::string(input.db2_path));
+    sink.WriteLine("Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)");
+    sink.WriteLine("");
+  }
+  sink.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
+  sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
+}
+
 }  // namespace
 
 std::string TemperatureFieldText(double t) {
@@ -143,20 +162,7 @@ ReportRunResult RunPropertyReport(const PropertyReportInput& input, ReportSink& 
     if (species > 0 && field_texts[0]) work_out(0, 0);
     std::string line;
     for (std::size_t block = 0; block < blocks && !result.stopped_at; ++block) {
-      // Two lines of one blank between blocks; each temperature is read as its block begins.
-      if (block > 0) {
-        sink.WriteLine(" ");
-        sink.WriteLine(" ");
-      }
-      const double t = LeadingNumber(input.temperatures[block]);
-      if (block == 0) {
-        sink.WriteLine("DB #1: " + std::string(input.db1_path));
-        sink.WriteLine("DB #2: " + std::string(input.db2_path));
-        sink.WriteLine("Cp (cal/mol/K), S (cal/mol/K), H (kcal/mol)");
-        sink.WriteLine("");
-      }
-      sink.WriteLine("T (K) = " + NumberText(t) + std::string(kTemperatureLineTabs, '\t'));
-      sink.WriteLine("Species\tCp1\tCp2\tCp1/Cp2\tH1\tH2\tH1/H2\tS1\tS2\tS1/S2");
+      WriteBlockHeading(sink, input, block);
       const std::string& field_text = *field_texts[block];
       for (std::size_t first = 0; first < species && !result.stopped_at; first += kLinesAtOnce) {
         ahead->Finish();
